@@ -1,0 +1,45 @@
+# Front door. `make run` plays the game, `make test` runs every test headless.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+JOBS       ?= $(shell nproc)
+
+.PHONY: run test deps build asan fuzz fuzz-build bench clean
+
+run: build
+	cd $(BUILD)/game && ../vornell
+
+test: build asan fuzz-build
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS) -L sanitized
+	cd $(FUZZ_BUILD) && ctest --output-on-failure -L fuzz-smoke
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build $(BUILD) -j$(JOBS)
+
+asan: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVORNELL_SANITIZE=ON \
+	      -DVORNELL_TOOLS=OFF -DVORNELL_BENCH=OFF >/dev/null
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+
+fuzz-build: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	      -DVORNELL_FUZZ=ON -DVORNELL_TOOLS=OFF -DVORNELL_BENCH=OFF >/dev/null
+	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+
+# Each fuzz target for a bounded time (FUZZ_SECONDS each).
+FUZZ_SECONDS ?= 60
+fuzz: fuzz-build
+	cd $(FUZZ_BUILD) && for t in fuzz/fuzz_*; do \
+	  [ -x "$$t" ] || continue; echo "== $$t"; \
+	  "$$t" -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 || exit 1; done
+
+bench: build
+	cd $(BUILD) && for b in bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,42 @@
+#pragma once
+// Text files, file-system queries and content path lookup.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Texts are UTF-8 in memory throughout the game.
+
+// Whole file as text. Encoding by the first bytes: FF FE UTF-16LE, FE FF
+// UTF-16BE, EF BB BF UTF-8, anything else Latin-1. "" when unreadable.
+std::string LoadText(const std::string& path);
+// Creates or replaces the file atomically (the old file survives a failure
+// midway). Latin-1 when every character fits, else FF FE + UTF-16LE.
+bool SaveText(const std::string& text, const std::string& path);
+
+// 0 nothing there, 1 a file, 2 a folder.
+int FileType(const std::string& path);
+int64_t FileSize(const std::string& path);
+// Creates the folder; recurse 0 creates only the last level. True on success
+// or when it already exists.
+bool CreateDir(const std::string& path, int recurse = 0);
+
+namespace media {
+
+// The path as it exists on disk, matching each name without regard to letter
+// case ("fonts/FONT.ttf" finds "fonts/font.ttf"). The path itself when nothing
+// matches.
+std::string resolvePath(const std::string& path);
+
+std::optional<std::vector<uint8_t>> readFileBytes(const std::string& path);
+// Write name.tmp beside the target, fsync, rename over it, fsync the folder.
+bool writeFileAtomic(const std::string& path, const void* data, size_t size);
+
+// Code points <-> UTF-8. Malformed UTF-8 bytes decode as Latin-1 characters.
+std::string toUtf8(const std::u32string& text);
+std::u32string fromUtf8(const std::string& text);
+// The file encodings of LoadText and SaveText.
+std::string decodeText(const std::vector<uint8_t>& bytes);
+std::vector<uint8_t> encodeText(const std::string& text);
+
+}  // namespace media

@@ -1,0 +1,75 @@
+#pragma once
+// Pictures: decoded pixels kept on the CPU side (for masks, collisions and
+// screen grabs) and uploaded to the GPU once, the first time they are drawn.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// A plain picture in memory; pixels are 0xAARRGGBB, straight alpha, row-major.
+struct TPixmap {
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> pixels;
+
+    TPixmap() = default;
+    TPixmap(int w, int h, uint32_t fill = 0);
+    uint32_t at(int x, int y) const { return pixels[size_t(y) * width + x]; }
+    uint32_t& at(int x, int y) { return pixels[size_t(y) * width + x]; }
+};
+using TPixmapPtr = std::shared_ptr<TPixmap>;
+
+enum ImageFlags : int {
+    MASKEDIMAGE = 1,
+    FILTEREDIMAGE = 2,
+    MIPMAPPEDIMAGE = 4,
+    DEFAULT_IMAGE_FLAGS = MASKEDIMAGE | FILTEREDIMAGE,
+};
+
+namespace media {
+// Where an image's pixels live on the GPU; filled in by the renderer.
+struct TextureSlot {
+    int texture = -1;  // renderer texture index, -1 when not uploaded yet
+    float u0 = 0, v0 = 0, u1 = 0, v1 = 0;  // whole source picture
+};
+}  // namespace media
+
+struct TImage {
+    int width = 0;   // of one frame
+    int height = 0;  // of one frame
+    int flags = DEFAULT_IMAGE_FLAGS;
+    float handle_x = 0;
+    float handle_y = 0;
+    TPixmap source;  // every frame, as cut from the file
+    struct Frame { int x, y; };  // top-left corner of each frame in `source`
+    std::vector<Frame> frames;
+
+    media::TextureSlot slot;  // owned by the renderer
+    ~TImage();
+
+    int frameCount() const { return int(frames.size()); }
+};
+using TImagePtr = std::shared_ptr<TImage>;
+
+// Flags -1 mean the default flags (masked and filtered). None (nullptr) when
+// the file is missing or does not decode (PNG, JPEG and BMP).
+TImagePtr LoadImage(const std::string& path, int flags = -1);
+TImagePtr LoadImage(const TPixmapPtr& pixmap, int flags = -1);
+TImagePtr LoadAnimImage(const std::string& path, int cellWidth, int cellHeight,
+                        int firstCell, int cellCount, int flags = -1);
+void MidHandleImage(const TImagePtr& image);
+void SetImageHandle(const TImagePtr& image, float x, float y);
+int ImageWidth(const TImagePtr& image);
+int ImageHeight(const TImagePtr& image);
+
+// Decodes a PNG, JPEG or BMP file; nullptr when missing or broken.
+TPixmapPtr LoadPixmap(const std::string& path);
+// The region of the current back buffer. Without a display: a black pixmap.
+TPixmapPtr GrabPixmap(int x, int y, int w, int h);
+// 0xAARRGGBB; 0 outside the pixmap.
+uint32_t ReadPixel(const TPixmapPtr& pixmap, int x, int y);
+bool SavePixmapPNG(const TPixmap& pixmap, const std::string& path);
+
+namespace media {
+TPixmapPtr decodePicture(const std::vector<uint8_t>& bytes);
+}

@@ -1,0 +1,6 @@
+#pragma once
+// The game's angle functions take degrees.
+float Sin(float degrees);
+float Cos(float degrees);
+template <typename T> T Abs(T v) { return v < 0 ? -v : v; }
+template <typename T> int Sgn(T v) { return (v > 0) - (v < 0); }
