@@ -51,4 +51,6 @@ namespace media {
 // bottom-right, bottom-left.
 struct Quad { float x[4], y[4]; };
 Quad transformedQuad(float x, float y, float w, float h, float hx, float hy);
+// The current scale and rotation as a 2 x 2 matrix (row-major).
+void currentTransform(float m[4]);
 }  // namespace media

@@ -27,10 +27,13 @@ enum ImageFlags : int {
 };
 
 namespace media {
-// Where an image's pixels live on the GPU; filled in by the renderer.
+// Where an image's pixels live on the GPU; filled in by the renderer the first
+// time the image is drawn. u = (x + pixel x) * invWidth, likewise v.
 struct TextureSlot {
-    int texture = -1;  // renderer texture index, -1 when not uploaded yet
-    float u0 = 0, v0 = 0, u1 = 0, v1 = 0;  // whole source picture
+    int texture = -1;  // renderer texture index, -1 when not placed yet
+    int x = 0, y = 0;  // top-left corner of the source picture in that texture
+    float invWidth = 0, invHeight = 0;
+    bool ownTexture = false;  // a texture of its own rather than a place on a shared page
 };
 }  // namespace media
 
@@ -44,6 +47,9 @@ struct TImage {
     struct Frame { int x, y; };  // top-left corner of each frame in `source`
     std::vector<Frame> frames;
 
+    // Pixels that change after loading (a growing glyph atlas) live on a
+    // texture of their own instead of a shared page.
+    bool changing = false;
     media::TextureSlot slot;  // owned by the renderer
     ~TImage();
 
@@ -71,5 +77,8 @@ uint32_t ReadPixel(const TPixmapPtr& pixmap, int x, int y);
 bool SavePixmapPNG(const TPixmap& pixmap, const std::string& path);
 
 namespace media {
+// Decodes PNG, JPEG or BMP bytes; nullptr when broken. `hasAlpha` tells
+// whether the picture carried its own alpha channel.
 TPixmapPtr decodePicture(const std::vector<uint8_t>& bytes);
+TPixmapPtr decodePicture(const std::vector<uint8_t>& bytes, bool* hasAlpha);
 }

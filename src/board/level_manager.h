@@ -1,0 +1,4 @@
+#pragma once
+// The catalogue of quest levels.
+
+class TLevelManager {};

@@ -1,0 +1,4 @@
+#pragma once
+// The effect that ends a won level.
+
+class TEndEmitter {};

@@ -1,0 +1,8 @@
+#pragma once
+// The free-play set-up.
+#include "shell/ekran.h"
+
+class TFreePlay : public TEkran {
+public:
+    TFreePlay() { _myName = "Free Play Module"; }
+};

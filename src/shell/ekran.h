@@ -1,0 +1,17 @@
+#pragma once
+// The base of every screen and pop-up: a long-lived object that runs its own
+// frame loop while it is shown.
+#include <string>
+
+class TEkran {
+public:
+    std::string _myName = "Klasa abstrakcyjna";
+
+    virtual ~TEkran() = default;
+    // Calls setupObject, then lights one progress dot on the loading screen.
+    // Screens that override setup announce nothing.
+    virtual int setup();
+    virtual int setupObject() { return 0; }
+    virtual int draw() { return 0; }
+    virtual int update() { return 0; }
+};

@@ -1,0 +1,270 @@
+#include "shell/media/files.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <strings.h>
+
+namespace media {
+
+namespace {
+
+bool exists(const std::string& path) {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+// The entry of `dir` whose name equals `name` ignoring case, or "".
+std::string findIgnoringCase(const std::string& dir, const std::string& name) {
+    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+    if (!d) return {};
+    std::string found;
+    while (dirent* e = ::readdir(d)) {
+        if (::strcasecmp(e->d_name, name.c_str()) == 0) {
+            found = e->d_name;
+            break;
+        }
+    }
+    ::closedir(d);
+    return found;
+}
+
+void appendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xF0 | (c >> 18));
+        out += char(0x80 | ((c >> 12) & 0x3F));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
+}
+
+}  // namespace
+
+std::string resolvePath(const std::string& path) {
+    if (path.empty() || exists(path)) return path;
+    // Walk the path one name at a time, taking the first existing spelling.
+    std::string resolved;
+    size_t start = 0;
+    if (path[0] == '/') {
+        resolved = "/";
+        start = 1;
+    }
+    while (start <= path.size()) {
+        size_t slash = path.find('/', start);
+        if (slash == std::string::npos) slash = path.size();
+        std::string name = path.substr(start, slash - start);
+        start = slash + 1;
+        if (name.empty()) continue;
+        std::string candidate = resolved + name;
+        if (!exists(candidate)) {
+            std::string dir = resolved.empty() ? "." : resolved;
+            std::string match = findIgnoringCase(dir, name);
+            if (match.empty()) return path;
+            candidate = resolved + match;
+        }
+        resolved = candidate;
+        if (slash < path.size()) resolved += '/';
+    }
+    return resolved;
+}
+
+std::optional<std::vector<uint8_t>> readFileBytes(const std::string& path) {
+    FILE* f = std::fopen(resolvePath(path).c_str(), "rb");
+    if (!f) return std::nullopt;
+    std::vector<uint8_t> bytes;
+    uint8_t buffer[65536];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.insert(bytes.end(), buffer, buffer + n);
+    bool failed = std::ferror(f) != 0;
+    std::fclose(f);
+    if (failed) return std::nullopt;
+    return bytes;
+}
+
+bool writeFileAtomic(const std::string& path, const void* data, size_t size) {
+    const std::string tmp = path + ".tmp";
+    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    const char* p = static_cast<const char*>(data);
+    size_t left = size;
+    while (left > 0) {
+        ssize_t n = ::write(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ::close(fd);
+            ::unlink(tmp.c_str());
+            return false;
+        }
+        p += n;
+        left -= size_t(n);
+    }
+    if (::fsync(fd) != 0 || ::close(fd) != 0) {
+        ::unlink(tmp.c_str());
+        return false;
+    }
+    if (::rename(tmp.c_str(), path.c_str()) != 0) {
+        ::unlink(tmp.c_str());
+        return false;
+    }
+    // Make the rename itself durable.
+    size_t slash = path.rfind('/');
+    std::string dir = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+    int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd >= 0) {
+        ::fsync(dfd);
+        ::close(dfd);
+    }
+    return true;
+}
+
+std::string toUtf8(const std::u32string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char32_t c : text) appendUtf8(out, c);
+    return out;
+}
+
+std::u32string fromUtf8(const std::string& text) {
+    std::u32string out;
+    out.reserve(text.size());
+    const auto* s = reinterpret_cast<const unsigned char*>(text.data());
+    size_t n = text.size();
+    for (size_t i = 0; i < n;) {
+        unsigned char c = s[i];
+        int len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+        char32_t cp = 0;
+        bool ok = len > 0 && i + len <= n;
+        if (ok) {
+            cp = len == 1 ? c : len == 2 ? (c & 0x1F) : len == 3 ? (c & 0x0F) : (c & 0x07);
+            for (int k = 1; k < len; ++k) {
+                if ((s[i + k] & 0xC0) != 0x80) {
+                    ok = false;
+                    break;
+                }
+                cp = (cp << 6) | (s[i + k] & 0x3F);
+            }
+        }
+        if (ok) {
+            out += cp;
+            i += len;
+        } else {
+            out += char32_t(c);  // a stray byte reads as Latin-1
+            ++i;
+        }
+    }
+    return out;
+}
+
+std::string decodeText(const std::vector<uint8_t>& b) {
+    std::string out;
+    size_t n = b.size();
+    if (n >= 2 && ((b[0] == 0xFF && b[1] == 0xFE) || (b[0] == 0xFE && b[1] == 0xFF))) {
+        const bool little = b[0] == 0xFF;
+        out.reserve(n);
+        for (size_t i = 2; i + 1 < n; i += 2) {
+            char32_t unit = little ? (b[i] | (b[i + 1] << 8)) : ((b[i] << 8) | b[i + 1]);
+            if (unit >= 0xD800 && unit < 0xDC00 && i + 3 < n) {
+                char32_t low = little ? (b[i + 2] | (b[i + 3] << 8)) : ((b[i + 2] << 8) | b[i + 3]);
+                if (low >= 0xDC00 && low < 0xE000) {
+                    unit = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
+                    i += 2;
+                }
+            }
+            appendUtf8(out, unit);
+        }
+        return out;
+    }
+    if (n >= 3 && b[0] == 0xEF && b[1] == 0xBB && b[2] == 0xBF) {
+        // Re-encode so that malformed bytes become valid characters.
+        return toUtf8(fromUtf8(std::string(b.begin() + 3, b.end())));
+    }
+    out.reserve(n);
+    for (uint8_t c : b) appendUtf8(out, c);
+    return out;
+}
+
+std::vector<uint8_t> encodeText(const std::string& text) {
+    std::u32string chars = fromUtf8(text);
+    bool latin1 = true;
+    for (char32_t c : chars) {
+        if (c > 255) {
+            latin1 = false;
+            break;
+        }
+    }
+    std::vector<uint8_t> out;
+    if (latin1) {
+        out.reserve(chars.size());
+        for (char32_t c : chars) out.push_back(uint8_t(c));
+        return out;
+    }
+    out.reserve(2 + chars.size() * 2);
+    out.push_back(0xFF);
+    out.push_back(0xFE);
+    auto unit = [&](uint32_t u) {
+        out.push_back(uint8_t(u & 0xFF));
+        out.push_back(uint8_t(u >> 8));
+    };
+    for (char32_t c : chars) {
+        if (c >= 0x10000) {
+            c -= 0x10000;
+            unit(0xD800 + (c >> 10));
+            unit(0xDC00 + (c & 0x3FF));
+        } else {
+            unit(c);
+        }
+    }
+    return out;
+}
+
+}  // namespace media
+
+std::string LoadText(const std::string& path) {
+    auto bytes = media::readFileBytes(path);
+    if (!bytes) return {};
+    return media::decodeText(*bytes);
+}
+
+bool SaveText(const std::string& text, const std::string& path) {
+    std::vector<uint8_t> bytes = media::encodeText(text);
+    return media::writeFileAtomic(path, bytes.data(), bytes.size());
+}
+
+int FileType(const std::string& path) {
+    struct stat st;
+    if (::stat(media::resolvePath(path).c_str(), &st) != 0) return 0;
+    if (S_ISDIR(st.st_mode)) return 2;
+    return S_ISREG(st.st_mode) ? 1 : 0;
+}
+
+int64_t FileSize(const std::string& path) {
+    struct stat st;
+    if (::stat(media::resolvePath(path).c_str(), &st) != 0) return -1;
+    return int64_t(st.st_size);
+}
+
+bool CreateDir(const std::string& path, int recurse) {
+    if (path.empty()) return false;
+    if (recurse) {
+        for (size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
+            std::string parent = path.substr(0, slash);
+            if (::mkdir(parent.c_str(), 0755) != 0 && errno != EEXIST) return false;
+        }
+    }
+    if (::mkdir(path.c_str(), 0755) == 0) return true;
+    return errno == EEXIST && FileType(path) == 2;
+}

@@ -1,0 +1,156 @@
+// Picture decoders (PNG, JPEG, BMP) and the PNG writer for screenshots.
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+
+#include <jpeglib.h>
+#include <png.h>
+
+#include "shell/media/files.h"
+#include "shell/media/image.h"
+
+namespace media {
+
+namespace {
+
+TPixmapPtr decodePng(const std::vector<uint8_t>& bytes, bool& hasAlpha) {
+    png_image img;
+    std::memset(&img, 0, sizeof img);
+    img.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&img, bytes.data(), bytes.size())) return nullptr;
+    hasAlpha = (img.format & PNG_FORMAT_FLAG_ALPHA) != 0;
+    if (img.width == 0 || img.height == 0 || img.width > 16384 || img.height > 16384) {
+        png_image_free(&img);
+        return nullptr;
+    }
+    img.format = PNG_FORMAT_BGRA;  // little-endian 0xAARRGGBB words
+    auto pix = std::make_shared<TPixmap>(int(img.width), int(img.height));
+    if (!png_image_finish_read(&img, nullptr, pix->pixels.data(), 0, nullptr)) {
+        png_image_free(&img);
+        return nullptr;
+    }
+    return pix;
+}
+
+struct JpegError {
+    jpeg_error_mgr mgr;
+    jmp_buf jump;
+};
+
+void jpegFail(j_common_ptr info) {
+    auto* err = reinterpret_cast<JpegError*>(info->err);
+    std::longjmp(err->jump, 1);
+}
+
+void jpegSilence(j_common_ptr, int) {}
+
+// libjpeg reports errors by longjmp; this frame owns no C++ objects, so
+// jumping out of it skips no destructors. `out` and `row` live in the caller.
+bool readJpeg(const std::vector<uint8_t>& bytes, TPixmapPtr& out, std::vector<uint8_t>& row) {
+    jpeg_decompress_struct info;
+    JpegError err;
+    info.err = jpeg_std_error(&err.mgr);
+    err.mgr.error_exit = jpegFail;
+    err.mgr.emit_message = jpegSilence;
+    if (setjmp(err.jump)) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
+    if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&info);
+    if (info.output_width > 16384 || info.output_height > 16384) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    out = std::make_shared<TPixmap>(int(info.output_width), int(info.output_height));
+    row.resize(size_t(info.output_width) * 3);
+    TPixmap& pix = *out;
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW rows[1] = {row.data()};
+        int y = int(info.output_scanline);
+        jpeg_read_scanlines(&info, rows, 1);
+        for (int x = 0; x < pix.width; ++x) {
+            pix.at(x, y) = 0xFF000000u | (uint32_t(row[x * 3]) << 16) | (uint32_t(row[x * 3 + 1]) << 8) | row[x * 3 + 2];
+        }
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return true;
+}
+
+TPixmapPtr decodeJpeg(const std::vector<uint8_t>& bytes) {
+    TPixmapPtr pix;
+    std::vector<uint8_t> row;
+    if (!readJpeg(bytes, pix, row)) return nullptr;
+    return pix;
+}
+
+uint32_t le32(const uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (uint32_t(p[3]) << 24); }
+uint16_t le16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
+
+// Uncompressed 24- and 32-bit BMP.
+TPixmapPtr decodeBmp(const std::vector<uint8_t>& b, bool& hasAlpha) {
+    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') return nullptr;
+    uint32_t offset = le32(&b[10]);
+    int32_t w = int32_t(le32(&b[18]));
+    int32_t h = int32_t(le32(&b[22]));
+    uint16_t bpp = le16(&b[28]);
+    uint32_t compression = le32(&b[30]);
+    if ((bpp != 24 && bpp != 32) || (compression != 0 && compression != 3)) return nullptr;
+    bool bottomUp = h > 0;
+    if (h < 0) h = -h;
+    if (w <= 0 || h <= 0 || w > 16384 || h > 16384) return nullptr;
+    size_t stride = (size_t(w) * (bpp / 8) + 3) & ~size_t(3);
+    if (offset > b.size() || stride * size_t(h) > b.size() - offset) return nullptr;
+    hasAlpha = bpp == 32;
+    auto pix = std::make_shared<TPixmap>(w, h);
+    for (int y = 0; y < h; ++y) {
+        const uint8_t* row = &b[offset + stride * size_t(bottomUp ? h - 1 - y : y)];
+        for (int x = 0; x < w; ++x) {
+            const uint8_t* p = row + x * (bpp / 8);
+            uint32_t a = bpp == 32 ? p[3] : 0xFF;
+            pix->at(x, y) = (a << 24) | (uint32_t(p[2]) << 16) | (uint32_t(p[1]) << 8) | p[0];
+        }
+    }
+    return pix;
+}
+
+}  // namespace
+
+TPixmapPtr decodePicture(const std::vector<uint8_t>& bytes, bool* hasAlpha) {
+    bool alpha = false;
+    TPixmapPtr pix;
+    if (bytes.size() >= 8 && std::memcmp(bytes.data(), "\x89PNG", 4) == 0) {
+        pix = decodePng(bytes, alpha);
+    } else if (bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8) {
+        pix = decodeJpeg(bytes);
+    } else if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M') {
+        pix = decodeBmp(bytes, alpha);
+    }
+    if (hasAlpha) *hasAlpha = alpha;
+    return pix;
+}
+
+TPixmapPtr decodePicture(const std::vector<uint8_t>& bytes) { return decodePicture(bytes, nullptr); }
+
+}  // namespace media
+
+bool SavePixmapPNG(const TPixmap& pixmap, const std::string& path) {
+    png_image img;
+    std::memset(&img, 0, sizeof img);
+    img.version = PNG_IMAGE_VERSION;
+    img.width = png_uint_32(pixmap.width);
+    img.height = png_uint_32(pixmap.height);
+    img.format = PNG_FORMAT_BGRA;
+    png_alloc_size_t size = 0;
+    if (!png_image_write_to_memory(&img, nullptr, &size, 0, pixmap.pixels.data(), 0, nullptr)) return false;
+    std::vector<uint8_t> out(size);
+    if (!png_image_write_to_memory(&img, out.data(), &size, 0, pixmap.pixels.data(), 0, nullptr)) return false;
+    return media::writeFileAtomic(path, out.data(), size);
+}

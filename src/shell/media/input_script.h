@@ -1,0 +1,38 @@
+#pragma once
+// Scripted input for test runs (VORNELL_INPUT=file): timed mouse moves,
+// presses, keys, typed text, screenshots and the window's close request,
+// delivered when the game clock reaches each line.
+#include <string>
+#include <vector>
+
+namespace media {
+
+struct ScriptEvent {
+    enum Kind { Move, Press, Release, KeyDown, KeyUp, Type, Shot, Close };
+    Kind kind = Move;
+    int time = 0;      // ms after the script started
+    int x = 0, y = 0;  // Move
+    int button = 1;    // Press, Release: 1 left, 2 right, 3 middle
+    std::string text;  // KeyDown/KeyUp: key name; Type: the text; Shot: file name
+    int line = 0;      // where it stands in the script, for messages
+};
+
+class InputScript {
+public:
+    // Parses the script. On a malformed line: false, and `error` names the line.
+    bool parse(const std::string& source, std::string& error);
+    bool load(const std::string& path, std::string& error);
+
+    void start(int now) { origin_ = now; }
+    // The next event due at `now`, or nullptr. Events come in script order.
+    const ScriptEvent* nextDue(int now);
+    bool finished() const { return next_ >= events_.size(); }
+    const std::vector<ScriptEvent>& events() const { return events_; }
+
+private:
+    std::vector<ScriptEvent> events_;
+    size_t next_ = 0;
+    int origin_ = 0;
+};
+
+}  // namespace media

@@ -1,0 +1,138 @@
+#include "shell/start.h"
+
+#include <cstdlib>
+#include <strings.h>
+
+#include "shell/delta_time.h"
+#include "shell/game_objects.h"
+#include "shell/media/media.h"
+
+std::string saveFolder;
+TImagePtr imgMousePoint;
+TFontSet fonts;
+
+void TFontSet::load() {
+    font_font12 = LoadImageFont("fonts/font.ttf", 12, SMOOTHFONT);
+    font_font16 = LoadImageFont("fonts/font.ttf", 16, SMOOTHFONT);
+    font_blueHigh22 = LoadImageFont("fonts/blueHigh.ttf", 22, SMOOTHFONT);
+    font_blueHigh26 = LoadImageFont("fonts/blueHigh.ttf", 26, SMOOTHFONT);
+    font_blueHigh36 = LoadImageFont("fonts/blueHigh.ttf", 36, SMOOTHFONT);
+    font_FONT20 = LoadImageFont("fonts/FONT.ttf", 20, SMOOTHFONT);
+    font_font16b = LoadImageFont("fonts/font.ttf", 16, SMOOTHFONT);
+    font_font18 = LoadImageFont("fonts/font.ttf", 18, SMOOTHFONT);
+    font_font14 = LoadImageFont("fonts/font.ttf", 14, SMOOTHFONT);
+    font_font12b = LoadImageFont("fonts/font.ttf", 12, SMOOTHFONT);
+}
+
+TImageFontPtr TFontSet::find(const std::string& file, int size) const {
+    std::string name = file;
+    if (name.size() > 6 && strncasecmp(name.c_str(), "fonts/", 6) == 0) name = name.substr(6);
+    const bool plain = strcasecmp(name.c_str(), "font.ttf") == 0;
+    const bool blueHigh = strcasecmp(name.c_str(), "blueHigh.ttf") == 0;
+    if (plain) {
+        switch (size) {
+            case 12: return font_font12;
+            case 14: return font_font14;
+            case 16: return font_font16;
+            case 18: return font_font18;
+            case 20: return font_FONT20;
+            default: return nullptr;
+        }
+    }
+    if (blueHigh) {
+        switch (size) {
+            case 22: return font_blueHigh22;
+            case 26: return font_blueHigh26;
+            case 36: return font_blueHigh36;
+            default: return nullptr;
+        }
+    }
+    return nullptr;
+}
+
+std::string getSpecialFolder() {
+    // The game keeps its saves with the player's other application data.
+    if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data == '/') return data;
+    if (const char* home = std::getenv("HOME"); home && *home) return std::string(home) + "/.local/share";
+    return "";
+}
+
+void grantFolderAccess(const std::string& /*path*/) {
+    // Folders here carry plain owner permissions; the save folder belongs to
+    // the player who plays, and nothing in it is made world-writable.
+}
+
+void prepareSaveFolder() {
+    if (const char* override = std::getenv("VORNELL_SAVE_DIR"); override && *override) {
+        saveFolder = override;
+    } else {
+        saveFolder = getSpecialFolder() + "/Vornell";
+    }
+    for (char& c : saveFolder) {
+        if (c == '\\') c = '/';
+    }
+    while (saveFolder.size() > 1 && saveFolder.back() == '/') saveFolder.pop_back();
+    // Parents such as ~/.local/share may be missing on a fresh account.
+    if (FileType(saveFolder) == 0) CreateDir(saveFolder, 1);
+    Print("MY DOCS : " + saveFolder);
+    grantFolderAccess(saveFolder);
+}
+
+void setGraphicsMode(int fullScreen, int hertz) {
+    if (!Graphics(800, 600, fullScreen ? 32 : 0, hertz, 0)) {
+        Print("Vornell needs a display with OpenGL 3.3; none could be opened.");
+        std::exit(1);
+    }
+    SetBlend(ALPHABLEND);
+}
+
+TImagePtr loadImageOrFail(const std::string& path, int flags) {
+    TImagePtr image = LoadImage(path, flags);
+    if (!image) Notify("Couldn't load image file: " + path + " - program will probably crash!", 0);
+    return image;
+}
+
+void frameTick() {
+    TDeltaTime& timing = objects().deltaTime;
+    timing.Update();
+    delta = timing.CurrDelta();
+    PollSystem();
+    // F4 is read only while left Alt is held, so F4 alone keeps its hit.
+    if (KeyDown(KEY_LALT) && KeyHit(KEY_F4)) quitGame();
+    if (AppTerminate()) quitGame();
+}
+
+void quitGame() {
+    // No more-games screen: the game simply ends.
+    ShowMouse();
+    std::exit(0);
+}
+
+void initGame() {
+    GameObjects& o = objects();
+    prepareSaveFolder();
+    const char* seed = std::getenv("VORNELL_SEED");
+    SeedRnd(seed && *seed ? std::atoi(seed) : MilliSecs());
+    setGraphicsMode(0, 60);
+    SetBlend(ALPHABLEND);
+    HideMouse();
+    o.loadingScreen.setup();
+    imgMousePoint = LoadImage("gfx/gui/mousePoint.png");
+    fonts.load();
+    o.main.setup();
+    o.puzzleGame.setup();
+    o.mainMenu.setup();
+    o.play.setup();
+    o.loadingScreen.addField("nothing");
+    o.loadingScreen.start();
+    // No studio intro; the clear colour it would leave behind is set here.
+    SetClsColor(180, 200, 220);
+    FlushKeys();
+    FlushMouse();
+}
+
+void runGame() {
+    initGame();
+    objects().main.mainLoop();
+    quitGame();
+}

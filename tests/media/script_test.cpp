@@ -1,0 +1,57 @@
+// The scripted-input format of test runs.
+#include <gtest/gtest.h>
+
+#include "shell/media/input_script.h"
+
+namespace {
+
+using media::InputScript;
+using media::ScriptEvent;
+
+TEST(InputScript, LinesHappenWhenTheClockReachesThem) {
+    InputScript script;
+    std::string error;
+    ASSERT_TRUE(script.parse("# start\nmove 10 20\nwait 100\nclick 400 300 right\nkey Escape\n"
+                             "type Hello world\nshot a.png   # comment\nclose\n",
+                             error))
+        << error;
+    const auto& ev = script.events();
+    ASSERT_EQ(ev.size(), 9u);
+    EXPECT_EQ(ev[0].kind, ScriptEvent::Move);
+    EXPECT_EQ(ev[1].time, 100);
+    EXPECT_EQ(ev[2].kind, ScriptEvent::Press);
+    EXPECT_EQ(ev[2].button, 2);
+    EXPECT_EQ(ev[3].kind, ScriptEvent::Release);
+    EXPECT_EQ(ev[3].time, 150) << "a click holds the button 50 ms";
+    EXPECT_EQ(ev[4].text, "Escape");
+    EXPECT_EQ(ev[5].time, 200) << "a key press holds the key 50 ms";
+    EXPECT_EQ(ev[6].text, "Hello world");
+    EXPECT_EQ(ev[7].text, "a.png");
+    EXPECT_EQ(ev[8].kind, ScriptEvent::Close);
+
+    script.start(1000);
+    ASSERT_NE(script.nextDue(1000), nullptr);
+    EXPECT_EQ(script.nextDue(1099), nullptr);
+    EXPECT_EQ(script.nextDue(1100)->kind, ScriptEvent::Move);
+    EXPECT_EQ(script.nextDue(1100)->kind, ScriptEvent::Press);
+    EXPECT_EQ(script.nextDue(1100), nullptr);
+    int delivered = 0;
+    while (script.nextDue(5000)) ++delivered;
+    EXPECT_EQ(delivered, 6);
+    EXPECT_TRUE(script.finished());
+}
+
+TEST(InputScript, MalformedLinesAreRejectedWithTheirLineNumber) {
+    const char* bad[] = {
+        "wait",      "wait -5",        "wait 1x",     "move 1",     "click 1 2 up", "press thumb",
+        "key",       "type",           "shot ../x.png", "shot a/b.png", "close now",  "jump 3",
+    };
+    for (const char* line : bad) {
+        InputScript script;
+        std::string error;
+        EXPECT_FALSE(script.parse(std::string("move 1 1\n") + line + "\n", error)) << line;
+        EXPECT_NE(error.find("line 2"), std::string::npos) << error;
+    }
+}
+
+}  // namespace
