@@ -1,0 +1,70 @@
+#include "content_list.h"
+
+namespace content {
+
+const char* const kTileKinds = "data/tiles1.dat";
+const char* const kBonusButtons = "data/bonusy_tiles.dat";
+
+std::vector<Picture> namedPictures() {
+    std::vector<Picture> list = {
+        // Loading screen: a full-screen splash and two progress dots.
+        {"gfx/splash/loadscreen.png", 800, 600, true},
+        {"gfx/splash/off.png", 40, 40},
+        {"gfx/splash/on.png", 40, 40},
+        // The shooting gallery's one-pixel hit test.
+        {"gfx/gui/mousePoint.png", 1, 1, true},
+        // Particles.
+        {"gfx/particles/particle0.png"},
+        {"gfx/particles/particle1.png"},
+        {"gfx/particles/particle2.png"},
+        {"gfx/particles/pusty1.png"},
+        {"gfx/particles/pusty2.png"},
+        {"gfx/particles/pusty3.png"},
+        {"gfx/gui/shooting/shot.png"},
+        {"gfx/particles/star.png"},
+        {"gfx/particles/3.png"},
+        {"gfx/particles/smallCloud.png"},
+        {"gfx/gui/map/chmury/chmura1.png"},
+        {"gfx/gui/map/chmury/chmura2.png"},
+        {"gfx/gui/map/chmury/chmura3.png"},
+        {"gfx/particles/cleanup.png"},
+        {"gfx/particles/d1.png"},
+        {"gfx/particles/d2.png"},
+        {"gfx/particles/d3.png"},
+        {"gfx/particles/d4.png"},
+        // Bonus buttons' glow and count badge, the HUD diamond, the menu logo.
+        {"gfx/tiles/bonus/back.png"},
+        {"gfx/gui/game/howMany.png"},
+        {"gfx/gui/map/diamond.png"},
+        {"gfx/gui/mainMenu/logo.png", 560, 150},
+    };
+    // The gate's four marbles and the HUD digits.
+    for (int i = 0; i < 4; ++i) list.push_back({"gfx/gui/gate/" + std::to_string(i) + ".png"});
+    for (int d = 0; d < 10; ++d) list.push_back({"gfx/gui/cyfry/" + std::to_string(d) + ".png"});
+    return list;
+}
+
+std::vector<Cursor> cursors() {
+    return {
+        {"gfx/gui/mouse.png", 1, 1},
+        {"gfx/tiles/bonus/bonusy_poziom.png", 12, 12},
+        {"gfx/tiles/bonus/bonusy_poziom.png", 15, 15},
+        {"gfx/tiles/bonus/bonusy_poziom_maly.png", 22, 22},
+        {"gfx/tiles/bonus/b_uniwersalna.png", 12, 12},
+        {"gfx/tiles/bonus/b_uniwersalna.png", 15, 15},
+        {"gfx/tiles/bonus/b_uniwersalna_mala.png", 22, 22},
+        {"gfx/gui/shooting/celownik.png", 34, 34},
+        {"gfx/gui/shooting/celownik2.png", 34, 34},
+    };
+}
+
+std::vector<Font> fonts() {
+    return {
+        {"fonts/font.ttf", 12},     {"fonts/font.ttf", 16},     {"fonts/blueHigh.ttf", 22},
+        {"fonts/blueHigh.ttf", 26}, {"fonts/blueHigh.ttf", 36}, {"fonts/FONT.ttf", 20},
+        {"fonts/font.ttf", 16},     {"fonts/font.ttf", 18},     {"fonts/font.ttf", 14},
+        {"fonts/font.ttf", 12},
+    };
+}
+
+}  // namespace content

@@ -1,0 +1,40 @@
+#pragma once
+// What the game loads by name, for the content check. Content added later
+// adds its lines here.
+#include <string>
+#include <vector>
+
+namespace content {
+
+// A picture and, when the game relies on its size, the size it must have
+// (exact) or fit in (at most); 0 means any.
+struct Picture {
+    std::string path;
+    int width = 0, height = 0;
+    bool exact = false;
+};
+
+struct Font {
+    std::string path;
+    int size;
+};
+
+// A cursor picture and its hot spot, which must lie inside the picture.
+struct Cursor {
+    std::string path;
+    int hotX, hotY;
+};
+
+// Pictures named directly by the game's code.
+std::vector<Picture> namedPictures();
+std::vector<Cursor> cursors();
+// The ten fonts of the font set.
+std::vector<Font> fonts();
+// Structured data files whose pictures are listed inside them.
+extern const char* const kTileKinds;     // data/tiles1.dat
+extern const char* const kBonusButtons;  // data/bonusy_tiles.dat
+// Marble pictures fit the cells of size sets 0, 1 and 2.
+constexpr int kCellSizes[3] = {20, 30, 45};
+constexpr int kBonusButtonCount = 17;
+
+}  // namespace content

@@ -1,0 +1,161 @@
+// check-content: loads every content file the game names from a working
+// folder and reports, one line each, whatever is missing, does not decode or
+// has a size the game cannot use. Exit status 1 when anything was reported.
+//
+// Usage: check-content [WORKING_FOLDER]   (default: the current folder)
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <system_error>
+
+#include "content_list.h"
+#include "datafiles/rcm_file.h"
+#include "shell/media/media.h"
+
+namespace {
+
+class Checker {
+public:
+    // Loads a picture once; reports it when missing or broken.
+    TImagePtr picture(const std::string& path, const std::string& namedBy = "") {
+        auto found = loaded_.find(path);
+        if (found != loaded_.end()) return found->second;
+        ++checked_;
+        TImagePtr image = LoadImage(path, -1);
+        if (!image) {
+            const std::string where = namedBy.empty() ? "" : " (named in " + namedBy + ")";
+            problem(FileType(path) == 1 ? "does not decode: " + path + where : "missing: " + path + where);
+        }
+        loaded_[path] = image;
+        return image;
+    }
+
+    void size(const content::Picture& p, const TImagePtr& image) {
+        if (!image || p.width == 0) return;
+        const bool bad = p.exact ? (image->width != p.width || image->height != p.height)
+                                 : (image->width > p.width || image->height > p.height);
+        if (bad)
+            problem("wrong size: " + p.path + " is " + dims(image) + ", must be " + (p.exact ? "" : "at most ") +
+                    std::to_string(p.width) + " x " + std::to_string(p.height));
+    }
+
+    void cursor(const content::Cursor& c) {
+        TImagePtr image = picture(c.path);
+        if (image && (c.hotX >= image->width || c.hotY >= image->height))
+            problem("cursor hot spot " + std::to_string(c.hotX) + ", " + std::to_string(c.hotY) + " lies outside " +
+                    c.path + " (" + dims(image) + ")");
+    }
+
+    void font(const content::Font& f) {
+        ++checked_;
+        if (!LoadImageFont(f.path, f.size, SMOOTHFONT))
+            problem(FileType(f.path) == 1 ? "font does not load: " + f.path : "missing: " + f.path);
+    }
+
+    // A structured data file that must exist and parse.
+    bool dataFile(TRCMFile& file, const std::string& path) {
+        ++checked_;
+        if (FileType(path) != 1) {
+            problem("missing: " + path);
+            return false;
+        }
+        file.Load(path);
+        if (!file._grupa) {
+            problem("does not parse: " + path);
+            return false;
+        }
+        return true;
+    }
+
+    void tileKinds() {
+        TRCMFile file;
+        if (!dataFile(file, content::kTileKinds)) return;
+        const int count = file.getInt("tiles::ilosc");
+        if (count <= 0) problem(std::string(content::kTileKinds) + ": no tile kinds (tiles::ilosc)");
+        std::map<int, int> seen;
+        for (int i = 1; i <= count; ++i) {
+            const std::string group = "tiles::tile" + std::to_string(i) + "::";
+            const int id = file.getInt(group + "id");
+            if (id <= 0) problem(std::string(content::kTileKinds) + ": tile" + std::to_string(i) + " has no id");
+            if (seen.count(id))
+                problem(std::string(content::kTileKinds) + ": tile" + std::to_string(i) + " repeats id " +
+                        std::to_string(id) + " of tile" + std::to_string(seen[id]));
+            else seen[id] = i;
+            for (int set = 0; set < 3; ++set) {
+                const std::string key = group + "img" + std::to_string(set + 1);
+                const std::string path = file.getString(key);
+                if (path.empty()) {
+                    problem(std::string(content::kTileKinds) + ": " + key + " is missing");
+                    continue;
+                }
+                const int cell = content::kCellSizes[set];
+                size({path, cell, cell, false}, picture(path, content::kTileKinds));
+            }
+        }
+        // Every colour of the bonus stock and every bonus marble must exist.
+        for (int id = 1; id <= 14; ++id)
+            if (!seen.count(id)) problem(std::string(content::kTileKinds) + ": no colour " + std::to_string(id));
+        for (int id = 101; id <= 118; ++id)
+            if (!seen.count(id)) problem(std::string(content::kTileKinds) + ": no bonus marble " + std::to_string(id));
+    }
+
+    void bonusButtons() {
+        TRCMFile file;
+        if (!dataFile(file, content::kBonusButtons)) return;
+        const int count = file.getInt("bonusy::i");
+        if (count != content::kBonusButtonCount)
+            problem(std::string(content::kBonusButtons) + ": bonusy::i is " + std::to_string(count) + ", must be " +
+                    std::to_string(content::kBonusButtonCount));
+        for (int i = 1; i <= count; ++i) {
+            for (const char* key : {"bonusy::img", "bonusy::gimg"}) {
+                const std::string path = file.getString(key + std::to_string(i));
+                if (path.empty()) problem(std::string(content::kBonusButtons) + ": " + key + std::to_string(i) + " is missing");
+                // The buttons stand 50 pixels apart in their column.
+                else size({path, 50, 50, false}, picture(path, content::kBonusButtons));
+            }
+        }
+    }
+
+    int problems() const { return problems_; }
+    int checked() const { return checked_; }
+
+private:
+    static std::string dims(const TImagePtr& image) {
+        return std::to_string(image->width) + " x " + std::to_string(image->height);
+    }
+    void problem(const std::string& text) {
+        ++problems_;
+        std::printf("%s\n", text.c_str());
+    }
+
+    std::map<std::string, TImagePtr> loaded_;
+    int problems_ = 0;
+    int checked_ = 0;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc > 2) {
+        std::fprintf(stderr, "usage: check-content [WORKING_FOLDER]\n");
+        return 2;
+    }
+    if (argc == 2) {
+        std::error_code ec;
+        std::filesystem::current_path(argv[1], ec);
+        if (ec) {
+            std::printf("cannot enter the working folder %s\n", argv[1]);
+            return 1;
+        }
+    }
+    Checker check;
+    for (const content::Picture& p : content::namedPictures()) check.size(p, check.picture(p.path));
+    for (const content::Cursor& c : content::cursors()) check.cursor(c);
+    for (const content::Font& f : content::fonts()) check.font(f);
+    check.tileKinds();
+    check.bonusButtons();
+    std::printf("content check: %d files, %d problem%s\n", check.checked(), check.problems(),
+                check.problems() == 1 ? "" : "s");
+    return check.problems() == 0 ? 0 : 1;
+}

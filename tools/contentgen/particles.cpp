@@ -1,0 +1,227 @@
+// Particle sprites, flying diamonds, clouds and effect lettering. Most of
+// these are drawn with additive light blending and tinted by the game, so
+// they are white or nearly white, bright in the middle and soft at the edge.
+#include "particles.h"
+
+#include <cmath>
+#include <string>
+
+#include "art.h"
+#include "gems.h"
+
+namespace particles {
+
+using namespace art;
+
+namespace {
+
+// A round glow: bright core, soft falloff.
+void glow(cairo_t* cr, double cx, double cy, double r, double core, double alpha = 1.0) {
+    cairo_pattern_t* g = cairo_pattern_create_radial(cx, cy, 0, cx, cy, r);
+    cairo_pattern_add_color_stop_rgba(g, 0.0, 1, 1, 1, alpha);
+    cairo_pattern_add_color_stop_rgba(g, core, 1, 1, 1, alpha * 0.8);
+    cairo_pattern_add_color_stop_rgba(g, std::min(1.0, core + 0.3), 1, 1, 1, alpha * 0.25);
+    cairo_pattern_add_color_stop_rgba(g, 1.0, 1, 1, 1, 0.0);
+    circlePath(cr, cx, cy, r);
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+}
+
+// A thin tapering ray pair (a glint) through the centre at an angle.
+void glint(cairo_t* cr, double cx, double cy, double len, double width, double angleDeg, double alpha) {
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_rotate(cr, angleDeg * M_PI / 180);
+    cairo_move_to(cr, -len, 0);
+    cairo_curve_to(cr, -width, -width * 0.3, -width * 0.3, -width, 0, -width);
+    cairo_curve_to(cr, width * 0.3, -width, width, -width * 0.3, len, 0);
+    cairo_curve_to(cr, width, width * 0.3, width * 0.3, width, 0, width);
+    cairo_curve_to(cr, -width * 0.3, width, -width, width * 0.3, -len, 0);
+    cairo_close_path(cr);
+    cairo_pattern_t* g = cairo_pattern_create_linear(-len, 0, len, 0);
+    cairo_pattern_add_color_stop_rgba(g, 0.0, 1, 1, 1, 0.0);
+    cairo_pattern_add_color_stop_rgba(g, 0.5, 1, 1, 1, alpha);
+    cairo_pattern_add_color_stop_rgba(g, 1.0, 1, 1, 1, 0.0);
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+    cairo_restore(cr);
+}
+
+void sparkle(const std::string& path, int size, double coreRadius, double rays, double diagonal) {
+    Canvas c(size, size);
+    const double m = size / 2.0;
+    glow(c.cr(), m, m, m * coreRadius, 0.25);
+    if (rays > 0) {
+        glint(c.cr(), m, m, m * rays, m * 0.16, 0, 1.0);
+        glint(c.cr(), m, m, m * rays, m * 0.16, 90, 1.0);
+    }
+    if (diagonal > 0) {
+        glint(c.cr(), m, m, m * diagonal, m * 0.1, 45, 0.7);
+        glint(c.cr(), m, m, m * diagonal, m * 0.1, -45, 0.7);
+    }
+    writePicture(c, path);
+}
+
+void ring(const std::string& path, int size, double thickness) {
+    Canvas c(size, size);
+    const double m = size / 2.0, r = m - thickness * 1.5;
+    cairo_pattern_t* g = cairo_pattern_create_radial(m, m, r - thickness * 1.4, m, m, r + thickness * 1.4);
+    cairo_pattern_add_color_stop_rgba(g, 0.0, 1, 1, 1, 0.0);
+    cairo_pattern_add_color_stop_rgba(g, 0.35, 1, 1, 1, 0.55);
+    cairo_pattern_add_color_stop_rgba(g, 0.5, 1, 1, 1, 1.0);
+    cairo_pattern_add_color_stop_rgba(g, 0.65, 1, 1, 1, 0.55);
+    cairo_pattern_add_color_stop_rgba(g, 1.0, 1, 1, 1, 0.0);
+    circlePath(c.cr(), m, m, m);
+    cairo_set_source(c.cr(), g);
+    cairo_fill(c.cr());
+    cairo_pattern_destroy(g);
+    writePicture(c, path);
+}
+
+// A heap of overlapping puffs, shaded darker underneath, softened.
+void cloud(const std::string& path, int w, int h, uint32_t seed, int puffs) {
+    Canvas c(w, h);
+    cairo_t* cr = c.cr();
+    Random rnd(seed);
+    struct Puff { double x, y, r; };
+    std::vector<Puff> list;
+    const double base = h * 0.68;
+    for (int i = 0; i < puffs; ++i) {
+        const double t = (i + 0.5) / puffs;
+        const double x = w * (0.18 + 0.64 * t) + rnd.uniform(-w * 0.04, w * 0.04);
+        // Taller in the middle, like a cumulus.
+        const double hump = std::sin(t * M_PI);
+        const double r = h * (0.16 + 0.16 * hump) * rnd.uniform(0.85, 1.15);
+        const double y = base - r * 0.55 - hump * h * 0.12 + rnd.uniform(-h * 0.03, h * 0.03);
+        list.push_back({x, y, r});
+    }
+    // Flat-ish underside.
+    auto silhouette = [&](cairo_t* m) {
+        for (const Puff& p : list) circlePath(m, p.x, p.y, p.r);
+        roundedRectPath(m, w * 0.16, base - h * 0.2, w * 0.68, h * 0.2, h * 0.1);
+        cairo_fill(m);
+    };
+    // Underside shade first, then the lit body as a blurred layer on top.
+    softSilhouette(cr, w, h, 0, 0, h * 0.03, rgb255(205, 212, 228), 1.0, silhouette);
+    softSilhouette(cr, w, h, -h * 0.04, -h * 0.06, h * 0.04, rgb255(255, 255, 255), 1.0, [&](cairo_t* m) {
+        for (const Puff& p : list) circlePath(m, p.x, p.y - p.r * 0.08, p.r * 0.9);
+        cairo_fill(m);
+    });
+    // Soften the whole cloud's edge.
+    blur(c.surface(), h * 0.025);
+    writePicture(c, path);
+}
+
+void bulletHole(const std::string& path) {
+    const int size = 24;
+    Canvas c(size, size);
+    cairo_t* cr = c.cr();
+    const double m = size / 2.0;
+    // Splinters around the hole.
+    Random rnd(77);
+    for (int i = 0; i < 9; ++i) {
+        const double a = i * 40 + rnd.uniform(-12, 12);
+        const double len = rnd.uniform(6.5, 10.5);
+        cairo_save(cr);
+        cairo_translate(cr, m, m);
+        cairo_rotate(cr, a * M_PI / 180);
+        cairo_move_to(cr, 0, -1.3);
+        cairo_line_to(cr, len, 0);
+        cairo_line_to(cr, 0, 1.3);
+        cairo_close_path(cr);
+        setColour(cr, rgb255(50, 40, 35), 0.75);
+        cairo_fill(cr);
+        cairo_restore(cr);
+    }
+    // Scorched rim, then the hole with a light lower-right lip.
+    glow(cr, m, m, 7.5, 0.3, 0.0);
+    cairo_pattern_t* g = cairo_pattern_create_radial(m, m, 1, m, m, 7);
+    addStop(g, 0.0, rgb255(20, 16, 14), 1.0);
+    addStop(g, 0.6, rgb255(60, 45, 38), 0.9);
+    addStop(g, 1.0, rgb255(60, 45, 38), 0.0);
+    circlePath(cr, m, m, 7);
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+    circlePath(cr, m, m, 3.4);
+    setColour(cr, rgb255(8, 6, 6));
+    cairo_fill(cr);
+    cairo_arc(cr, m, m, 3.6, -0.1 * M_PI, 0.6 * M_PI);
+    setColour(cr, rgb255(230, 215, 190), 0.85);
+    cairo_set_line_width(cr, 1.0);
+    cairo_stroke(cr);
+    writePicture(c, path);
+}
+
+void boardCleared(const std::string& path) {
+    // Shown with light blending over the board: only light counts, so the
+    // lettering is a warm glow with a bright face and no dark outline.
+    const int w = 360, h = 96;
+    Canvas c(w, h);
+    cairo_t* cr = c.cr();
+    const std::string text = "Board cleared!";
+    setFace(cr, Face::Rounded, 46);
+    softSilhouette(cr, w, h, 0, 0, 7, rgb255(255, 150, 30), 0.9, [&](cairo_t* m) {
+        setFace(m, Face::Rounded, 46);
+        textPath(m, text, w / 2.0, 64, 1);
+        cairo_set_line_width(m, 6);
+        cairo_stroke_preserve(m);
+        cairo_fill(m);
+    });
+    textPath(cr, text, w / 2.0, 64, 1);
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, 28, 0, 66);
+    addStop(g, 0.0, rgb255(255, 255, 250));
+    addStop(g, 0.55, rgb255(255, 240, 150));
+    addStop(g, 1.0, rgb255(255, 190, 60));
+    cairo_set_source(cr, g);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(g);
+    setColour(cr, rgb255(255, 255, 255), 0.9);
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+    // A few glints on the letters.
+    glint(cr, 72, 30, 14, 2.2, 0, 1.0);
+    glint(cr, 72, 30, 10, 2.0, 90, 1.0);
+    glint(cr, 292, 58, 12, 2.0, 0, 0.9);
+    glint(cr, 292, 58, 9, 1.8, 90, 0.9);
+    writePicture(c, path);
+}
+
+}  // namespace
+
+void generate() {
+    // Board sparkles: 0 the coloured twinkle of a highlighted group, 1 the
+    // plain soft spark of rings, marks and snow, 2 a broad glow.
+    sparkle("gfx/particles/particle0.png", 16, 0.75, 0.95, 0.0);
+    sparkle("gfx/particles/particle1.png", 16, 0.9, 0.0, 0.0);
+    sparkle("gfx/particles/particle2.png", 32, 0.95, 0.0, 0.0);
+    ring("gfx/particles/pusty1.png", 24, 1.6);
+    ring("gfx/particles/pusty2.png", 40, 2.2);
+    ring("gfx/particles/pusty3.png", 64, 3.0);
+    bulletHole("gfx/gui/shooting/shot.png");
+    // The win twinkle and the removal burst.
+    sparkle("gfx/particles/star.png", 24, 0.55, 0.98, 0.55);
+    sparkle("gfx/particles/3.png", 28, 0.5, 0.98, 0.7);
+    cloud("gfx/particles/smallCloud.png", 64, 40, 11, 4);
+    cloud("gfx/gui/map/chmury/chmura1.png", 180, 100, 21, 6);
+    cloud("gfx/gui/map/chmury/chmura2.png", 140, 84, 37, 5);
+    cloud("gfx/gui/map/chmury/chmura3.png", 220, 110, 53, 7);
+    cloud("gfx/gui/map/chmury/chmura4.png", 120, 70, 71, 4);
+    cloud("gfx/gui/map/chmury/chmura5.png", 200, 96, 89, 6);
+    boardCleared("gfx/particles/cleanup.png");
+
+    // Flying diamonds and the counter's big diamond.
+    const gems::Gem kinds[4] = {gems::Gem::Blue, gems::Gem::Green, gems::Gem::Red, gems::Gem::Gold};
+    for (int i = 0; i < 4; ++i) {
+        Canvas c(22, 22);
+        gems::drawGem(c.cr(), 11, 11, 9.5, kinds[i]);
+        writePicture(c, "gfx/particles/d" + std::to_string(i + 1) + ".png");
+    }
+    Canvas big(48, 48);
+    gems::drawGem(big.cr(), 24, 24, 21, gems::Gem::Cyan);
+    writePicture(big, "gfx/gui/map/diamond.png");
+}
+
+}  // namespace particles

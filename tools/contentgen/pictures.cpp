@@ -1,0 +1,94 @@
+// Every picture of the game, then a contact sheet of them all for review.
+#include "pictures.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+
+#include "art.h"
+#include "gui_pictures.h"
+#include "marbles.h"
+#include "particles.h"
+
+namespace {
+
+using namespace art;
+
+// One PNG with every generated picture over a checkerboard, labelled with
+// its path. Written beside the working folder, never into it.
+bool writeContactSheet(const std::string& out) {
+    namespace fs = std::filesystem;
+    const std::vector<Written> all = writtenPictures();
+    const int cellW = 196, cellH = 150, box = 120, columns = 10;
+    const int rows = int((all.size() + columns - 1) / columns);
+    const int header = 48;
+    Canvas sheet(cellW * columns, header + cellH * std::max(rows, 1));
+    cairo_t* cr = sheet.cr();
+    setColour(cr, rgb255(44, 46, 58));
+    cairo_paint(cr);
+    setFace(cr, Face::Rounded, 24);
+    setColour(cr, {1, 1, 1});
+    textPath(cr, "Vornell - generated pictures (" + std::to_string(all.size()) + ")", 16, 32, 0);
+    cairo_fill(cr);
+
+    for (size_t i = 0; i < all.size(); ++i) {
+        const int col = int(i % columns), row = int(i / columns);
+        const double x0 = col * cellW, y0 = header + row * cellH;
+        // Checkerboard so transparency shows.
+        const double bx = x0 + (cellW - box) / 2.0, by = y0 + 6;
+        for (int cy = 0; cy < box / 8; ++cy)
+            for (int cx = 0; cx < box / 8; ++cx) {
+                const bool light = (cx + cy) % 2 == 0;
+                cairo_rectangle(cr, bx + cx * 8, by + cy * 8, 8, 8);
+                setColour(cr, light ? rgb255(150, 152, 160) : rgb255(110, 112, 122));
+                cairo_fill(cr);
+            }
+        const fs::path file = fs::path(out) / all[i].path;
+        cairo_surface_t* pic = cairo_image_surface_create_from_png(file.c_str());
+        if (cairo_surface_status(pic) == CAIRO_STATUS_SUCCESS) {
+            const double w = all[i].width, h = all[i].height;
+            // Small sprites are shown enlarged (up to 3x) so they can be judged.
+            const double s = std::min({double(box) / w, double(box) / h, 3.0});
+            const double dw = w * s, dh = h * s;
+            paintScaled(cr, pic, std::floor(bx + (box - dw) / 2), std::floor(by + (box - dh) / 2), dw, dh);
+        }
+        cairo_surface_destroy(pic);
+        setFace(cr, Face::Sans, 9);
+        setColour(cr, rgb255(230, 232, 240));
+        std::string label = all[i].path;
+        if (label.rfind("gfx/", 0) == 0) label = label.substr(4);
+        textPath(cr, label, x0 + cellW / 2.0, by + box + 12, 1);
+        cairo_fill(cr);
+        setColour(cr, rgb255(160, 165, 180));
+        textPath(cr, std::to_string(all[i].width) + " x " + std::to_string(all[i].height), x0 + cellW / 2.0,
+                 by + box + 24, 1);
+        cairo_fill(cr);
+    }
+    const fs::path sheetPath = fs::path(out).parent_path() / "contact-sheet.png";
+    cairo_surface_flush(sheet.surface());
+    if (cairo_surface_write_to_png(sheet.surface(), sheetPath.c_str()) != CAIRO_STATUS_SUCCESS) {
+        std::fprintf(stderr, "contentgen: cannot write %s\n", sheetPath.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool generatePictures(const std::string& out) {
+    namespace fs = std::filesystem;
+    // Without a trailing separator, so that the sheet lands beside the folder.
+    std::string folder = out;
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    setOutputFolder(folder);
+
+    gui_pictures::generate();
+    marbles::generate();
+    particles::generate();
+
+    bool ok = !anyWriteFailed();
+    ok = writeContactSheet(fs::absolute(folder).lexically_normal().string()) && ok;
+    releaseFonts();
+    return ok;
+}
