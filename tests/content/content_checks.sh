@@ -1,0 +1,86 @@
+#!/bin/sh
+# Content pipeline checks, one mode per test:
+#   deterministic CONTENTGEN          two runs give the same bytes
+#   sizes GAME_DIR                    pictures whose size the game relies on
+#   faults CHECK_CONTENT GAME_DIR     the check names missing, broken and
+#                                     wrongly sized files and fails
+set -u
+mode=$1
+shift
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+status=0
+fail() { echo "FAIL: $*"; status=1; }
+
+# Width and height from a PNG header (big-endian words at bytes 16 and 20).
+png_size() {
+  od -A n -t u1 -j 16 -N 8 "$1" | awk '{ printf "%d x %d\n", $1*16777216+$2*65536+$3*256+$4, $5*16777216+$6*65536+$7*256+$8 }'
+}
+
+case $mode in
+deterministic)
+  gen=$1
+  "$gen" "$work/a/game" >/dev/null || fail "first run failed"
+  "$gen" "$work/b/game" >/dev/null || fail "second run failed"
+  count=$(find "$work/a/game" -type f | wc -l)
+  [ "$count" -gt 100 ] || fail "only $count files generated"
+  [ -f "$work/a/contact-sheet.png" ] || fail "no contact sheet beside the working folder"
+  [ ! -e "$work/a/game/contact-sheet.png" ] || fail "contact sheet inside the working folder"
+  diff -r -q "$work/a" "$work/b" || fail "two runs differ"
+  ;;
+sizes)
+  game=$1
+  check() {  # path, then "exact W x H" or "max N"
+    f="$game/$1"
+    if [ ! -f "$f" ]; then fail "$1 missing"; return; fi
+    got=$(png_size "$f")
+    w=${got%% x *}; h=${got##* x }
+    case $2 in
+      exact) [ "$got" = "$3" ] || fail "$1 is $got, must be $3" ;;
+      max) { [ "$w" -le "$3" ] && [ "$h" -le "$3" ]; } || fail "$1 is $got, larger than a $3-pixel cell" ;;
+    esac
+  }
+  check gfx/splash/loadscreen.png exact "800 x 600"
+  check gfx/gui/mousePoint.png exact "1 x 1"
+  # Every marble picture named by the tile table fits the cell of its size set.
+  n=0
+  for f in $(grep -o '"gfx/[^"]*"' "$game/data/tiles1.dat" | tr -d '"'); do
+    case $f in
+      *_20.png) check "$f" max 20 ;;
+      *_30.png) check "$f" max 30 ;;
+      *_45.png) check "$f" max 45 ;;
+      *) fail "$f: cannot tell its size set" ;;
+    esac
+    n=$((n + 1))
+  done
+  [ "$n" -eq 96 ] || fail "tile table names $n pictures, expected 96 (32 kinds x 3 sizes)"
+  ;;
+faults)
+  check=$1 game=$2
+  cp -r "$game" "$work/game"
+  g=$work/game
+  rm "$g/gfx/tiles/marbles/blue_30.png"                      # named by the tile table
+  rm "$g/gfx/gui/cyfry/7.png"                                # named by the code
+  head -c 60 "$game/gfx/particles/star.png" > "$g/gfx/particles/star.png"    # truncated
+  cp "$game/gfx/splash/loadscreen.png" "$g/gfx/tiles/bonus/button_red.png"   # oversized button
+  cp "$game/gfx/gui/mainMenu/logo.png" "$g/gfx/splash/loadscreen.png"        # wrong splash size
+  out=$("$check" "$g")
+  rc=$?
+  echo "$out"
+  [ $rc -eq 1 ] || fail "check-content exited with $rc on faulty content"
+  for expect in "missing: gfx/tiles/marbles/blue_30.png" "missing: gfx/gui/cyfry/7.png" \
+                "does not decode: gfx/particles/star.png" "wrong size: gfx/tiles/bonus/button_red.png" \
+                "wrong size: gfx/splash/loadscreen.png"; do
+    echo "$out" | grep -q -F "$expect" || fail "not reported: $expect"
+  done
+  [ "$(echo "$out" | grep -c -v '^content check')" -eq 5 ] || fail "reports other than the five faults"
+  # Without its data folder nothing can be found, and the check says so.
+  rm -r "$g/data"
+  out=$("$check" "$g")
+  [ $? -eq 1 ] || fail "check-content passed without data/"
+  echo "$out" | grep -q -F "missing: data/tiles1.dat" || fail "missing data/tiles1.dat not reported"
+  ;;
+*)
+  echo "unknown mode $mode"; exit 2 ;;
+esac
+exit $status
