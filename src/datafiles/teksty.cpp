@@ -1,0 +1,63 @@
+#include "datafiles/teksty.h"
+
+void TTeksty::setup() {
+    fill(loadTxtFile(kPath));
+}
+
+void TTeksty::fill(const TTxtFile& file) {
+    auto line = [&file](int n) { return getTxtLine(file, n); };
+    txtAreYouSure = line(1);
+    for (int i = 0; i < 10; ++i) txtPomoc[size_t(i)] = line(2 + i);
+    txtPomoc[10].clear();
+    txtPomoc[11].clear();
+    txtPuzzli = line(12);
+    txtCzas = line(13);
+    txtPunkty = line(14);
+    txtKlikniecia = line(15);
+    txtGorujBron = line(16);
+    txtCel = line(17);
+    txtOgnia = line(18);
+    txtButelki = line(19);
+    txtTrafienia = line(20);
+    txtPudla = line(21);
+    txtSkutecznosc = line(22);
+    txtAmunicja = line(23);
+    txtKapsle = line(24);
+    txtPrzeladuj = line(25);
+    txtKliknijPrawy = line(26);
+    txtZostaloButelek = line(27);
+    for (size_t i = 0; i < txtTRYBNormal.size(); ++i) txtTRYBNormal[i] = line(28 + int(i));
+    for (size_t i = 0; i < txtTRYBZmienny.size(); ++i) txtTRYBZmienny[i] = line(33 + int(i));
+    for (size_t i = 0; i < txtTRYBPodwojny.size(); ++i) txtTRYBPodwojny[i] = line(36 + int(i));
+    for (size_t i = 0; i < txtTRYBStrategiczny.size(); ++i) txtTRYBStrategiczny[i] = line(40 + int(i));
+    txtPuzzle = line(43);
+    _txtTrybNormal = line(44);
+    _txtTrybChange = line(47);
+    _txtTrybTwo = line(45);
+    _txtTrybStrategy = line(46);
+    _txtTrybPuzzle = line(48);
+    txtCzyNaPewno = line(49);
+    txtIleBalonow = line(50);
+    txtJakieBonusy = line(51);
+    txtDimensions = line(52);
+    txtMColors = line(53);
+    txtMBonus = line(54);
+    txtLevelType = line(55);
+    txtLevelSpeed = line(56);
+    txtSklepTytul = line(57);
+    txtBonuses = line(58);
+    txtPlayerBonuses = line(59);
+    txtKolorBonus = line(60);
+    txtBombBonus = line(61);
+    txtChangeBonus = line(62);
+    txtLineBonus = line(63);
+    txtKupno1 = line(64);
+    txtKupno2 = line(65);
+    txtNormal = line(66);
+    txtTwo = line(66);
+    txtYouLost = line(67);
+    txtNoMatch = line(68);
+    txtProfileName = line(69);
+    txtSoundVolume = line(70);
+    txtMusicVolume = line(71);
+}

@@ -1,0 +1,73 @@
+#pragma once
+// The table of UI texts: every caption, message and help page the screens
+// show, filled once at start-up from "data/teksty.txt" (one text a line).
+#include <array>
+#include <string>
+
+#include "datafiles/txt_file.h"
+
+class TTeksty {
+public:
+    static constexpr const char* kPath = "data/teksty.txt";
+    // The main menu's greeting ("Hello, " before the player's name); the main
+    // menu reads it itself.
+    static constexpr int kGreetingLine = 72;
+
+    std::string txtAreYouSure;                // 1: deleting a profile
+    std::array<std::string, 12> txtPomoc;     // 2-11: help pages 0 to 9 (10, 11 stay empty)
+    std::string txtPuzzli;                    // 12-15: puzzle results
+    std::string txtCzas;
+    std::string txtPunkty;                    // 14: also the shooting results
+    std::string txtKlikniecia;
+    std::string txtGorujBron;                 // 16-18: the shooting countdown
+    std::string txtCel;
+    std::string txtOgnia;
+    std::string txtButelki;                   // 19-24: shooting results
+    std::string txtTrafienia;
+    std::string txtPudla;
+    std::string txtSkutecznosc;
+    std::string txtAmunicja;
+    std::string txtKapsle;
+    std::string txtPrzeladuj;                 // 25-26: reload hint
+    std::string txtKliknijPrawy;
+    std::string txtZostaloButelek;            // 27: balloons left
+    std::array<std::string, 5> txtTRYBNormal;        // 28-32: level intros by mode
+    std::array<std::string, 3> txtTRYBZmienny;       // 33-35
+    std::array<std::string, 4> txtTRYBPodwojny;      // 36-39
+    std::array<std::string, 3> txtTRYBStrategiczny;  // 40-42
+    std::string txtPuzzle;                    // 43
+    std::string _txtTrybNormal;               // 44-48: mode names in free play
+    std::string _txtTrybTwo;
+    std::string _txtTrybStrategy;
+    std::string _txtTrybChange;
+    std::string _txtTrybPuzzle;
+    std::string txtCzyNaPewno;                // 49: leaving a level for the menu
+    std::string txtIleBalonow;                // 50-56: free play set-up
+    std::string txtJakieBonusy;
+    std::string txtDimensions;
+    std::string txtMColors;
+    std::string txtMBonus;
+    std::string txtLevelType;
+    std::string txtLevelSpeed;
+    std::string txtSklepTytul;                // 57-65: bonus shop
+    std::string txtBonuses;
+    std::string txtPlayerBonuses;
+    std::string txtKolorBonus;
+    std::string txtBombBonus;
+    std::string txtChangeBonus;
+    std::string txtLineBonus;
+    std::string txtKupno1;
+    std::string txtKupno2;
+    std::string txtNormal;                    // 66-68: lost pop-up
+    std::string txtTwo;                       // 66 as well
+    std::string txtYouLost;
+    std::string txtNoMatch;
+    std::string txtProfileName;               // 69: name entry
+    std::string txtSoundVolume;               // 70-71: settings
+    std::string txtMusicVolume;
+
+    // Fills the table from kPath.
+    void setup();
+    // Fills the table from lines already read.
+    void fill(const TTxtFile& file);
+};
