@@ -165,12 +165,12 @@ void drawSplash(Canvas& c) {
     std::vector<Heap> heap;
     Random pick(7);
     for (int side = 0; side < 2; ++side) {
-        for (int i = 0; i < 34; ++i) {
-            const double d = pick.uniform(-30, 290);  // distance from the corner
-            const double mound = 190 * std::pow(std::max(0.0, 1 - d / 300), 1.4);
-            const double y = H + 14 - pick.uniform(0, mound);
+        for (int i = 0; i < 22; ++i) {
+            const double d = pick.uniform(-20, 240);  // distance from the corner
+            const double mound = 170 * std::pow(std::max(0.0, 1 - d / 250), 1.6);
+            const double y = H + 18 - pick.uniform(0, mound);
             const double x = side == 0 ? d : W - d;
-            heap.push_back({x, y, pick.uniform(22, 34), pick.range(1, 11)});
+            heap.push_back({x, y, pick.uniform(24, 34), pick.range(1, 9)});
         }
     }
     for (int i = 0; i < 7; ++i) {
@@ -205,8 +205,8 @@ void drawSplash(Canvas& c) {
     });
     roundedRectPath(cr, tx, ty, tw, th, th / 2);
     cairo_pattern_t* tray = cairo_pattern_create_linear(0, ty, 0, ty + th);
-    addStop(tray, 0.0, rgb255(30, 20, 70), 0.85);
-    addStop(tray, 1.0, rgb255(60, 40, 110), 0.85);
+    addStop(tray, 0.0, rgb255(30, 20, 70), 0.92);
+    addStop(tray, 1.0, rgb255(60, 40, 110), 0.92);
     cairo_set_source(cr, tray);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(tray);

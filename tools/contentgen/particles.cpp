@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "art.h"
 #include "gems.h"
@@ -80,37 +81,76 @@ void ring(const std::string& path, int size, double thickness) {
     writePicture(c, path);
 }
 
-// A heap of overlapping puffs, shaded darker underneath, softened.
+// A cumulus: a row of puffs along a flat base with bigger ones heaped on
+// top, each lit from the upper left, over a cool shadowed underside.
 void cloud(const std::string& path, int w, int h, uint32_t seed, int puffs) {
     Canvas c(w, h);
     cairo_t* cr = c.cr();
     Random rnd(seed);
     struct Puff { double x, y, r; };
     std::vector<Puff> list;
-    const double base = h * 0.68;
+    const double base = h * 0.8;
+    // Bottom row.
     for (int i = 0; i < puffs; ++i) {
         const double t = (i + 0.5) / puffs;
-        const double x = w * (0.18 + 0.64 * t) + rnd.uniform(-w * 0.04, w * 0.04);
-        // Taller in the middle, like a cumulus.
-        const double hump = std::sin(t * M_PI);
-        const double r = h * (0.16 + 0.16 * hump) * rnd.uniform(0.85, 1.15);
-        const double y = base - r * 0.55 - hump * h * 0.12 + rnd.uniform(-h * 0.03, h * 0.03);
-        list.push_back({x, y, r});
+        const double r = h * rnd.uniform(0.16, 0.22);
+        list.push_back({w * (0.14 + 0.72 * t) + rnd.uniform(-3, 3), base - r * 0.75, r});
     }
-    // Flat-ish underside.
+    // Heaped top, tallest a little left of the middle.
+    const int top = std::max(2, puffs - 2);
+    for (int i = 0; i < top; ++i) {
+        const double t = (i + 0.5) / top;
+        const double hump = std::sin(t * M_PI);
+        const double r = h * (0.2 + 0.14 * hump) * rnd.uniform(0.9, 1.1);
+        list.push_back({w * (0.22 + 0.52 * t) + rnd.uniform(-4, 4), base - h * 0.28 - hump * h * 0.12, r});
+    }
     auto silhouette = [&](cairo_t* m) {
         for (const Puff& p : list) circlePath(m, p.x, p.y, p.r);
-        roundedRectPath(m, w * 0.16, base - h * 0.2, w * 0.68, h * 0.2, h * 0.1);
         cairo_fill(m);
     };
-    // Underside shade first, then the lit body as a blurred layer on top.
-    softSilhouette(cr, w, h, 0, 0, h * 0.03, rgb255(205, 212, 228), 1.0, silhouette);
-    softSilhouette(cr, w, h, -h * 0.04, -h * 0.06, h * 0.04, rgb255(255, 255, 255), 1.0, [&](cairo_t* m) {
-        for (const Puff& p : list) circlePath(m, p.x, p.y - p.r * 0.08, p.r * 0.9);
-        cairo_fill(m);
+    // Cool underside glow, a flat base, then the body shaded top to bottom
+    // with a faint rim on the lower right of every puff.
+    auto flatBase = [&](cairo_t* m) {
+        cairo_rectangle(m, 0, 0, w, base);
+        cairo_clip(m);
+    };
+    softSilhouette(cr, w, h, 1, 2.5, 2.0, rgb255(150, 165, 200), 0.7, [&](cairo_t* m) {
+        flatBase(m);
+        silhouette(m);
     });
-    // Soften the whole cloud's edge.
-    blur(c.surface(), h * 0.025);
+    cairo_save(cr);
+    flatBase(cr);
+    for (const Puff& p : list) circlePath(cr, p.x, p.y, p.r);
+    cairo_clip(cr);
+    cairo_pattern_t* body = cairo_pattern_create_linear(0, base - h * 0.75, 0, base);
+    addStop(body, 0.0, rgb255(255, 255, 255));
+    addStop(body, 0.55, rgb255(248, 250, 255));
+    addStop(body, 1.0, rgb255(212, 222, 242));
+    cairo_set_source(cr, body);
+    cairo_paint(cr);
+    cairo_pattern_destroy(body);
+    for (const Puff& p : list) {
+        cairo_pattern_t* g = cairo_pattern_create_radial(p.x - p.r * 0.3, p.y - p.r * 0.35, p.r * 0.5, p.x, p.y, p.r);
+        cairo_pattern_add_color_stop_rgba(g, 0.0, 0.55, 0.62, 0.8, 0.0);
+        cairo_pattern_add_color_stop_rgba(g, 0.8, 0.55, 0.62, 0.8, 0.05);
+        cairo_pattern_add_color_stop_rgba(g, 1.0, 0.55, 0.62, 0.8, 0.22);
+        circlePath(cr, p.x, p.y, p.r);
+        cairo_set_source(cr, g);
+        cairo_fill(cr);
+        cairo_pattern_destroy(g);
+    }
+    // Sunlit tops.
+    for (const Puff& p : list) {
+        cairo_pattern_t* g = cairo_pattern_create_radial(p.x - p.r * 0.3, p.y - p.r * 0.4, 0, p.x - p.r * 0.3, p.y - p.r * 0.4, p.r * 0.7);
+        cairo_pattern_add_color_stop_rgba(g, 0.0, 1, 1, 1, 0.8);
+        cairo_pattern_add_color_stop_rgba(g, 1.0, 1, 1, 1, 0.0);
+        circlePath(cr, p.x, p.y, p.r);
+        cairo_set_source(cr, g);
+        cairo_fill(cr);
+        cairo_pattern_destroy(g);
+    }
+    cairo_restore(cr);
+    blur(c.surface(), 0.9);
     writePicture(c, path);
 }
 
