@@ -224,16 +224,24 @@ void drawDot(Canvas& c, bool lit) {
     const double m = c.width() / 2.0;
     if (lit) {
         cairo_pattern_t* halo = cairo_pattern_create_radial(m, m, 0, m, m, m);
-        cairo_pattern_add_color_stop_rgba(halo, 0.0, 1, 0.9, 0.5, 0.9);
-        cairo_pattern_add_color_stop_rgba(halo, 0.55, 1, 0.75, 0.25, 0.45);
-        cairo_pattern_add_color_stop_rgba(halo, 1.0, 1, 0.6, 0.1, 0.0);
+        cairo_pattern_add_color_stop_rgba(halo, 0.0, 1, 0.95, 0.6, 1.0);
+        cairo_pattern_add_color_stop_rgba(halo, 0.6, 1, 0.8, 0.3, 0.7);
+        cairo_pattern_add_color_stop_rgba(halo, 1.0, 1, 0.65, 0.1, 0.0);
         circlePath(cr, m, m, m);
         cairo_set_source(cr, halo);
         cairo_fill(cr);
         cairo_pattern_destroy(halo);
         MarbleStyle style;
         style.shadow = 0;
-        drawMarble(cr, m, m, m * 0.68, rgb255(255, 190, 40), {}, style);
+        drawMarble(cr, m, m, m * 0.66, rgb255(255, 220, 80), [&](cairo_t* k) {
+            // Lit from within.
+            cairo_pattern_t* core = cairo_pattern_create_radial(m, m, 0, m, m, m * 0.6);
+            cairo_pattern_add_color_stop_rgba(core, 0.0, 1, 1, 0.9, 0.85);
+            cairo_pattern_add_color_stop_rgba(core, 1.0, 1, 1, 0.8, 0.0);
+            cairo_set_source(k, core);
+            cairo_paint(k);
+            cairo_pattern_destroy(core);
+        }, style);
     } else {
         // An empty glass socket; drawn with light blending, so it only brightens.
         cairo_pattern_t* g = cairo_pattern_create_radial(m - 2, m - 2, 0, m, m, m * 0.7);
