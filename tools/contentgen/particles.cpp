@@ -154,44 +154,41 @@ void cloud(const std::string& path, int w, int h, uint32_t seed, int puffs) {
     writePicture(c, path);
 }
 
+// Drawn with mask blending, which keeps only the solid pixels: the mark is
+// built from opaque shapes with clean edges.
 void bulletHole(const std::string& path) {
     const int size = 24;
     Canvas c(size, size);
     cairo_t* cr = c.cr();
     const double m = size / 2.0;
-    // Splinters around the hole.
     Random rnd(77);
-    for (int i = 0; i < 9; ++i) {
-        const double a = i * 40 + rnd.uniform(-12, 12);
-        const double len = rnd.uniform(6.5, 10.5);
-        cairo_save(cr);
-        cairo_translate(cr, m, m);
-        cairo_rotate(cr, a * M_PI / 180);
-        cairo_move_to(cr, 0, -1.3);
-        cairo_line_to(cr, len, 0);
-        cairo_line_to(cr, 0, 1.3);
-        cairo_close_path(cr);
-        setColour(cr, rgb255(50, 40, 35), 0.75);
-        cairo_fill(cr);
-        cairo_restore(cr);
+    // Cracks running out from the hole.
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    for (int i = 0; i < 7; ++i) {
+        const double a = (i * 360.0 / 7 + rnd.uniform(-15, 15)) * M_PI / 180;
+        const double len = rnd.uniform(8.0, 10.5), bend = rnd.uniform(-0.25, 0.25);
+        cairo_move_to(cr, m + std::cos(a) * 4, m + std::sin(a) * 4);
+        cairo_line_to(cr, m + std::cos(a + bend) * len * 0.6, m + std::sin(a + bend) * len * 0.6);
+        cairo_line_to(cr, m + std::cos(a) * len, m + std::sin(a) * len);
+        setColour(cr, rgb255(40, 30, 28));
+        cairo_set_line_width(cr, 1.3);
+        cairo_stroke(cr);
     }
-    // Scorched rim, then the hole with a light lower-right lip.
-    glow(cr, m, m, 7.5, 0.3, 0.0);
-    cairo_pattern_t* g = cairo_pattern_create_radial(m, m, 1, m, m, 7);
-    addStop(g, 0.0, rgb255(20, 16, 14), 1.0);
-    addStop(g, 0.6, rgb255(60, 45, 38), 0.9);
-    addStop(g, 1.0, rgb255(60, 45, 38), 0.0);
-    circlePath(cr, m, m, 7);
+    // Torn, pale lip, then the dark hole, darker toward its lower right.
+    starPath(cr, m, m, 9, 6.2, 4.6, -90);
+    setColour(cr, rgb255(225, 210, 185));
+    cairo_fill(cr);
+    starPath(cr, m, m, 9, 6.2, 4.6, -90);
+    setColour(cr, rgb255(60, 45, 40));
+    cairo_set_line_width(cr, 0.9);
+    cairo_stroke(cr);
+    cairo_pattern_t* g = cairo_pattern_create_radial(m - 1, m - 1, 0.5, m, m, 4);
+    addStop(g, 0.0, rgb255(70, 60, 56));
+    addStop(g, 1.0, rgb255(10, 8, 8));
+    circlePath(cr, m, m, 3.8);
     cairo_set_source(cr, g);
     cairo_fill(cr);
     cairo_pattern_destroy(g);
-    circlePath(cr, m, m, 3.4);
-    setColour(cr, rgb255(8, 6, 6));
-    cairo_fill(cr);
-    cairo_arc(cr, m, m, 3.6, -0.1 * M_PI, 0.6 * M_PI);
-    setColour(cr, rgb255(230, 215, 190), 0.85);
-    cairo_set_line_width(cr, 1.0);
-    cairo_stroke(cr);
     writePicture(c, path);
 }
 
