@@ -3,7 +3,8 @@
 #   deterministic CONTENTGEN          two runs give the same bytes
 #   sizes GAME_DIR                    pictures whose size the game relies on
 #   faults CHECK_CONTENT GAME_DIR     the check names missing, broken and
-#                                     wrongly sized files and fails
+#                                     wrongly sized files and faulty tables,
+#                                     and fails
 set -u
 mode=$1
 shift
@@ -74,6 +75,19 @@ faults)
     echo "$out" | grep -q -F "$expect" || fail "not reported: $expect"
   done
   [ "$(echo "$out" | grep -c -v '^content check')" -eq 5 ] || fail "reports other than the five faults"
+  # Faults inside the tables: a kind lost from the tile table, a repeated
+  # id, a short button table.
+  cp -r "$game" "$work/tables"
+  t=$work/tables/data
+  sed -i 's/ilosc = 32/ilosc = 31/; s/id = 2$/id = 1/' "$t/tiles1.dat"
+  sed -i 's/i = 17/i = 16/' "$t/bonusy_tiles.dat"
+  out=$("$check" "$work/tables")
+  [ $? -eq 1 ] || fail "check-content passed faulty tables"
+  echo "$out"
+  for expect in "data/tiles1.dat: no bonus marble 118" "data/tiles1.dat: tile2 repeats id 1 of tile1" \
+                "data/tiles1.dat: no colour 2" "data/bonusy_tiles.dat: bonusy::i is 16, must be 17"; do
+    echo "$out" | grep -q -F "$expect" || fail "not reported: $expect"
+  done
   # Without its data folder nothing can be found, and the check says so.
   rm -r "$g/data"
   out=$("$check" "$g")
