@@ -130,6 +130,8 @@ std::unique_ptr<TRCMGroup> TRCMFile::readAll(const std::string& text, const std:
         } else if (!quoted && c == '}') {
             top.group->_pos = i + 1 - top.start;
             open.pop_back();
+        } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            // Part of a CR LF line end: files read the same with either kind.
         } else if (c == '\n') {
             // A line without "=" is carried over into the next one.
             if (top.equals) {

