@@ -438,7 +438,7 @@ void sparkPath(cairo_t* cr, double x, double y, double s) { starPath(cr, x, y, 8
 
 void drawBombIcon(cairo_t* cr, double cx, double cy, double r, bool shadow) {
     // The iron ball sits low-left so the fuse and spark fit in the same box.
-    const double br = r * 0.78, bx = cx - r * 0.12, by = cy + r * 0.16;
+    const double br = r * 0.72, bx = cx - r * 0.16, by = cy + r * 0.2;
     if (shadow) marbleShadow(cr, bx, by, br);
     cairo_pattern_t* body = cairo_pattern_create_radial(bx - 0.4 * br, by - 0.45 * br, 0.05 * br, bx, by, br);
     addStop(body, 0.0, rgb255(125, 130, 150));
@@ -464,7 +464,7 @@ void drawBombIcon(cairo_t* cr, double cx, double cy, double r, bool shadow) {
     cairo_pattern_destroy(cap);
     cairo_restore(cr);
     const double fx = capX + r * 0.08, fy = capY - r * 0.12;
-    const double ex = cx + r * 0.72, ey = cy - r * 0.74;
+    const double ex = cx + r * 0.64, ey = cy - r * 0.64;
     cairo_move_to(cr, fx, fy);
     cairo_curve_to(cr, fx + r * 0.1, fy - r * 0.25, ex - r * 0.25, ey + r * 0.05, ex, ey);
     setColour(cr, rgb255(150, 110, 60));
@@ -472,15 +472,15 @@ void drawBombIcon(cairo_t* cr, double cx, double cy, double r, bool shadow) {
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_stroke(cr);
     // Spark.
-    cairo_pattern_t* glow = cairo_pattern_create_radial(ex, ey, 0, ex, ey, r * 0.42);
+    cairo_pattern_t* glow = cairo_pattern_create_radial(ex, ey, 0, ex, ey, r * 0.36);
     cairo_pattern_add_color_stop_rgba(glow, 0.0, 1, 0.95, 0.5, 0.95);
     cairo_pattern_add_color_stop_rgba(glow, 0.5, 1, 0.55, 0.1, 0.45);
     cairo_pattern_add_color_stop_rgba(glow, 1.0, 1, 0.4, 0.0, 0.0);
-    circlePath(cr, ex, ey, r * 0.42);
+    circlePath(cr, ex, ey, r * 0.36);
     cairo_set_source(cr, glow);
     cairo_fill(cr);
     cairo_pattern_destroy(glow);
-    sparkPath(cr, ex, ey, r * 0.3);
+    sparkPath(cr, ex, ey, r * 0.27);
     setColour(cr, rgb255(255, 250, 200));
     cairo_fill(cr);
     // Rim and shine of the iron.
