@@ -613,8 +613,10 @@ void generate() {
 
     const Rgb gateColours[4] = {rgb255(225, 40, 60), rgb255(40, 110, 235), rgb255(40, 185, 80), rgb255(250, 190, 30)};
     for (int i = 0; i < 4; ++i) {
-        Canvas c(32, 32);
-        drawGateMarble(c.cr(), 15.7, 15.7, 14.8, gateColours[i], 20 + 40 * i);
+        // Shown at 1.5 to 2 times this size over a 40-pixel grid, so that
+        // neighbours overlap and the closed gate hides the screen.
+        Canvas c(40, 40);
+        drawGateMarble(c.cr(), 19.6, 19.6, 18.6, gateColours[i], 20 + 40 * i);
         writePicture(c, "gfx/gui/gate/" + std::to_string(i) + ".png");
     }
 
