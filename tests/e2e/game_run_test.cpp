@@ -1,0 +1,54 @@
+// Whole-game runs of the real binary.
+#include <gtest/gtest.h>
+
+#include "game_runner.h"
+#include "shell/media/files.h"
+
+namespace {
+
+constexpr uint32_t kBackdrop = 0xFFB4C8DCu;  // the clear colour (180, 200, 220)
+
+TEST(GameRun, StartsShowsTheBackdropAndEscapeQuits) {
+    ASSERT_EQ(FileType(testing_support::contentDir()), 2) << "no generated working folder";
+    GameRun run;
+    runGame(run, "wait 3000\nshot backdrop.png\nwait 200\nkey Escape\n");
+    ASSERT_FALSE(run.timedOut) << run.output;
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    TPixmapPtr shot = run.shot("backdrop.png");
+    ASSERT_TRUE(shot) << run.output;
+    ASSERT_EQ(shot->width, 800);
+    ASSERT_EQ(shot->height, 600);
+    for (auto [x, y] : {std::pair{0, 0}, {799, 0}, {400, 300}, {0, 599}, {799, 599}}) {
+        EXPECT_EQ(ReadPixel(shot, x, y), kBackdrop) << x << "," << y;
+    }
+    // First start: the save folder exists and says where it is.
+    EXPECT_EQ(FileType(run.saveDir.path()), 2);
+    EXPECT_NE(run.output.find("MY DOCS : " + run.saveDir.path()), std::string::npos) << run.output;
+}
+
+TEST(GameRun, CloseRequestAndAltF4QuitButF4AloneDoesNot) {
+    GameRun closed;
+    runGame(closed, "wait 2000\nclose\n");
+    EXPECT_FALSE(closed.timedOut);
+    EXPECT_EQ(closed.exitCode, 0) << closed.output;
+
+    GameRun altF4;
+    runGame(altF4, "wait 2000\nkeydown Left Alt\nkey F4\nkeyup Left Alt\n");
+    EXPECT_FALSE(altF4.timedOut);
+    EXPECT_EQ(altF4.exitCode, 0) << altF4.output;
+
+    // F4 alone: the game is still running a second later and takes a picture.
+    GameRun f4;
+    runGame(f4, "wait 2000\nkey F4\nwait 1000\nshot still.png\nwait 100\nkey Escape\n");
+    EXPECT_EQ(f4.exitCode, 0) << f4.output;
+    EXPECT_TRUE(f4.shot("still.png")) << "the game ended on F4 alone";
+}
+
+TEST(GameRun, MalformedInputScriptStopsWithTheLine) {
+    GameRun run;
+    runGame(run, "wait 100\nclick here\n");
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_NE(run.output.find("line 2"), std::string::npos) << run.output;
+}
+
+}  // namespace

@@ -1,0 +1,62 @@
+#include "game_runner.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+#include "shell/media/files.h"
+
+TPixmapPtr GameRun::shot(const std::string& name) const { return LoadPixmap(shotsDir.file(name)); }
+
+void runGame(GameRun& run, const std::string& script, const std::vector<std::string>& extraEnv,
+             int timeoutSeconds) {
+    const std::string scriptPath = run.shotsDir.file("input.txt");
+    testing_support::writeFile(scriptPath, script);
+    const std::string logPath = run.saveDir.path() + "/../" + "vornell-run-" + std::to_string(getpid()) + ".log";
+    const std::string content = testing_support::contentDir();
+
+    std::vector<std::string> env = {
+        "SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=dummy", "ALSOFT_DRIVERS=null", "VORNELL_CLOCK=virtual",
+        "VORNELL_SEED=1", "VORNELL_INPUT=" + scriptPath, "VORNELL_SHOTS=" + run.shotsDir.path(),
+        "VORNELL_SAVE_DIR=" + run.saveDir.path(),
+    };
+    for (const char* keep : {"PATH", "HOME", "UBSAN_OPTIONS"}) {
+        if (const char* v = std::getenv(keep)) env.push_back(std::string(keep) + "=" + v);
+    }
+    // Mesa's own leaks cannot be suppressed by name: no leak checking for the game.
+    env.push_back("ASAN_OPTIONS=detect_leaks=0");
+    env.insert(env.end(), extraEnv.begin(), extraEnv.end());
+
+    pid_t pid = fork();
+    if (pid == 0) {
+        int log = open(logPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(log, 1);
+        dup2(log, 2);
+        if (chdir(content.c_str()) != 0) _exit(126);
+        std::vector<char*> envp;
+        for (std::string& e : env) envp.push_back(e.data());
+        envp.push_back(nullptr);
+        char* argv[] = {const_cast<char*>(VORNELL_BINARY), nullptr};
+        execve(VORNELL_BINARY, argv, envp.data());
+        _exit(127);
+    }
+    int status = 0;
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
+    while (waitpid(pid, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+            run.timedOut = true;
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    run.output = testing_support::readFile(logPath);
+    unlink(logPath.c_str());
+}

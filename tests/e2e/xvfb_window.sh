@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# A real window under Xvfb: the title is "Vornell", F4 alone does nothing,
+# Alt+F4 quits, and the window's close button quits.
+set -u
+game="$1"
+content="$2"
+send_close="$3"
+work=$(mktemp -d)
+game_pid=""
+trap 'kill $game_pid $xvfb_pid 2>/dev/null; rm -rf "$work"' EXIT
+
+# Xvfb picks a free display number itself and writes it to fd 3.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n 1 "$work/display")"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+fail() { echo "FAIL: $*"; cat "$work"/game*.log 2>/dev/null; exit 1; }
+
+start_game() {
+  (cd "$content" && exec env SDL_VIDEODRIVER=x11 VORNELL_SAVE_DIR="$work/save" ALSOFT_DRIVERS=null \
+     SDL_AUDIODRIVER=dummy "$game" >"$work/game$1.log" 2>&1) &
+  game_pid=$!
+  window=""
+  for _ in $(seq 300); do
+    window=$(xdotool search --name '^Vornell$' 2>/dev/null | head -n 1)
+    [ -n "$window" ] && break
+    sleep 0.1
+  done
+  [ -n "$window" ] || fail "no window titled Vornell appeared"
+  sleep 2  # the loading screen's fade
+  # No window manager here: give the window the keyboard focus ourselves.
+  for _ in $(seq 20); do
+    timeout 5 xdotool windowfocus "$window" 2>/dev/null
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ] && return 0
+    sleep 0.2
+  done
+  fail "the window never got the keyboard focus"
+}
+
+# Waits up to $1 seconds for the game to end; true when it did.
+ended_within() {
+  for _ in $(seq $(( $1 * 10 ))); do
+    kill -0 "$game_pid" 2>/dev/null || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# 1. Title, F4 alone, then Alt+F4.
+start_game 1
+[ "$(xdotool getwindowname "$window")" = "Vornell" ] || fail "window title is '$(xdotool getwindowname "$window")'"
+xdotool key --clearmodifiers F4
+ended_within 2 && fail "F4 alone ended the game"
+xdotool keydown Alt_L
+sleep 0.3
+xdotool key F4
+sleep 0.3
+xdotool keyup Alt_L
+ended_within 10 || fail "Alt+F4 did not end the game"
+wait "$game_pid"; status=$?
+[ "$status" -eq 0 ] || fail "exit status $status after Alt+F4"
+
+# 2. The window's close request (as a window manager sends it).
+start_game 2
+"$send_close" "$window" || fail "could not send the close request"
+ended_within 10 || fail "closing the window did not end the game"
+wait "$game_pid"; status=$?
+[ "$status" -eq 0 ] || fail "exit status $status after closing"
+
+echo "xvfb window checks passed"
