@@ -45,28 +45,35 @@ TEST(FramePacer, ZeroHertzNeverWaits) {
 }
 
 struct RecordingSink : media::SpriteBatch::Sink {
-    struct Run { int texture, blend; size_t quads; };
-    std::vector<Run> runs;
-    void drawRun(int texture, int blend, const media::Vertex*, size_t quadCount) override {
-        runs.push_back({texture, blend, quadCount});
+    std::vector<std::vector<media::SpriteBatch::Run>> uploads;
+    size_t vertices = 0;
+    void drawRuns(const std::vector<media::Vertex>& v, const std::vector<media::SpriteBatch::Run>& runs) override {
+        uploads.push_back(runs);
+        vertices += v.size();
     }
 };
 
-TEST(SpriteBatch, FlushesOnlyWhenTextureOrBlendChanges) {
+TEST(SpriteBatch, RunsBreakOnlyWhereTextureOrBlendChangesAndGoUpTogether) {
     RecordingSink sink;
     media::SpriteBatch batch(sink);
     media::Vertex quad[4] = {};
     for (int i = 0; i < 100; ++i) batch.add(1, 3, quad);
     for (int i = 0; i < 50; ++i) batch.add(1, 4, quad);
     for (int i = 0; i < 10; ++i) batch.add(2, 4, quad);
-    EXPECT_EQ(sink.runs.size(), 2u) << "the last run waits for the end of the frame";
+    batch.add(2, 4, quad);
+    EXPECT_TRUE(sink.uploads.empty()) << "nothing reaches the GPU before the frame ends";
     batch.flush();
-    ASSERT_EQ(sink.runs.size(), 3u);
-    EXPECT_EQ(sink.runs[0].quads, 100u);
-    EXPECT_EQ(sink.runs[1].blend, 4);
-    EXPECT_EQ(sink.runs[2].texture, 2);
+    ASSERT_EQ(sink.uploads.size(), 1u);
+    const auto& runs = sink.uploads[0];
+    ASSERT_EQ(runs.size(), 3u);
+    EXPECT_EQ(runs[0].quadCount, 100u);
+    EXPECT_EQ(runs[1].blend, 4);
+    EXPECT_EQ(runs[1].firstQuad, 100u);
+    EXPECT_EQ(runs[2].texture, 2);
+    EXPECT_EQ(runs[2].quadCount, 11u);
+    EXPECT_EQ(sink.vertices, 161u * 4);
     batch.flush();
-    EXPECT_EQ(sink.runs.size(), 3u) << "nothing pending, nothing drawn";
+    EXPECT_EQ(sink.uploads.size(), 1u) << "nothing pending, nothing drawn";
 }
 
 TEST(SpriteBatch, AFullBufferFlushesBeforeOverflowing) {
@@ -75,9 +82,10 @@ TEST(SpriteBatch, AFullBufferFlushesBeforeOverflowing) {
     media::Vertex quad[4] = {};
     for (size_t i = 0; i < media::SpriteBatch::kMaxQuads + 5; ++i) batch.add(0, 3, quad);
     batch.flush();
-    ASSERT_EQ(sink.runs.size(), 2u);
-    EXPECT_EQ(sink.runs[0].quads, media::SpriteBatch::kMaxQuads);
-    EXPECT_EQ(sink.runs[1].quads, 5u);
+    ASSERT_EQ(sink.uploads.size(), 2u);
+    EXPECT_EQ(sink.uploads[0][0].quadCount, media::SpriteBatch::kMaxQuads);
+    EXPECT_EQ(sink.uploads[1][0].quadCount, 5u);
+    EXPECT_EQ(sink.uploads[1][0].firstQuad, 0u);
 }
 
 }  // namespace

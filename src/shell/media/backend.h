@@ -48,6 +48,8 @@ void clear(int r, int g, int b);
 void present(bool waitForVerticalBlank);
 void readPixels(int x, int y, TPixmap& out);
 FrameStats lastFrameStats();
+// Hands every queued quad to the GPU without waiting for it.
+void flush();
 // Waits until the GPU has finished everything submitted (benchmarks).
 void finish();
 

@@ -114,7 +114,7 @@ public:
     int newTexture(int w, int h, int kind);
     void uploadOwn(TImage& image);
     void uploadPage(int page);
-    void drawRun(int texture, int blend, const Vertex* vertices, size_t quadCount) override;
+    void drawRuns(const std::vector<Vertex>& vertices, const std::vector<SpriteBatch::Run>& runs) override;
     void applyBlend(int blend);
     void present(bool vsync);
     void readPixels(int x, int y, TPixmap& out);
@@ -224,7 +224,6 @@ bool Backend::initGl() {
     glBindVertexArray(vao);
     glGenBuffers(1, &vbo);
     glBindBuffer(GL_ARRAY_BUFFER, vbo);
-    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(SpriteBatch::kMaxQuads * 4 * sizeof(Vertex)), nullptr, GL_STREAM_DRAW);
     glEnableVertexAttribArray(0);
     glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, sizeof(Vertex), reinterpret_cast<void*>(offsetof(Vertex, x)));
     glEnableVertexAttribArray(1);
@@ -381,20 +380,26 @@ void Backend::applyBlend(int blend) {
     }
 }
 
-void Backend::drawRun(int texture, int blend, const Vertex* vertices, size_t quadCount) {
-    GpuTexture& tex = textures[size_t(texture)];
-    if (tex.page >= 0) uploadPage(tex.page);
-    if (boundTexture != texture) {
-        glBindTexture(GL_TEXTURE_2D, tex.id);
-        boundTexture = texture;
+void Backend::drawRuns(const std::vector<Vertex>& vertices, const std::vector<SpriteBatch::Run>& runs) {
+    // Pictures placed on shared pages since the last upload go up first.
+    for (const SpriteBatch::Run& run : runs) {
+        const GpuTexture& tex = textures[size_t(run.texture)];
+        if (tex.page >= 0) uploadPage(tex.page);
     }
-    applyBlend(blend);
-    // Orphan the buffer so the driver never waits for the previous run.
-    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(SpriteBatch::kMaxQuads * 4 * sizeof(Vertex)), nullptr, GL_STREAM_DRAW);
-    glBufferSubData(GL_ARRAY_BUFFER, 0, GLsizeiptr(quadCount * 4 * sizeof(Vertex)), vertices);
-    glDrawElements(GL_TRIANGLES, GLsizei(quadCount * 6), GL_UNSIGNED_INT, nullptr);
-    ++stats.drawCalls;
-    stats.quads += int(quadCount);
+    // One fresh store of just this size: the driver never waits for the
+    // previous frame, and nothing larger is allocated or cleared.
+    glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(vertices.size() * sizeof(Vertex)), vertices.data(), GL_STREAM_DRAW);
+    for (const SpriteBatch::Run& run : runs) {
+        if (boundTexture != run.texture) {
+            glBindTexture(GL_TEXTURE_2D, textures[size_t(run.texture)].id);
+            boundTexture = run.texture;
+        }
+        applyBlend(run.blend);
+        glDrawElementsBaseVertex(GL_TRIANGLES, GLsizei(run.quadCount * 6), GL_UNSIGNED_INT, nullptr,
+                                 GLint(run.firstQuad * 4));
+        ++stats.drawCalls;
+        stats.quads += int(run.quadCount);
+    }
 }
 
 void Backend::letterbox(int winW, int winH, int& vx, int& vy, int& vw, int& vh) const {
@@ -726,6 +731,10 @@ void readPixels(int x, int y, TPixmap& out) {
 }
 
 FrameStats lastFrameStats() { return backendAlive ? theBackend().lastStats : FrameStats{}; }
+
+void flush() {
+    if (displayOpen()) theBackend().batch.flush();
+}
 
 void finish() {
     if (!displayOpen()) return;

@@ -2,19 +2,25 @@
 
 namespace media {
 
-SpriteBatch::SpriteBatch(Sink& sink) : sink_(sink) { vertices_.reserve(kMaxQuads * 4); }
+SpriteBatch::SpriteBatch(Sink& sink) : sink_(sink) {
+    vertices_.reserve(kMaxQuads * 4);
+    runs_.reserve(256);
+}
 
 void SpriteBatch::add(int texture, int blend, const Vertex corners[4]) {
-    if (!vertices_.empty() && (texture != texture_ || blend != blend_ || pendingQuads() >= kMaxQuads)) flush();
-    texture_ = texture;
-    blend_ = blend;
+    if (pendingQuads() >= kMaxQuads) flush();
+    if (runs_.empty() || runs_.back().texture != texture || runs_.back().blend != blend) {
+        runs_.push_back({texture, blend, pendingQuads(), 0});
+    }
     vertices_.insert(vertices_.end(), corners, corners + 4);
+    ++runs_.back().quadCount;
 }
 
 void SpriteBatch::flush() {
-    if (vertices_.empty()) return;
-    sink_.drawRun(texture_, blend_, vertices_.data(), pendingQuads());
+    if (runs_.empty()) return;
+    sink_.drawRuns(vertices_, runs_);
     vertices_.clear();
+    runs_.clear();
 }
 
 }  // namespace media

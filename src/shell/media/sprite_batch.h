@@ -1,7 +1,8 @@
 #pragma once
-// Collects quads and hands them to the GPU in as few draw calls as possible:
-// a run of quads is flushed only when the texture or the blend mode changes,
-// when the buffer is full, or when the frame ends.
+// Collects a frame's quads and hands them to the GPU in as few draw calls as
+// possible: quads in a row that share a texture and a blend mode form one run,
+// and every run queued so far goes to the GPU in one upload when the frame
+// ends (or earlier, when something must see the picture so far).
 #include <cstddef>
 #include <vector>
 
@@ -11,14 +12,21 @@ namespace media {
 
 class SpriteBatch {
 public:
-    // Receives each flushed run: `quadCount` quads, 4 vertices each.
+    struct Run {
+        int texture;
+        int blend;
+        size_t firstQuad;
+        size_t quadCount;
+    };
+
+    // Receives the queued vertices (4 per quad) and the runs that draw them.
     class Sink {
     public:
         virtual ~Sink() = default;
-        virtual void drawRun(int texture, int blend, const Vertex* vertices, size_t quadCount) = 0;
+        virtual void drawRuns(const std::vector<Vertex>& vertices, const std::vector<Run>& runs) = 0;
     };
 
-    static constexpr size_t kMaxQuads = 16384;
+    static constexpr size_t kMaxQuads = 65536;
 
     explicit SpriteBatch(Sink& sink);
     void add(int texture, int blend, const Vertex corners[4]);
@@ -28,8 +36,7 @@ public:
 private:
     Sink& sink_;
     std::vector<Vertex> vertices_;
-    int texture_ = -1;
-    int blend_ = -1;
+    std::vector<Run> runs_;
 };
 
 }  // namespace media
