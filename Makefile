@@ -23,12 +23,13 @@ build: deps
 
 asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVORNELL_SANITIZE=ON \
-	      -DVORNELL_TOOLS=OFF -DVORNELL_BENCH=OFF >/dev/null
+	      -DVORNELL_TOOLS=OFF -DVORNELL_BENCH=OFF \
+	      -DVORNELL_CONTENT_DIR=$(abspath $(BUILD))/game >/dev/null
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 
 fuzz-build: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	      -DVORNELL_FUZZ=ON -DVORNELL_TOOLS=OFF -DVORNELL_BENCH=OFF >/dev/null
+	      -DVORNELL_FUZZ=ON -DVORNELL_TOOLS=OFF -DVORNELL_BENCH=OFF -DVORNELL_TESTS=OFF >/dev/null
 	cmake --build $(FUZZ_BUILD) -j$(JOBS)
 
 # Each fuzz target for a bounded time (FUZZ_SECONDS each).

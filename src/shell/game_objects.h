@@ -2,6 +2,7 @@
 // Every long-lived screen and manager of the game, created once at start-up
 // in this order and kept until the process ends.
 #include "board/level_manager.h"
+#include "datafiles/teksty.h"
 #include "game/end_emitter.h"
 #include "game/game.h"
 #include "game/game_time.h"
@@ -55,6 +56,7 @@ struct GameObjects {
     THelp help;
     TCredits credits;
     TMouse mouse;
+    TTeksty teksty;
 
     GameObjects() { deltaTime.SetFPS(60); }
 };

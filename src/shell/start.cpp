@@ -119,6 +119,7 @@ void initGame() {
     o.loadingScreen.setup();
     imgMousePoint = LoadImage("gfx/gui/mousePoint.png");
     fonts.load();
+    o.teksty.setup();
     o.main.setup();
     o.puzzleGame.setup();
     o.mainMenu.setup();

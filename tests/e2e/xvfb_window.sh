@@ -13,9 +13,11 @@ trap 'kill $game_pid $xvfb_pid 2>/dev/null; rm -rf "$work"' EXIT
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n 1 "$work/display")"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+ready=0
+for _ in $(seq 300); do xdpyinfo >/dev/null 2>&1 && { ready=1; break; }; sleep 0.1; done
+[ "$ready" = 1 ] || { echo "FAIL: Xvfb did not start on $DISPLAY"; cat "$work/xvfb.log"; exit 1; }
 
 fail() { echo "FAIL: $*"; cat "$work"/game*.log 2>/dev/null; exit 1; }
 

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdlib>
 #include <unordered_set>
 #include <vector>
@@ -33,6 +34,9 @@ constexpr int kStreamBuffers = 6;
 constexpr size_t kStreamBufferFrames = 8192;
 // More sources than the game ever has sounding at once.
 constexpr int kMaxSources = 128;
+// A stopped channel fades to silence over the device's next mixing steps
+// instead of being cut mid-wave, which would click.
+constexpr auto kFadeOut = std::chrono::milliseconds(60);
 
 }  // namespace
 
@@ -80,6 +84,15 @@ struct Voice {
 
 }  // namespace media
 
+// A source on its way to silence after its channel was stopped; released
+// once the fade is over.
+struct Fading {
+    ALuint source = 0;
+    std::array<ALuint, kStreamBuffers> streamBuffers{};
+    TSoundPtr sound;  // keeps the buffer alive while the source still reads it
+    std::chrono::steady_clock::time_point until;
+};
+
 struct ChannelAccess {
     static std::shared_ptr<media::Voice>& voice(TChannel& c) { return c.voice_; }
 };
@@ -99,6 +112,7 @@ struct Device {
     int sourceCount = 0;
     std::vector<ALuint> freeSources;
     std::vector<std::shared_ptr<Voice>> active;  // voices that hold a source
+    std::vector<Fading> fading;
     std::unordered_set<TSound*> sounds;          // every live sound, for shutdown
     bool exitHookSet = false;
 };
@@ -169,30 +183,58 @@ bool upload(ALuint buffer, const int16_t* samples, size_t frames, int channels, 
 
 void serviceVoice(Voice& v);
 
-void releaseVoice(Voice& v) {
+void releaseSource(ALuint source, std::array<ALuint, kStreamBuffers>& streamBuffers) {
     Device& d = dev();
-    if (v.source) {
-        if (d.context) {
-            alSourceStop(v.source);
-            alSourcei(v.source, AL_BUFFER, 0);
-            d.freeSources.push_back(v.source);
+    if (d.context) {
+        if (source) {
+            alSourceStop(source);
+            alSourcei(source, AL_BUFFER, 0);
+            d.freeSources.push_back(source);
         }
-        v.source = 0;
+        if (streamBuffers[0]) alDeleteBuffers(kStreamBuffers, streamBuffers.data());
     }
-    if (v.streamBuffers[0] && d.context) alDeleteBuffers(kStreamBuffers, v.streamBuffers.data());
-    v.streamBuffers.fill(0);
+    streamBuffers.fill(0);
+}
+
+void releaseVoice(Voice& v) {
+    releaseSource(v.source, v.streamBuffers);
+    v.source = 0;
     v.stream.reset();
+}
+
+void releaseFaded(bool all) {
+    Device& d = dev();
+    const auto now = std::chrono::steady_clock::now();
+    std::erase_if(d.fading, [&](Fading& f) {
+        if (!all && now < f.until) return false;
+        releaseSource(f.source, f.streamBuffers);
+        return true;
+    });
 }
 
 void finishVoice(Voice& v) {
     if (v.done) return;
     v.done = true;
-    releaseVoice(v);
+    Device& d = dev();
+    ALint state = AL_STOPPED;
+    if (v.source && d.context) alGetSourcei(v.source, AL_SOURCE_STATE, &state);
+    if (state == AL_PLAYING) {
+        // Hand the source over to fade out; the channel is stopped from now on.
+        alSourcef(v.source, AL_GAIN, 0.0f);
+        d.fading.push_back({v.source, v.streamBuffers, std::move(v.sound),
+                            std::chrono::steady_clock::now() + kFadeOut});
+        v.source = 0;
+        v.streamBuffers.fill(0);
+        v.stream.reset();
+    } else {
+        releaseVoice(v);
+    }
     v.sound.reset();
 }
 
 void sweep() {
     Device& d = dev();
+    releaseFaded(false);
     for (auto& v : d.active) serviceVoice(*v);
     std::erase_if(d.active, [](const std::shared_ptr<Voice>& v) { return v->done || !v->source; });
 }
@@ -200,6 +242,7 @@ void sweep() {
 ALuint acquireSource() {
     Device& d = dev();
     if (d.freeSources.empty()) sweep();
+    if (d.freeSources.empty() && d.sourceCount >= kMaxSources) releaseFaded(true);
     if (!d.freeSources.empty()) {
         ALuint s = d.freeSources.back();
         d.freeSources.pop_back();
@@ -463,7 +506,7 @@ namespace media {
 
 void audioUpdate() {
     Device& d = dev();
-    if (d.active.empty()) return;
+    if (d.active.empty() && d.fading.empty()) return;
     sweep();
 }
 
@@ -472,6 +515,7 @@ void audioShutdown() {
     if (!d.tried) return;
     for (auto& v : d.active) finishVoice(*v);
     d.active.clear();
+    releaseFaded(true);
     if (d.context) {
         for (TSound* s : d.sounds) {
             if (s->buffer && s->generation == d.generation) alDeleteBuffers(1, &s->buffer);
