@@ -97,6 +97,14 @@ float Recording::rms(double from, double to) const {
     return float(std::sqrt(sum / (2.0 * double(b - a))));
 }
 
+double Recording::secondsAbove(float threshold, double from, double to) const {
+    const size_t a = std::min(left.size(), size_t(std::max(0.0, from) * rate));
+    const size_t b = std::min(left.size(), size_t(std::max(0.0, to) * rate));
+    size_t n = 0;
+    for (size_t i = a; i < b; ++i) n += (std::fabs(left[i]) > threshold || std::fabs(right[i]) > threshold) ? 1 : 0;
+    return double(n) / rate;
+}
+
 std::vector<Recording::Stretch> Recording::stretches(float threshold, double gap) const {
     std::vector<Stretch> out;
     const size_t maxGap = size_t(gap * rate);

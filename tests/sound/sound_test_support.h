@@ -21,6 +21,8 @@ struct Recording {
     // Over [from, to) seconds, both channels.
     float peak(double from, double to) const;
     float rms(double from, double to) const;
+    // How long, in seconds, either channel is louder than `threshold`.
+    double secondsAbove(float threshold, double from, double to) const;
     // Start and end, in seconds, of each stretch louder than `threshold`,
     // stretches closer than `gap` seconds joined.
     struct Stretch {
