@@ -97,6 +97,25 @@ TEST_F(AudioOutput, LoopingPausingAndStopping) {
     EXPECT_NEAR(rec.peak(parts[0].start, parts[1].end), 0.4f, 0.01f);
 }
 
+TEST_F(AudioOutput, StoppingMidSoundFadesOutInsteadOfClicking) {
+    writeTestWav(dir.file("low.wav"), 1.0, 0.8f, Wave::Sine, 1, 44100, 200);
+    TChannelPtr ch = PlaySound(LoadSound(dir.file("low.wav")));
+    ASSERT_TRUE(ch);
+    sleepFor(0.4);
+    ch->Stop();
+    EXPECT_EQ(ch->Playing(), 0);
+    runFrames(0.3);
+
+    const Recording rec = finishRecording();
+    ASSERT_EQ(rec.stretches(0.01f).size(), 1u);
+    // A 200 Hz sine at 0.8 moves at most 0.023 from one sample to the next;
+    // cutting it off mid-wave would jump by up to 0.8.
+    float steepest = 0;
+    for (size_t i = 1; i < rec.left.size(); ++i)
+        steepest = std::max(steepest, std::fabs(rec.left[i] - rec.left[i - 1]));
+    EXPECT_LT(steepest, 0.03f);
+}
+
 TEST_F(AudioOutput, LongOggFilesStreamToTheirEndOrRoundAgain) {
     ASSERT_TRUE(writeTestOgg(dir.file("music.ogg"), 2.6, 0.5f)) << "sox with OGG support";
     TSoundPtr once = LoadSound(dir.file("music.ogg"));
