@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <sstream>
+#include <tuple>
 
 namespace music {
 
@@ -402,6 +404,32 @@ Part& Part::arp(int bar, int bars, const std::string& pattern, int low) {
 
 // ---------------------------------------------------------------------------
 
+// Velocities come in 24 steps, so a phrase that comes back plays the very
+// notes it played before, as a sampled instrument would, and each is made once.
+namespace {
+int velocityStep(float v) { return int(std::lround(v * 24)); }
+}  // namespace
+
+const Mono& Song::note(Instrument inst, int midi, double hold, float velocity) {
+    const int step = velocityStep(velocity);
+    const int holdMs = int(std::lround(hold * 1000));
+    const auto key = std::make_tuple(int(inst), midi, holdMs, step);
+    auto found = noteCache_.find(key);
+    if (found != noteCache_.end()) return found->second;
+    Rng rng(setup_.seed * 1000003 + uint64_t(inst) * 65537 + uint64_t(midi) * 613 + uint64_t(holdMs) * 7 +
+            uint64_t(step));
+    return noteCache_[key] = renderNote(inst, midiHz(midi), holdMs / 1000.0, step / 24.0f, rng);
+}
+
+const Mono& Song::hit(Drum drum, float velocity) {
+    const int step = velocityStep(velocity);
+    const auto key = std::make_tuple(1000 + int(drum), 0, 0, step);
+    auto found = noteCache_.find(key);
+    if (found != noteCache_.end()) return found->second;
+    Rng rng(setup_.seed * 31337 + uint64_t(drum) * 7 + uint64_t(step));
+    return noteCache_[key] = renderDrum(drum, step / 24.0f, rng);
+}
+
 Stereo Song::render() {
     const double barSeconds = beatsPerBar() * beatSeconds();
     const size_t loopFrames = frames(setup_.bars * barSeconds);
@@ -420,11 +448,10 @@ Stereo Song::render() {
         for (size_t ni = 0; ni < p.notes_.size(); ++ni) {
             const Part::Note& n = p.notes_[ni];
             if (n.beat >= setup_.bars * beatsPerBar() - 1e-9) continue;
-            Rng rng(setup_.seed * 1000003 + pi * 65537 + ni);
             // A touch of human timing and touch, never early past the bar start.
             const double jitter = human.range(-0.004, 0.004);
             const float vel = std::clamp(n.velocity * float(human.range(0.92, 1.06)), 0.05f, 1.0f);
-            const Mono m = renderNote(p.inst_, midiHz(n.midi), n.beats * beatSeconds(), vel, rng);
+            const Mono& m = note(p.inst_, n.midi, n.beats * beatSeconds(), vel);
             size_t at = place(n.beat);
             const long shift = long(jitter * kRate);
             if (shift < 0 && size_t(-shift) > at) at = 0;
@@ -438,10 +465,9 @@ Stereo Song::render() {
     for (size_t hi = 0; hi < hits_.size(); ++hi) {
         const DrumHit& h = hits_[hi];
         if (h.beat >= setup_.bars * beatsPerBar() - 1e-9) continue;
-        Rng rng(setup_.seed * 31337 + hi * 7 + uint64_t(h.drum));
         Rng human(setup_.seed * 15485863 + hi);
         const float vel = std::clamp(h.velocity * float(human.range(0.9, 1.05)), 0.05f, 1.0f);
-        const Mono m = renderDrum(h.drum, vel, rng);
+        const Mono& m = hit(h.drum, vel);
         const size_t at = place(h.beat) + size_t(human.range(0, 0.003) * kRate);
         if (at >= total) continue;
         dry.add(m, at, h.gain, h.pan);

@@ -13,8 +13,10 @@
 // quality: 4 (as the key gives it), 5M major, 2m minor, 7o diminished,
 // 4s sus4, 1a sus2, then 7 (seventh: diatonic, or dominant after M), ^ (major
 // seventh), 6, 9 (added). b7M is a major chord on the flattened seventh.
+#include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "synth.h"
@@ -113,6 +115,9 @@ private:
     };
     double beatSeconds() const { return 60.0 / setup_.bpm; }
     double swung(double beat) const;
+    // Rendered once for each instrument, pitch, length and velocity step.
+    const synth::Mono& note(synth::Instrument inst, int midi, double hold, float velocity);
+    const synth::Mono& hit(synth::Drum drum, float velocity);
 
     SongSetup setup_;
     std::vector<Chord> chords_;
@@ -120,6 +125,7 @@ private:
     std::vector<DrumHit> hits_;
     int swingSteps_ = 0;
     double swingAmount_ = 0;
+    std::map<std::tuple<int, int, int, int>, synth::Mono> noteCache_;
 };
 
 // Renders and writes every music track of the game into `folder`.
