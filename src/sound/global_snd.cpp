@@ -57,9 +57,11 @@ const std::vector<TGlobalSnd::TableEntry>& TGlobalSnd::musicTable() {
 
 int TGlobalSnd::setup() {
     Print("LOADING SOUND");
+    // A track still playing from before would belong to none of the new lists.
+    if (musicChn) musicChn->Stop();
+    musicChn = nullptr;
     musics.clear();
     sounds.clear();
-    musicChn = nullptr;
     Print("PREPEARING MUSIC");
     if (musicOn == 1)
         for (const TableEntry& t : musicTable()) createMusic(t.file, t.name);
