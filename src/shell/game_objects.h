@@ -28,6 +28,7 @@
 #include "shell/delta_time.h"
 #include "shell/loading_screen.h"
 #include "shell/top_level.h"
+#include "sound/global_snd.h"
 
 struct GameObjects {
     TDeltaTime deltaTime;
@@ -44,6 +45,7 @@ struct GameObjects {
     TEndEmitter endEmitter;
     TLevelManager levelManager;
     TProfileManager profileManager;
+    TGlobalSnd snd;
     TMainMenu mainMenu;
     TGate gate;
     TWyniki results;

@@ -120,6 +120,8 @@ void initGame() {
     imgMousePoint = LoadImage("gfx/gui/mousePoint.png");
     fonts.load();
     o.teksty.setup();
+    o.snd.loadingStep = [&o](const std::string& name) { o.loadingScreen.addField(name); };
+    o.snd.setup();
     o.main.setup();
     o.puzzleGame.setup();
     o.mainMenu.setup();

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "shell/media/audio.h"
 #include "shell/media/backend.h"
 
 namespace {
@@ -24,7 +25,11 @@ bool validButton(int b) { return b >= 1 && b <= 3; }
 
 }  // namespace
 
-void PollSystem() { media::backend::pumpEvents(); }
+void PollSystem() {
+    media::backend::pumpEvents();
+    // Music streams are topped up here, once a frame.
+    media::audioUpdate();
+}
 
 int KeyHit(int code) {
     PollSystem();
