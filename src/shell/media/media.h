@@ -1,5 +1,6 @@
 #pragma once
 // The flat media layer the whole game draws, listens, sounds and reads through.
+#include "shell/media/audio.h"
 #include "shell/media/clock.h"
 #include "shell/media/collision.h"
 #include "shell/media/files.h"
