@@ -1,10 +1,23 @@
 // Vornell: a match-3 marble game.
+#include "gui/widget_gallery.h"
 #include "shell/game_objects.h"
 #include "shell/media/graphics.h"
 #include "shell/start.h"
 
-int main() {
+#include <cstring>
+
+int main(int argc, char** argv) {
     SetAppTitle("Vornell");
     objects();
+    for (int i = 1; i < argc; ++i) {
+        // Developer screen: every widget kind at once (not reachable in play).
+        if (std::strcmp(argv[i], "--gallery") == 0) {
+            initGame();
+            TWidgetGallery gallery;
+            gallery.setupObject();
+            gallery.mainLoop();
+            quitGame();
+        }
+    }
     runGame();
 }

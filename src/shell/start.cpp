@@ -117,6 +117,7 @@ void initGame() {
     SetBlend(ALPHABLEND);
     HideMouse();
     o.loadingScreen.setup();
+    registerGameCursors(o.mouse);
     imgMousePoint = LoadImage("gfx/gui/mousePoint.png");
     fonts.load();
     o.teksty.setup();

@@ -14,7 +14,7 @@
 TPixmapPtr GameRun::shot(const std::string& name) const { return LoadPixmap(shotsDir.file(name)); }
 
 void runGame(GameRun& run, const std::string& script, const std::vector<std::string>& extraEnv,
-             int timeoutSeconds) {
+             int timeoutSeconds, const std::vector<std::string>& args) {
     const std::string scriptPath = run.shotsDir.file("input.txt");
     testing_support::writeFile(scriptPath, script);
     const std::string logPath = run.saveDir.path() + "/../" + "vornell-run-" + std::to_string(getpid()) + ".log";
@@ -41,8 +41,12 @@ void runGame(GameRun& run, const std::string& script, const std::vector<std::str
         std::vector<char*> envp;
         for (std::string& e : env) envp.push_back(e.data());
         envp.push_back(nullptr);
-        char* argv[] = {const_cast<char*>(VORNELL_BINARY), nullptr};
-        execve(VORNELL_BINARY, argv, envp.data());
+        std::vector<std::string> words = {VORNELL_BINARY};
+        words.insert(words.end(), args.begin(), args.end());
+        std::vector<char*> argv;
+        for (std::string& w : words) argv.push_back(w.data());
+        argv.push_back(nullptr);
+        execve(VORNELL_BINARY, argv.data(), envp.data());
         _exit(127);
     }
     int status = 0;

@@ -18,6 +18,7 @@ struct GameRun {
     TPixmapPtr shot(const std::string& name) const;
 };
 
-// `script` is the input script's text; `extraEnv` holds NAME=VALUE pairs.
+// `script` is the input script's text; `extraEnv` holds NAME=VALUE pairs;
+// `args` are the game's command-line arguments (none by default).
 void runGame(GameRun& run, const std::string& script, const std::vector<std::string>& extraEnv = {},
-             int timeoutSeconds = 60);
+             int timeoutSeconds = 60, const std::vector<std::string>& args = {});

@@ -37,6 +37,15 @@ std::vector<Picture> namedPictures() {
         {"gfx/gui/game/howMany.png"},
         {"gfx/gui/map/diamond.png"},
         {"gfx/gui/mainMenu/logo.png", 560, 150},
+        // The widget gallery (vornell --gallery): its backdrop and one strip
+        // per button scheme, cut into 1, 8, 2 and 4 frames, and the
+        // 8-frame bouncing marble.
+        {"gfx/gui/gallery/tlo.png", 800, 600, true},
+        {"gfx/gui/gallery/play.png"},
+        {"gfx/gui/gallery/spin.png", 8 * 170, 62, true},
+        {"gfx/gui/gallery/glow.png", 2 * 170, 62, true},
+        {"gfx/gui/gallery/next.png", 4 * 130, 56, true},
+        {"gfx/gui/gallery/bounce.png", 8 * 80, 92, true},
     };
     // The gate's four marbles and the HUD digits.
     for (int i = 0; i < 4; ++i) list.push_back({"gfx/gui/gate/" + std::to_string(i) + ".png"});

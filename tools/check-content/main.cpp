@@ -3,14 +3,18 @@
 // has a size the game cannot use. Exit status 1 when anything was reported.
 //
 // Usage: check-content [WORKING_FOLDER]   (default: the current folder)
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <map>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "content_list.h"
 #include "datafiles/rcm_file.h"
+#include "gui/gui.h"
+#include "gui/gui_file.h"
 #include "shell/media/media.h"
 
 namespace {
@@ -117,6 +121,26 @@ public:
         }
     }
 
+    // Every .gui layout in data/: the pictures its widgets name must load,
+    // and the widgets must build (a mistake in a layout stops the check
+    // with the game's own message).
+    void guiLayouts() {
+        namespace fs = std::filesystem;
+        std::error_code ec;
+        std::vector<std::string> layouts;
+        for (const auto& entry : fs::directory_iterator("data", ec)) {
+            if (entry.path().extension() == ".gui") layouts.push_back("data/" + entry.path().filename().string());
+        }
+        std::sort(layouts.begin(), layouts.end());
+        for (const std::string& layout : layouts) {
+            ++checked_;
+            for (const GuiDeclaration& d : loadGuiFile(layout)) {
+                if (const std::string* gfx = d.find("GFX")) picture(*gfx, layout);
+            }
+            createGui(layout);
+        }
+    }
+
     int problems() const { return problems_; }
     int checked() const { return checked_; }
 
@@ -155,6 +179,7 @@ int main(int argc, char** argv) {
     for (const content::Font& f : content::fonts()) check.font(f);
     check.tileKinds();
     check.bonusButtons();
+    check.guiLayouts();
     std::printf("content check: %d files, %d problem%s\n", check.checked(), check.problems(),
                 check.problems() == 1 ? "" : "s");
     return check.problems() == 0 ? 0 : 1;

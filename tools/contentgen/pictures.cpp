@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "art.h"
+#include "button_pictures.h"
 #include "gui_pictures.h"
 #include "marbles.h"
 #include "particles.h"
@@ -86,6 +87,7 @@ bool generatePictures(const std::string& out) {
     gui_pictures::generate();
     marbles::generate();
     particles::generate();
+    button_pictures::generate();
 
     bool ok = !anyWriteFailed();
     ok = writeContactSheet(fs::absolute(folder).lexically_normal().string()) && ok;

@@ -1,0 +1,478 @@
+#include "gui/button.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "gui/fatal_error.h"
+#include "gui/gui_file.h"
+#include "gui/rgm_font.h"
+#include "gui/setting_values.h"
+#include "gui/strings.h"
+#include "shell/delta_time.h"
+#include "shell/media/clock.h"
+#include "shell/media/graphics.h"
+
+namespace {
+
+// The characters of a caption, each a whole UTF-8 sequence, so the wave
+// enlarges letters rather than bytes.
+std::vector<std::string> characters(const std::string& text) {
+    std::vector<std::string> out;
+    for (size_t i = 0; i < text.size();) {
+        size_t n = 1;
+        while (i + n < text.size() && (static_cast<unsigned char>(text[i + n]) & 0xC0) == 0x80) ++n;
+        out.push_back(text.substr(i, n));
+        i += n;
+    }
+    return out;
+}
+
+void approach(float& value, float target, float step) {
+    if (value > target) {
+        value = std::max(value - step, target);
+    } else if (value < target) {
+        value = std::min(value + step, target);
+    }
+}
+
+std::optional<TRGB> colourSetting(const GuiDeclaration& d, const char* key, bool noneWord) {
+    const std::string* value = d.find(key);
+    if (!value) return TRGB{};
+    const std::string text = stripQuotes(*value);
+    if (noneWord && text == "NONE") return std::nullopt;
+    const std::vector<int> n = settingNumbers(text, 3);
+    // In a caption colour a red part of -1 means "no colour of its own".
+    if (!noneWord && n[0] == -1) return std::nullopt;
+    return createRGB(n[0], n[1], n[2]);
+}
+
+int truthSetting(const GuiDeclaration& d, const char* key) {
+    const std::string* value = d.find(key);
+    return value ? (settingTruth(*value) ? 1 : 0) : 1;
+}
+
+std::unique_ptr<TButton> baseButton(const std::string& name, float x, float y, int visible, int active, int typ) {
+    auto b = std::make_unique<TButton>();
+    b->clear();
+    b->_id = name;
+    b->dim = createDim(int(x), int(y));
+    b->_v = visible;
+    b->_a = active;
+    b->_typ = typ;
+    return b;
+}
+
+}  // namespace
+
+// ------------------------------------------------------------ frame table
+
+int TAnimData::getAnimByName(const std::string& name) const {
+    const std::string wanted = upperCase(name);
+    for (int i = 0; i < kAnims; ++i) {
+        if (!animName[i].empty() && animName[i] == wanted) return i;
+    }
+    fatalError("Podanej nazwy animacji nie ma na liscie animacji obiektu! Nazwa :" + name);
+}
+
+int TAnimData::dodajNazwe(const std::string& name) {
+    const std::string wanted = upperCase(name);
+    for (int i = 0; i < kAnims; ++i) {
+        if (animName[i].empty()) {
+            animName[i] = wanted;
+            ++anims;
+            return i;
+        }
+        if (animName[i] == wanted) return i;
+    }
+    fatalError("Nie mozna dodac wiecej niz 10 animacji!");
+}
+
+// ------------------------------------------------------------ construction
+
+void TButton::setDeltaTime(int ms, int index) {
+    if (index >= 0 && index < TAnimData::kAnims) _animData.frameDelta[index] = ms;
+}
+
+void TButton::interpretujSchemat(const std::string& scheme, int dir) {
+    _dir = dir;
+    int current = -1;
+    _activeFlag = _overFlag = _unactiveFlag = 0;
+    bool normalNamed = false;
+    for (const std::string& piece : dropBlank(splitString(scheme, " ", "[", "]"))) {
+        if (isDigits(piece)) {
+            // Numbers before any name, and numbers past the hundredth of one
+            // animation, have nowhere to go and are left out.
+            if (current < 0) continue;
+            int& count = _animData.frames[current];
+            if (count >= TAnimData::kPositions) continue;
+            const int number = settingInteger(piece);
+            _animData.frameN[current][count] = number;
+            ++count;
+            _animData.maxFrames[current] = count;
+            _animData.animFrames = std::max(_animData.animFrames, number);
+            continue;
+        }
+        std::string name = trimBlank(piece);
+        int time = 500;
+        const std::vector<std::string> groups = extractMarked(name, "(", ")");
+        if (groups.size() == 1) {
+            time = settingInteger(trimBlank(groups[0]));
+            name = trimBlank(removeMarked(name, "(", ")"));
+        }
+        current = _animData.dodajNazwe(name);
+        _animData.frameDelta[current] = time;
+        const std::string upper = upperCase(name);
+        if (upper == "ACTIVE") {
+            _activeFlag = 1;
+            _animActive = current;
+        } else if (upper == "OVER") {
+            _overFlag = 1;
+            _animOver = current;
+        } else if (upper == "UNACTIVE") {
+            _unactiveFlag = 1;
+            _animUnActive = current;
+        } else if (upper == "NORMAL") {
+            normalNamed = true;
+            _animNormal = current;
+        }
+    }
+    if (!normalNamed) fatalError("Blad! Nie okreslono znacznika animacji [NORMAL] w schemacie:" + scheme);
+    frames = _animData.liczbaKlatek();
+    playAnim("NORMAL");
+}
+
+void TButton::loadStrip(const std::string& gfx, int count) {
+    TImagePtr whole = LoadImage(gfx, -1);
+    if (!whole) return;
+    const int W = whole->width, H = whole->height;
+    const int n = std::max(count, 1);
+    const int fw = _dir == 0 ? W / n : W;
+    const int fh = _dir == 0 ? H : H / n;
+    // A strip that cannot be cut into that many frames shows nothing.
+    _image = LoadAnimImage(gfx, fw, fh, 0, n, -1);
+    SetImageHandle(_image, float(fw / 2), float(fh / 2));
+    dim.x1 = int(dim.x - float(fw / 2));
+    dim.y1 = int(dim.y - float(fh / 2));
+    dim.x2 = int(dim.x + float(fw / 2));
+    dim.y2 = int(dim.y + float(fh / 2));
+    dim.w = fw;
+    dim.h = fh;
+}
+
+std::unique_ptr<TButton> TButton::createSimpleButton(const std::string& name, const TImagePtr& image, float x,
+                                                     float y, int visible, int active) {
+    auto b = baseButton(name, x, y, visible, active, SIMPLE_BUTTON);
+    b->_image = image;
+    b->countDims();
+    b->dim.w = ImageWidth(image);
+    b->dim.h = ImageHeight(image);
+    return b;
+}
+
+std::unique_ptr<TButton> TButton::createSimpleButton(const std::string& name, const std::string& gfx, float x,
+                                                     float y, int visible, int active) {
+    TImagePtr image = LoadImage(gfx, MASKEDIMAGE | FILTEREDIMAGE | MIPMAPPEDIMAGE);
+    MidHandleImage(image);
+    return createSimpleButton(name, image, x, y, visible, active);
+}
+
+std::unique_ptr<TButton> TButton::createAnimButton(const std::string& name, const std::string& gfx, float x,
+                                                   float y, const std::string& scheme, int dir, int visible,
+                                                   int active) {
+    if (scheme.empty()) fatalError("Nieprawidlowy schemat :" + scheme);
+    auto b = baseButton(name, x, y, visible, active, ANIM_BUTTON);
+    b->interpretujSchemat(scheme, dir);
+    b->loadStrip(gfx, b->frames);
+    return b;
+}
+
+std::unique_ptr<TButton> TButton::createStepButton(const std::string& name, const std::string& gfx, float x,
+                                                   float y, int dir, int visible, int active) {
+    auto b = baseButton(name, x, y, visible, active, FSTEP_BUTTON);
+    b->_dir = dir;
+    b->frames = 4;
+    b->loadStrip(gfx, 4);
+    return b;
+}
+
+std::unique_ptr<TButton> TButton::createBlendButton(const std::string& name, const std::string& gfx, float x,
+                                                    float y, int dir, int visible, int active) {
+    auto b = baseButton(name, x, y, visible, active, BLEND_BUTTON);
+    b->_dir = dir;
+    b->frames = 2;
+    b->_buttonAlpha = 0;
+    b->loadStrip(gfx, 2);
+    return b;
+}
+
+void TButton::textCorners() {
+    const int w = TextWidth(_txt), h = TextHeight("A");
+    dim.x1 = int(dim.x - float(w / 2));
+    dim.y1 = int(dim.y - float(h));
+    dim.x2 = int(dim.x + float(w / 2));
+    dim.y2 = int(dim.y + float(h));
+    dim.w = w;
+    dim.h = h;
+}
+
+std::unique_ptr<TButton> TButton::createTextButton(const std::string& name, const std::string& caption,
+                                                   const TImageFontPtr& font, float x, float y,
+                                                   std::optional<TRGB> colour, std::optional<TRGB> outline,
+                                                   int visible, int active) {
+    auto b = baseButton(name, x, y, visible, active, TEXT_BUTTON);
+    b->_txt = caption;
+    b->_font = font;
+    b->rgb = colour.value_or(TRGB{});
+    b->outLine = outline;
+    SetImageFont(font);
+    SetScale(1, 1);
+    b->textCorners();
+    return b;
+}
+
+std::unique_ptr<TButton> TButton::createSpecTextButton(const std::string& name, const std::string& caption,
+                                                       const TImageFontPtr& font, float x, float y,
+                                                       std::optional<TRGB> colour, std::optional<TRGB> outline,
+                                                       int visible, int active) {
+    auto b = createTextButton(name, caption, font, x, y, colour, outline, visible, active);
+    b->_typ = TEXT_SPEC_BUTTON1;
+    b->_chrN = 0;
+    b->_textHeight = float(TextHeight("A"));
+    b->_textScale.fill(1.0f);
+    b->countDims2();
+    return b;
+}
+
+void TButton::countDims2() {
+    int w = 0;
+    for (const std::string& c : characters(_txt)) w += TextWidth(c) + 3;
+    const int h = int(_textHeight);
+    dim.x1 = int(dim.x - float(w / 2));
+    dim.y1 = int(dim.y - float(h));
+    dim.x2 = int(dim.x + float(w / 2));
+    dim.y2 = int(dim.y);
+}
+
+std::unique_ptr<TButton> TButton::CreateFromList(const std::string& name, const GuiDeclaration& d) {
+    const std::string typ = d.value("TYP", "SIMPLE_BUTTON");
+    const std::vector<int> position = settingNumbers(d.value("POSITION", "0 0"), 2);
+    const float x = float(position[0]), y = float(position[1]);
+    const std::string gfx = stripQuotes(d.value("GFX"));
+    const std::string scheme = stripQuotes(d.value("SCHEMAT"));
+    const std::string* dirValue = d.find("DIR");
+    const int dir = !dirValue || *dirValue == "H" ? 0 : 1;
+    const std::string caption = settingText(d.value("TXT"));
+    const TImageFontPtr font = settingFont(d);
+    const std::optional<TRGB> colour = colourSetting(d, "RGB", false);
+    const std::optional<TRGB> outline = colourSetting(d, "OUTLINE", true);
+    const int visible = truthSetting(d, "VISIBLE"), active = truthSetting(d, "ACTIVE");
+
+    std::unique_ptr<TButton> b;
+    if (typ == "SIMPLE_BUTTON") b = createSimpleButton(name, gfx, x, y, visible, active);
+    else if (typ == "ANIM_BUTTON") b = createAnimButton(name, gfx, x, y, scheme, dir, visible, active);
+    else if (typ == "FSTEP_BUTTON") b = createStepButton(name, gfx, x, y, 0, visible, active);
+    else if (typ == "TEXT_BUTTON") b = createTextButton(name, caption, font, x, y, colour, outline, visible, active);
+    else if (typ == "TEXT_SPEC_BUTTON1")
+        b = createSpecTextButton(name, caption, font, x, y, colour, outline, visible, active);
+    else if (typ == "BLEND_BUTTON") b = createBlendButton(name, gfx, x, y, dir, visible, active);
+    if (b) b->opis = settingText(d.value("DESCRIPTION"));
+    return b;
+}
+
+// ------------------------------------------------------------ per frame
+
+void TButton::countDims() {
+    SetScale(1, 1);
+    if (_typ == TEXT_BUTTON) {
+        SetImageFont(_font);
+        textCorners();
+    } else if (_typ == TEXT_SPEC_BUTTON1) {
+        // The wave caption keeps the area measured when it was built.
+    } else if (_image) {
+        dim.x1 = int(dim.x - _image->handle_x);
+        dim.y1 = int(dim.y - _image->handle_y);
+        dim.x2 = dim.x1 + _image->width;
+        dim.y2 = dim.y1 + _image->height;
+    }
+}
+
+void TButton::playAnim(const std::string& name) {
+    aktAnim = _animData.getAnimByName(name);
+    aktFrame = 0;
+    _wykonano = 0;
+    _animData.animTime = int(float(MilliSecs()) + float(_animData.frameDelta[aktAnim]));
+}
+
+void TButton::animUpdate() {
+    const int now = MilliSecs();
+    if (now < _animData.animTime) return;
+    _animData.animTime = now + _animData.frameDelta[aktAnim];
+    if (++aktFrame > _animData.frames[aktAnim] - 1) {
+        aktFrame = 0;
+        _wykonano = 1;
+    }
+}
+
+void TButton::sprawdzAnimacje() {
+    // Unnamed animations share index 0 with the first animation of the
+    // scheme, so the first matching row below is the one that applies.
+    const bool over = _over != 0, clicked = _clicked != 0, inactive = _a == 0;
+    if (aktAnim == _animActive) {
+        if (_wykonano) {
+            if (!over) playAnim("NORMAL");
+            else if (_overFlag) playAnim("OVER");
+            if (inactive && _unactiveFlag) playAnim("UNACTIVE");
+        }
+    } else if (aktAnim == _animOver) {
+        if (!over) playAnim("NORMAL");
+        if (clicked && _activeFlag) playAnim("ACTIVE");
+        if (inactive && _unactiveFlag) playAnim("UNACTIVE");
+    } else if (aktAnim == _animNormal) {
+        if (clicked && _activeFlag) playAnim("ACTIVE");
+        if (over && _overFlag) playAnim("OVER");
+        if (inactive && _unactiveFlag) playAnim("UNACTIVE");
+    } else if (aktAnim == _animUnActive) {
+        if (_wykonano) playAnim(inactive ? "UNACTIVE" : "NORMAL");
+    } else {
+        if (_wykonano) playAnim("NORMAL");
+        if (inactive && _unactiveFlag) playAnim("UNACTIVE");
+    }
+}
+
+void TButton::updateWave() {
+    _textScale.fill(1.0f);
+    const std::vector<std::string> chars = characters(_txt);
+    const float length = float(chars.size());
+    // An empty caption, or one longer than the scale table, has no wave.
+    if (!_over || chars.empty() || chars.size() > _textScale.size()) {
+        _chrN = 0;
+        return;
+    }
+    _chrN += 0.08f * delta;
+    if (_chrN >= length) _chrN = 0;
+    if (size_t(_chrN) < chars.size() && chars[size_t(_chrN)] == " ") _chrN += 1;
+    const size_t i = size_t(_chrN);
+    if (i >= _textScale.size()) return;
+    // The letter swells to 1 + _bigText / 2 at the middle of its turn and
+    // settles back to 1 as the wave moves on, so it joins the next letter
+    // without a jump.
+    const float f = _chrN - float(i);
+    _textScale[i] = f <= 0.5f ? 1 + f * _bigText : 1 + (1 - f) * _bigText;
+}
+
+void TButton::updateScaleAndAlpha() {
+    const float step = 0.05f * delta;
+    approach(_buttonScale, _dButtonScale, step);
+    approach(_buttonAlpha, _dButtonAlpha, step);
+}
+
+void TButton::updateMe(int /*x*/, int /*y*/) {
+    switch (_typ) {
+        case SIMPLE_BUTTON:
+            _dButtonScale = _over ? 1.1f : 1.0f;
+            if (_clicked) _buttonScale = 1.0f;
+            break;
+        case ANIM_BUTTON:
+            sprawdzAnimacje();
+            animUpdate();
+            break;
+        case BLEND_BUTTON:
+            _dButtonAlpha = _over ? 1.0f : 0.0f;
+            approach(_buttonAlpha, _dButtonAlpha, wzr * delta);
+            break;
+        case TEXT_BUTTON:
+            _dButtonScale = _over ? 1.1f : 1.0f;
+            if (_clicked || _holded) _buttonScale = 1.0f;
+            break;
+        case TEXT_SPEC_BUTTON1:
+            updateWave();
+            break;
+        default:
+            break;
+    }
+    updateScaleAndAlpha();
+}
+
+// ------------------------------------------------------------ drawing
+
+void TButton::drawMyTextSpec(const std::string& caption, float x, float y) {
+    SetAlpha(_a ? _alpha : 0.3f * _alpha);
+    size_t i = 0;
+    for (const std::string& c : characters(caption)) {
+        const float s = i < _textScale.size() ? _textScale[i] : 1.0f;
+        const float w = float(TextWidth(c));
+        SetScale(s, s);
+        DrawText(c, x - w * s / 2, y - _textHeight * s / 2);
+        x += w + 3;
+        ++i;
+    }
+}
+
+void TButton::draw(float ox, float oy) {
+    const float px = dim.x + ox, py = dim.y + oy;
+    SetAlpha(_alpha * _buttonAlpha);
+    SetScale(_scale * _buttonScale, _scale * _buttonScale);
+    SetColor(rgb.r, rgb.g, rgb.b);
+    switch (_typ) {
+        case SIMPLE_BUTTON:
+            SetAlpha(_alpha);
+            DrawImage(_image, px, py, 0);
+            break;
+        case ANIM_BUTTON: {
+            SetAlpha(_alpha);
+            SetScale(_scale, _scale);
+            // An animation without frames, or a listed 0, shows nothing.
+            if (aktFrame < _animData.frames[aktAnim]) {
+                const int frame = _animData.frameN[aktAnim][aktFrame] - 1;
+                if (_image && frame >= 0 && frame < _image->frameCount()) DrawImage(_image, px, py, frame);
+            }
+            break;
+        }
+        case BLEND_BUTTON:
+            SetAlpha(_alpha);
+            SetScale(_scale, _scale);
+            DrawImage(_image, px, py, 0);
+            SetAlpha(_alpha * _buttonAlpha);
+            DrawImage(_image, px, py, 1);
+            break;
+        case FSTEP_BUTTON: {
+            SetAlpha(_alpha);
+            SetScale(_scale, _scale);
+            int frame = 0;
+            if (_over) frame = _clicked || _holded ? 2 : 1;
+            else frame = _a ? 0 : 3;
+            DrawImage(_image, px, py, frame);
+            break;
+        }
+        case TEXT_BUTTON:
+        case TEXT_SPEC_BUTTON1: {
+            const bool wave = _typ == TEXT_SPEC_BUTTON1;
+            if (!wave) countDims();
+            SetAlpha(_alpha);
+            const float s = _scale * _buttonScale;
+            SetScale(s, s);
+            SetImageFont(_font);
+            const int tx = int(dim.x - float(TextWidth(_txt) / 2) * s + ox);
+            const int ty = int(dim.y - float(TextHeight("A") / 2) * s + oy);
+            auto caption = [&](int x, int y) {
+                if (wave) drawMyTextSpec(_txt, float(x), float(y));
+                else DrawText(_txt, float(x), float(y));
+            };
+            const bool grey = !wave && !_a;
+            if (outLine) {
+                if (grey) SetColor(150, 150, 150);
+                else SetColor(outLine->r, outLine->g, outLine->b);
+                caption(tx - 1, ty - 1);
+                caption(tx + 1, ty - 1);
+                caption(tx - 1, ty + 1);
+                caption(tx + 1, ty + 1);
+            }
+            if (grey) SetColor(100, 100, 100);
+            else SetColor(rgb.r, rgb.g, rgb.b);
+            caption(tx, ty);
+            break;
+        }
+        default:
+            break;
+    }
+}

@@ -1,0 +1,125 @@
+#include "gui/mouse.h"
+
+#include "gui/strings.h"
+#include "shell/media/clock.h"
+#include "shell/media/graphics.h"
+#include "shell/media/input.h"
+
+TMouse* guiMouse = nullptr;
+
+void TCursor::draw(int x, int y) {
+    SetColor(255, 255, 255);
+    SetScale(1, 1);
+    SetAlpha(1);
+    const int frame = _frame > 0 && _maxFrames > 0 ? _frame : 0;
+    DrawImage(_img, float(x), float(y), frame);
+}
+
+bool TCursor::update() {
+    if (_timeDelta <= 0 || _maxFrames <= 0) return false;
+    const int now = MilliSecs();
+    if (now < _time) return false;
+    _time = now + _timeDelta;
+    if (++_frame > _maxFrames) _frame = 0;
+    return true;
+}
+
+TMouse::TMouse() : previousGuiMouse_(guiMouse) { guiMouse = this; }
+
+TMouse::~TMouse() {
+    if (guiMouse == this) guiMouse = previousGuiMouse_;
+}
+
+void TMouse::update() {
+    leftPressed = MouseHit(1);
+    rightPressed = MouseHit(2);
+    leftHolded = MouseDown(1);
+    rightHolded = MouseDown(2);
+    middleHit = MouseHit(3);
+    middleHold = MouseDown(3);
+    px = x;
+    py = y;
+    x = MouseX();
+    y = MouseY();
+    vx = px - x;
+    vy = py - y;
+    if (cur) cur->update();
+}
+
+void TMouse::draw() {
+    if (_v && cur) cur->draw(x, y);
+}
+
+bool TMouse::inRect(int rx, int ry, int w, int h) const {
+    return x >= rx && x <= rx + w && y >= ry && y <= ry + h;
+}
+
+bool TMouse::inDim(const TDim& d) const {
+    const float fx = float(x), fy = float(y);
+    return fx >= d.x && fx <= d.x + float(d.w) && fy >= d.y && fy <= d.y + float(d.h);
+}
+
+void TMouse::addCursor(std::unique_ptr<TCursor> cursor) {
+    SetImageHandle(cursor->_img, float(cursor->_hx), float(cursor->_hy));
+    listaKursorow.push_back(std::move(cursor));
+    cur = listaKursorow.back().get();
+}
+
+void TMouse::loadCursor(const std::string& id, const TImagePtr& image, int hx, int hy, int /*frames*/,
+                        int /*frameTime*/) {
+    auto cursor = std::make_unique<TCursor>();
+    cursor->_id = id;
+    cursor->_hx = hx;
+    cursor->_hy = hy;
+    cursor->_img = image;
+    addCursor(std::move(cursor));
+}
+
+void TMouse::loadCursor(const std::string& id, const std::string& path, int hx, int hy, int frames,
+                        int frameTime) {
+    auto cursor = std::make_unique<TCursor>();
+    cursor->_id = id;
+    cursor->_hx = hx;
+    cursor->_hy = hy;
+    cursor->_img = LoadImage(path, -1);
+    if (cursor->_img && frames - 1 > 0) {
+        TImagePtr strip = LoadAnimImage(path, cursor->_img->width / frames, cursor->_img->height, 0, frames, -1);
+        // A strip too narrow to cut stays a still picture.
+        if (strip) {
+            cursor->_img = strip;
+            cursor->_maxFrames = frames - 1;
+            cursor->_timeDelta = frameTime;
+        }
+    }
+    addCursor(std::move(cursor));
+}
+
+void TMouse::setCursor(const std::string& id) {
+    for (auto it = listaKursorow.rbegin(); it != listaKursorow.rend(); ++it) {
+        if (sameIgnoringCase((*it)->_id, id)) {
+            cur = it->get();
+            return;
+        }
+    }
+}
+
+void TMouse::clear() {
+    FlushMouse();
+    leftPressed = 0;
+    leftHolded = 0;
+    rightPressed = 0;
+    rightHolded = 0;
+}
+
+void registerGameCursors(TMouse& mouse) {
+    mouse.loadCursor("podstawowy", "gfx/gui/mouse.png", 1, 1, 0, 0);
+    mouse.loadCursor("erase1", "gfx/tiles/bonus/bonusy_poziom.png", 12, 12, 0, 0);
+    mouse.loadCursor("erase2", "gfx/tiles/bonus/bonusy_poziom.png", 15, 15, 0, 0);
+    mouse.loadCursor("erase3", "gfx/tiles/bonus/bonusy_poziom_maly.png", 22, 22, 0, 0);
+    mouse.loadCursor("bomb1", "gfx/tiles/bonus/b_uniwersalna.png", 12, 12, 0, 0);
+    mouse.loadCursor("bomb2", "gfx/tiles/bonus/b_uniwersalna.png", 15, 15, 0, 0);
+    mouse.loadCursor("bomb3", "gfx/tiles/bonus/b_uniwersalna_mala.png", 22, 22, 0, 0);
+    mouse.loadCursor("celownik", "gfx/gui/shooting/celownik.png", 34, 34, 0, 0);
+    mouse.loadCursor("celownik2", "gfx/gui/shooting/celownik2.png", 34, 34, 0, 0);
+    mouse.setCursor("podstawowy");
+}

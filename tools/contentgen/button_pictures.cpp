@@ -1,0 +1,354 @@
+// The widget gallery's pictures: one button per scheme in the game's glossy
+// style (plum rims, candy faces, gold lettering when lit), a bouncing marble
+// animation and the backdrop with its panels. Strips are cells side by side.
+#include "button_pictures.h"
+
+#include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "art.h"
+#include "marbles.h"
+
+namespace button_pictures {
+
+using namespace art;
+
+namespace {
+
+const Rgb kInk = rgb255(62, 20, 92);  // the plum of outlines on titles and rims
+
+enum class Look { Normal, Hover, Pressed, Disabled };
+
+// Draws an icon centred on (cx, cy) fitting a circle of radius r.
+using Icon = std::function<void(cairo_t*, double cx, double cy, double r)>;
+
+struct PillStyle {
+    Rgb base;
+    std::string label;
+    Icon icon;  // drawn left of the label when set
+};
+
+void pillPath(cairo_t* cr, double x, double y, double w, double h) { roundedRectPath(cr, x, y, w, h, h / 2); }
+
+// A pill button filling canvas c (a margin is left for glow and shadow).
+void drawPill(Canvas& c, const PillStyle& style, Look look) {
+    cairo_t* cr = c.cr();
+    const int W = c.width(), H = c.height();
+    const bool pressed = look == Look::Pressed, hover = look == Look::Hover;
+    const double x = 6, w = W - 13, h = H - 13;
+    const double y = 5 + (pressed ? 1.5 : 0);
+
+    if (hover) {
+        // A warm halo around the lit button.
+        softSilhouette(cr, W, H, 0, 0, 3.5, rgb255(255, 200, 70), 0.95, [&](cairo_t* m) {
+            pillPath(m, x - 2, y - 2, w + 4, h + 4);
+            cairo_fill(m);
+        });
+    }
+    softSilhouette(cr, W, H, pressed ? 0.6 : 1.6, pressed ? 1.0 : 2.6, pressed ? 1.4 : 2.4, {0.05, 0, 0.12},
+                   pressed ? 0.35 : 0.5, [&](cairo_t* m) {
+                       pillPath(m, x, y, w, h);
+                       cairo_fill(m);
+                   });
+
+    // Plum rim.
+    pillPath(cr, x, y, w, h);
+    setColour(cr, kInk);
+    cairo_fill(cr);
+
+    // Candy face, lit from above; brighter when hovered, deeper when pressed.
+    const double in = 2.2;
+    const double fx = x + in, fy = y + in, fw = w - 2 * in, fh = h - 2 * in;
+    Rgb base = style.base;
+    if (hover) base = lighten(base, 0.18);
+    if (pressed) base = darken(base, 0.18);
+    cairo_pattern_t* face = cairo_pattern_create_linear(0, fy, 0, fy + fh);
+    if (pressed) {
+        addStop(face, 0.0, darken(base, 0.25));
+        addStop(face, 0.5, base);
+        addStop(face, 1.0, lighten(base, 0.15));
+    } else {
+        addStop(face, 0.0, lighten(base, 0.45));
+        addStop(face, 0.48, base);
+        addStop(face, 1.0, darken(base, 0.35));
+    }
+    pillPath(cr, fx, fy, fw, fh);
+    cairo_set_source(cr, face);
+    cairo_fill(cr);
+    cairo_pattern_destroy(face);
+
+    cairo_save(cr);
+    pillPath(cr, fx, fy, fw, fh);
+    cairo_clip(cr);
+    if (pressed) {
+        // Pressed in: a shadow along the upper inner edge.
+        softSilhouette(cr, W, H, 0, 2.5, 2.5, {0, 0, 0}, 0.45, [&](cairo_t* m) {
+            cairo_rectangle(m, 0, 0, W, H);
+            pillPath(m, fx, fy, fw, fh);
+            cairo_set_fill_rule(m, CAIRO_FILL_RULE_EVEN_ODD);
+            cairo_fill(m);
+        });
+    } else {
+        // Light bouncing up from the bottom edge.
+        cairo_pattern_t* bounce = cairo_pattern_create_linear(0, fy + fh * 0.6, 0, fy + fh);
+        addStop(bounce, 0.0, lighten(base, 0.5), 0.0);
+        addStop(bounce, 1.0, lighten(base, 0.5), 0.55);
+        cairo_rectangle(cr, fx, fy + fh * 0.6, fw, fh * 0.4);
+        cairo_set_source(cr, bounce);
+        cairo_fill(cr);
+        cairo_pattern_destroy(bounce);
+    }
+    // Glassy upper half.
+    const double gy = fy + 1.2, gh = fh * 0.46;
+    cairo_pattern_t* gloss = cairo_pattern_create_linear(0, gy, 0, gy + gh);
+    cairo_pattern_add_color_stop_rgba(gloss, 0.0, 1, 1, 1, pressed ? 0.3 : 0.7);
+    cairo_pattern_add_color_stop_rgba(gloss, 1.0, 1, 1, 1, 0.06);
+    pillPath(cr, fx + fh * 0.22, gy, fw - fh * 0.44, gh);
+    cairo_set_source(cr, gloss);
+    cairo_fill(cr);
+    cairo_pattern_destroy(gloss);
+    cairo_restore(cr);
+
+    // Icon and label, centred together.
+    const double size = fh * 0.56;
+    setFace(cr, Face::Rounded, size);
+    const double labelW = textWidth(cr, style.label);
+    const double iconR = style.icon ? fh * 0.3 : 0;
+    const double gap = style.icon ? fh * 0.18 : 0;
+    const double total = labelW + (style.icon ? 2 * iconR + gap : 0);
+    const double left = fx + (fw - total) / 2;
+    const double cy = fy + fh / 2;
+    const double baseline = cy + size * 0.36;
+    if (style.icon) style.icon(cr, left + iconR, cy, iconR);
+    const double tx = left + (style.icon ? 2 * iconR + gap : 0);
+    const Rgb letters = hover ? rgb255(255, 236, 130) : rgb255(255, 255, 255);
+    softSilhouette(cr, W, H, 0.8, 1.2, 1.0, {0, 0, 0}, 0.45, [&](cairo_t* m) {
+        setFace(m, Face::Rounded, size);
+        textPath(m, style.label, tx, baseline, 0);
+        cairo_fill(m);
+    });
+    setFace(cr, Face::Rounded, size);
+    textPath(cr, style.label, tx, baseline, 0);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_set_line_width(cr, 3.0);
+    setColour(cr, kInk);
+    cairo_stroke_preserve(cr);
+    setColour(cr, letters);
+    cairo_fill(cr);
+
+    if (look == Look::Disabled) toGrey(c, 0.92);
+}
+
+// A small marble with a five-pointed star turned by `turn` degrees (the
+// highlight stays put, so it reads as rolling).
+void rollingMarble(cairo_t* cr, double cx, double cy, double r, Rgb base, double turn) {
+    MarbleStyle style;
+    style.shadow = 0.3;
+    drawMarble(cr, cx, cy, r, base, [&](cairo_t* k) {
+        starPath(k, cx, cy, 5, r * 0.55, r * 0.24, -90 + turn);
+        setColour(k, lighten(base, 0.8), 0.95);
+        cairo_fill_preserve(k);
+        setColour(k, darken(base, 0.45), 0.7);
+        cairo_set_line_width(k, std::max(0.8, r * 0.06));
+        cairo_stroke(k);
+    }, style);
+}
+
+void arrowIcon(cairo_t* cr, double cx, double cy, double r) {
+    cairo_move_to(cr, cx - r * 0.55, cy - r * 0.8);
+    cairo_line_to(cr, cx + r * 0.85, cy);
+    cairo_line_to(cr, cx - r * 0.55, cy + r * 0.8);
+    cairo_close_path(cr);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    setColour(cr, kInk);
+    cairo_set_line_width(cr, 3.0);
+    cairo_stroke_preserve(cr);
+    setColour(cr, rgb255(255, 255, 255));
+    cairo_fill(cr);
+}
+
+void sparkIcon(cairo_t* cr, double cx, double cy, double r) {
+    starPath(cr, cx, cy, 4, r * 1.05, r * 0.36, -90);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    setColour(cr, kInk);
+    cairo_set_line_width(cr, 2.6);
+    cairo_stroke_preserve(cr);
+    setColour(cr, rgb255(255, 250, 200));
+    cairo_fill(cr);
+}
+
+// Writes cells side by side into one strip.
+void writeStrip(int cellW, int cellH, int count, const std::function<void(Canvas&, int)>& drawCell,
+                const std::string& path) {
+    Canvas strip(cellW * count, cellH);
+    for (int i = 0; i < count; ++i) {
+        Canvas cell(cellW, cellH);
+        drawCell(cell, i);
+        cairo_set_source_surface(strip.cr(), cell.surface(), i * cellW, 0);
+        cairo_paint(strip.cr());
+    }
+    writePicture(strip, path);
+}
+
+// ------------------------------------------------------------ bouncing marble
+
+// Frame i of 8: the marble falls, squashes on the floor and rises again.
+void drawBounce(Canvas& c, int i) {
+    cairo_t* cr = c.cr();
+    const double W = c.width(), H = c.height();
+    const double floorY = H - 9, r = 20, top = floorY - 2 * r - 3;
+    const double t = i / 8.0;  // one bounce per cycle
+    const double lift = std::fabs(std::cos(M_PI * t)) * top;  // highest at frame 0
+    const double squash = i == 4 ? 0.8 : (i == 3 || i == 5 ? 0.93 : 1.0);
+    const double cy = floorY - lift - r * squash;
+    // Shadow on the floor: sharper and darker as the marble comes down.
+    const double near = 1 - lift / top;
+    cairo_save(cr);
+    cairo_translate(cr, W / 2, floorY);
+    cairo_scale(cr, 1, 0.3);
+    cairo_pattern_t* shade = cairo_pattern_create_radial(0, 0, 0, 0, 0, r * (1.25 - 0.3 * near));
+    cairo_pattern_add_color_stop_rgba(shade, 0.0, 0.05, 0, 0.12, 0.25 + 0.35 * near);
+    cairo_pattern_add_color_stop_rgba(shade, 1.0, 0.05, 0, 0.12, 0.0);
+    circlePath(cr, 0, 0, r * 1.3);
+    cairo_set_source(cr, shade);
+    cairo_fill(cr);
+    cairo_pattern_destroy(shade);
+    cairo_restore(cr);
+    cairo_save(cr);
+    cairo_translate(cr, W / 2, cy + r * squash);
+    cairo_scale(cr, 1 / std::sqrt(squash), squash);
+    rollingMarble(cr, 0, -r, r, rgb255(235, 60, 80), i * 9.0);
+    cairo_restore(cr);
+}
+
+// ------------------------------------------------------------ backdrop
+
+struct Panel {
+    double x, y, w, h;
+};
+// The panels behind the gallery's widget groups (see data/gui_gallery.gui).
+const Panel kPanels[] = {{14, 56, 772, 292}, {14, 358, 530, 232}, {554, 358, 232, 232}};
+// The well the text entry writes into.
+const Panel kEntryWell = {570, 400, 200, 34};
+
+void drawBackdrop(Canvas& c) {
+    cairo_t* cr = c.cr();
+    const int W = c.width(), H = c.height();
+    cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, H);
+    addStop(sky, 0.0, rgb255(46, 78, 170));
+    addStop(sky, 0.55, rgb255(92, 140, 215));
+    addStop(sky, 1.0, rgb255(150, 120, 200));
+    cairo_set_source(cr, sky);
+    cairo_paint(cr);
+    cairo_pattern_destroy(sky);
+    cairo_pattern_t* sun = cairo_pattern_create_radial(110, 40, 10, 110, 40, 560);
+    cairo_pattern_add_color_stop_rgba(sun, 0.0, 1, 0.96, 0.85, 0.55);
+    cairo_pattern_add_color_stop_rgba(sun, 1.0, 1, 0.96, 0.85, 0.0);
+    cairo_set_source(cr, sun);
+    cairo_paint(cr);
+    cairo_pattern_destroy(sun);
+    Random rnd(77);
+    for (int i = 0; i < 34; ++i) {
+        const double x = rnd.uniform(0, W), y = rnd.uniform(0, H), r = rnd.uniform(6, 24);
+        cairo_pattern_t* b = cairo_pattern_create_radial(x, y, 0, x, y, r);
+        cairo_pattern_add_color_stop_rgba(b, 0.0, 1, 1, 1, 0.13);
+        cairo_pattern_add_color_stop_rgba(b, 1.0, 1, 1, 1, 0.0);
+        circlePath(cr, x, y, r);
+        cairo_set_source(cr, b);
+        cairo_fill(cr);
+        cairo_pattern_destroy(b);
+    }
+    for (const Panel& p : kPanels) {
+        softSilhouette(cr, W, H, 2, 3, 5, {0, 0, 0.1}, 0.4, [&](cairo_t* m) {
+            roundedRectPath(m, p.x, p.y, p.w, p.h, 16);
+            cairo_fill(m);
+        });
+        roundedRectPath(cr, p.x, p.y, p.w, p.h, 16);
+        cairo_pattern_t* fill = cairo_pattern_create_linear(0, p.y, 0, p.y + p.h);
+        addStop(fill, 0.0, rgb255(44, 26, 92), 0.86);
+        addStop(fill, 1.0, rgb255(28, 16, 64), 0.9);
+        cairo_set_source(cr, fill);
+        cairo_fill_preserve(cr);
+        cairo_pattern_destroy(fill);
+        setColour(cr, {1, 1, 1}, 0.45);
+        cairo_set_line_width(cr, 1.5);
+        cairo_stroke(cr);
+        // A faint sheen along the top.
+        roundedRectPath(cr, p.x + 6, p.y + 4, p.w - 12, 22, 11);
+        cairo_pattern_t* sheen = cairo_pattern_create_linear(0, p.y + 4, 0, p.y + 26);
+        cairo_pattern_add_color_stop_rgba(sheen, 0.0, 1, 1, 1, 0.12);
+        cairo_pattern_add_color_stop_rgba(sheen, 1.0, 1, 1, 1, 0.0);
+        cairo_set_source(cr, sheen);
+        cairo_fill(cr);
+        cairo_pattern_destroy(sheen);
+    }
+    // The entry's well: sunk into the panel, a light rim below.
+    const Panel& e = kEntryWell;
+    roundedRectPath(cr, e.x, e.y, e.w, e.h, 8);
+    setColour(cr, rgb255(12, 6, 30), 0.92);
+    cairo_fill(cr);
+    cairo_save(cr);
+    roundedRectPath(cr, e.x, e.y, e.w, e.h, 8);
+    cairo_clip(cr);
+    softSilhouette(cr, W, H, 0, 2, 2.5, {0, 0, 0}, 0.8, [&](cairo_t* m) {
+        cairo_rectangle(m, 0, 0, W, H);
+        roundedRectPath(m, e.x, e.y, e.w, e.h, 8);
+        cairo_set_fill_rule(m, CAIRO_FILL_RULE_EVEN_ODD);
+        cairo_fill(m);
+    });
+    cairo_restore(cr);
+    roundedRectPath(cr, e.x - 0.5, e.y - 0.5, e.w + 1, e.h + 1, 8.5);
+    setColour(cr, rgb255(190, 170, 255), 0.6);
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+    // The floor the marble bounces on.
+    cairo_pattern_t* floor = cairo_pattern_create_linear(578, 0, 762, 0);
+    cairo_pattern_add_color_stop_rgba(floor, 0.0, 1, 1, 1, 0.0);
+    cairo_pattern_add_color_stop_rgba(floor, 0.5, 1, 1, 1, 0.35);
+    cairo_pattern_add_color_stop_rgba(floor, 1.0, 1, 1, 1, 0.0);
+    cairo_rectangle(cr, 578, 571, 184, 1.5);
+    cairo_set_source(cr, floor);
+    cairo_fill(cr);
+    cairo_pattern_destroy(floor);
+}
+
+}  // namespace
+
+void generate() {
+    // SIMPLE_BUTTON: one picture.
+    {
+        Canvas c(170, 62);
+        drawPill(c, {rgb255(60, 175, 70), "Play", {}}, Look::Normal);
+        writePicture(c, "gfx/gui/gallery/play.png");
+    }
+    // ANIM_BUTTON: 8 frames. 1-4 the marble rolls slowly (a fifth of a turn,
+    // so the loop joins up), 5-7 lit and rolling faster, 8 pressed.
+    writeStrip(170, 62, 8, [](Canvas& c, int i) {
+        const Look look = i < 4 ? Look::Normal : i < 7 ? Look::Hover : Look::Pressed;
+        const double turn = i < 4 ? i * 18.0 : i < 7 ? (i - 4) * 24.0 : 0;
+        Icon marble = [turn](cairo_t* cr, double cx, double cy, double r) {
+            rollingMarble(cr, cx, cy, r * 1.15, rgb255(255, 200, 40), turn);
+        };
+        drawPill(c, {rgb255(40, 120, 235), "Spin", marble}, look);
+    }, "gfx/gui/gallery/spin.png");
+    // BLEND_BUTTON: the plain button and its lit twin.
+    writeStrip(170, 62, 2, [](Canvas& c, int i) {
+        drawPill(c, {rgb255(20, 165, 170), "Glow", sparkIcon}, i == 0 ? Look::Normal : Look::Hover);
+    }, "gfx/gui/gallery/glow.png");
+    // FSTEP_BUTTON: normal, hovered, pressed, inactive.
+    writeStrip(130, 56, 4, [](Canvas& c, int i) {
+        const Look looks[4] = {Look::Normal, Look::Hover, Look::Pressed, Look::Disabled};
+        drawPill(c, {rgb255(160, 70, 200), "Next", arrowIcon}, looks[i]);
+    }, "gfx/gui/gallery/next.png");
+    // A sprite animation: a marble bouncing on the spot, 8 frames.
+    writeStrip(80, 92, 8, drawBounce, "gfx/gui/gallery/bounce.png");
+    {
+        Canvas c(800, 600);
+        drawBackdrop(c);
+        writePicture(c, "gfx/gui/gallery/tlo.png");
+    }
+}
+
+}  // namespace button_pictures
