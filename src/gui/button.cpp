@@ -408,6 +408,17 @@ void TButton::drawMyTextSpec(const std::string& caption, float x, float y) {
     }
 }
 
+int TButton::shownFrame() const {
+    int frame = -1;
+    if (_typ == FSTEP_BUTTON) {
+        if (_over) frame = _clicked || _holded ? 2 : 1;
+        else frame = _a ? 0 : 3;
+    } else if (_typ == ANIM_BUTTON && aktFrame < _animData.frames[aktAnim]) {
+        frame = _animData.frameN[aktAnim][aktFrame] - 1;
+    }
+    return _image && frame >= 0 && frame < _image->frameCount() ? frame : -1;
+}
+
 void TButton::draw(float ox, float oy) {
     const float px = dim.x + ox, py = dim.y + oy;
     SetAlpha(_alpha * _buttonAlpha);
@@ -418,14 +429,12 @@ void TButton::draw(float ox, float oy) {
             SetAlpha(_alpha);
             DrawImage(_image, px, py, 0);
             break;
-        case ANIM_BUTTON: {
+        case ANIM_BUTTON:
+        case FSTEP_BUTTON: {
             SetAlpha(_alpha);
             SetScale(_scale, _scale);
-            // An animation without frames, or a listed 0, shows nothing.
-            if (aktFrame < _animData.frames[aktAnim]) {
-                const int frame = _animData.frameN[aktAnim][aktFrame] - 1;
-                if (_image && frame >= 0 && frame < _image->frameCount()) DrawImage(_image, px, py, frame);
-            }
+            const int frame = shownFrame();
+            if (frame >= 0) DrawImage(_image, px, py, frame);
             break;
         }
         case BLEND_BUTTON:
@@ -435,15 +444,6 @@ void TButton::draw(float ox, float oy) {
             SetAlpha(_alpha * _buttonAlpha);
             DrawImage(_image, px, py, 1);
             break;
-        case FSTEP_BUTTON: {
-            SetAlpha(_alpha);
-            SetScale(_scale, _scale);
-            int frame = 0;
-            if (_over) frame = _clicked || _holded ? 2 : 1;
-            else frame = _a ? 0 : 3;
-            DrawImage(_image, px, py, frame);
-            break;
-        }
         case TEXT_BUTTON:
         case TEXT_SPEC_BUTTON1: {
             const bool wave = _typ == TEXT_SPEC_BUTTON1;

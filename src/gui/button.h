@@ -94,6 +94,9 @@ public:
     void playAnim(const std::string& name);
     void drawMyTextSpec(const std::string& caption, float x, float y);
     void countDims2();
+    // The strip frame the animated and four-step schemes show now, or -1
+    // for none (an animation without frames, or a listed 0).
+    int shownFrame() const;
     void draw(float ox, float oy) override;
     void countDims() override;
 

@@ -75,36 +75,40 @@ struct BlockLine {
     std::vector<std::string> words;   // the words as placed
 };
 
-void drawLine(const BlockLine& line, int x, float y, float width, const std::string& mode, bool last) {
+void placeLine(std::vector<PlacedText>& out, const BlockLine& line, int x, float y, float width,
+               const std::string& mode, bool last) {
     const std::string text = trimBlank(line.text);
     if (mode == "RIGHT") {
-        DrawText(text, float(x) + width - float(TextWidth(text)), y);
+        out.push_back({text, float(x) + width - float(TextWidth(text)), y});
     } else if (mode == "CENTER") {
-        DrawText(text, float(x) + width / 2 - float(TextWidth(text) / 2), y);
+        out.push_back({text, float(x) + width / 2 - float(TextWidth(text) / 2), y});
     } else if (mode == "JUSTIFY" && !last && line.words.size() > 1) {
         std::string joined;
         for (const std::string& w : line.words) joined += w;
         const float gap = (width - float(TextWidth(joined))) / float(line.words.size() - 1);
         std::string before;
         for (size_t k = 0; k < line.words.size(); ++k) {
-            DrawText(line.words[k], float(x) + float(k) * gap + float(TextWidth(before)), y);
+            out.push_back({line.words[k], float(x) + float(k) * gap + float(TextWidth(before)), y});
             before += line.words[k];
         }
     } else {
-        DrawText(text, float(x), y);
+        out.push_back({text, float(x), y});
     }
+}
+
+std::string modeOf(const std::string& align) {
+    const std::string mode = upperCase(trimBlank(align));
+    return mode == "RIGHT" || mode == "CENTER" || mode == "JUSTIFY" ? mode : "LEFT";
 }
 
 }  // namespace
 
-int drawTextBlock(const std::string& text, int x, int y, float width, const std::string& align,
-                  const TImageFontPtr& font, int lineGap) {
+std::vector<PlacedText> layoutTextBlock(const std::string& text, int x, int y, float width, const std::string& align,
+                                        int lineGap, int* lines) {
     const std::vector<std::string> words = splitString(text + " ", " ");
-    std::string mode = upperCase(trimBlank(align));
-    if (mode != "RIGHT" && mode != "CENTER" && mode != "JUSTIFY") mode = "LEFT";
-    if (font) SetImageFont(font);
+    const std::string mode = modeOf(align);
     const int lineHeight = TextHeight("A") + lineGap;
-
+    std::vector<PlacedText> out;
     BlockLine line;
     int row = 0;
     for (size_t i = 0; i < words.size();) {
@@ -116,11 +120,21 @@ int drawTextBlock(const std::string& text, int x, int y, float width, const std:
             line.words.push_back(word);
             ++i;
         } else {
-            drawLine(line, x, float(y + lineHeight * row), width, mode, false);
+            placeLine(out, line, x, float(y + lineHeight * row), width, mode, false);
             line = BlockLine{};
             ++row;
         }
     }
-    drawLine(line, x, float(y + lineHeight * row), width, mode, true);
-    return lineHeight * (row + 1);
+    placeLine(out, line, x, float(y + lineHeight * row), width, mode, true);
+    if (lines) *lines = row + 1;
+    return out;
+}
+
+int drawTextBlock(const std::string& text, int x, int y, float width, const std::string& align,
+                  const TImageFontPtr& font, int lineGap) {
+    if (font) SetImageFont(font);
+    int lines = 0;
+    for (const PlacedText& piece : layoutTextBlock(text, x, y, width, align, lineGap, &lines))
+        DrawText(piece.text, piece.x, piece.y);
+    return (TextHeight("A") + lineGap) * lines;
 }

@@ -2,6 +2,7 @@
 // Static text widgets and word-wrapped, aligned text blocks.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "gui/gui_object.h"
 #include "shell/media/font.h"
@@ -35,6 +36,17 @@ public:
 
 std::unique_ptr<TText> createText(const std::string& name, const std::string& text, float x, float y, float w,
                                   const TImageFontPtr& font, const std::string& align, int visible, int active);
+
+// One piece of a laid-out text block: what to draw where.
+struct PlacedText {
+    std::string text;
+    float x, y;
+};
+
+// Where drawTextBlock puts each line (or, in a justified line, each word)
+// in the current font. `lines` receives the number of lines.
+std::vector<PlacedText> layoutTextBlock(const std::string& text, int x, int y, float width, const std::string& align,
+                                        int lineGap, int* lines = nullptr);
 
 // Draws text word-wrapped to `width` from (x, y), aligned "LEFT" (default),
 // "RIGHT", "CENTER" or "JUSTIFY" (the last line of a justified block is left

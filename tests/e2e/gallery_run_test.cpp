@@ -1,0 +1,85 @@
+// The widget gallery run as a whole program: every widget of its layout file
+// is on screen where the file puts it, and reacts to the pointer and keys.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "game_runner.h"
+#include "gui/gui_file.h"
+#include "gui/setting_values.h"
+#include "shell/media/files.h"
+
+namespace {
+
+// Pixels in the box [x0, x1) x [y0, y1) that differ clearly between two pictures.
+int differing(const TPixmapPtr& a, const TPixmapPtr& b, int x0, int y0, int x1, int y1) {
+    int n = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) {
+            const uint32_t p = ReadPixel(a, x, y), q = ReadPixel(b, x, y);
+            int d = 0;
+            for (int shift : {0, 8, 16}) d += std::abs(int((p >> shift) & 255) - int((q >> shift) & 255));
+            if (d > 30) ++n;
+        }
+    return n;
+}
+
+TEST(GalleryRun, ShowsEveryWidgetWhereItsLayoutPutsThem) {
+    const std::string content = testing_support::contentDir();
+    ASSERT_EQ(FileType(content), 2) << "no generated working folder";
+    GameRun run;
+    runGame(run,
+            "wait 3000\nshot idle.png\nwait 100\n"
+            "move 150 118\nwait 500\nshot hover.png\nwait 100\n"
+            "click 150 118\nwait 200\nshot clicked.png\nwait 100\n"
+            "type Ada\nwait 200\nkey Return\nwait 200\nshot typed.png\nwait 100\n"
+            "key Escape\n",
+            {}, 60, {"--gallery"});
+    ASSERT_FALSE(run.timedOut) << run.output;
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    TPixmapPtr idle = run.shot("idle.png"), hover = run.shot("hover.png");
+    TPixmapPtr clicked = run.shot("clicked.png"), typed = run.shot("typed.png");
+    ASSERT_TRUE(idle && hover && clicked && typed) << run.output;
+    TPixmapPtr backdrop = LoadPixmap(content + "/gfx/gui/gallery/tlo.png");
+    ASSERT_TRUE(backdrop);
+
+    int buttons = 0, texts = 0;
+    for (const GuiDeclaration& d : loadGuiFile(content + "/data/gui_gallery.gui")) {
+        const std::vector<int> p = settingNumbers(d.value("POSITION", "0 0"), 2);
+        SCOPED_TRACE(d.name);
+        if (d.kind == "BUTTON") {
+            ++buttons;
+            // Centred on their position; a wave caption stands on it.
+            const int y = d.value("TYP") == "TEXT_SPEC_BUTTON1" ? p[1] - 12 : p[1];
+            EXPECT_GT(differing(idle, backdrop, p[0] - 30, y - 6, p[0] + 30, y + 6), 40);
+        } else if (d.kind == "TEXT") {
+            ++texts;
+            const int w = p.size() > 2 ? std::min(p[2], 240) : 60;
+            EXPECT_GT(differing(idle, backdrop, p[0], p[1], p[0] + w, p[1] + 14), 15);
+        }
+    }
+    EXPECT_EQ(buttons, 9);
+    EXPECT_GT(texts, 15);
+    // Nothing is drawn where the layout puts nothing.
+    EXPECT_EQ(differing(idle, backdrop, 740, 160, 775, 185), 0);
+    EXPECT_EQ(differing(idle, backdrop, 40, 440 + 50, 250, 440 + 52), 0) << "between the text blocks";
+    // The title in gold, the bouncing marble.
+    int gold = 0;
+    for (int y = 10; y < 45; ++y)
+        for (int x = 300; x < 500; ++x) {
+            const uint32_t c = ReadPixel(idle, x, y);
+            if (((c >> 16) & 255) > 200 && ((c >> 8) & 255) > 150 && (c & 255) < 140) ++gold;
+        }
+    EXPECT_GT(gold, 300);
+    EXPECT_GT(differing(idle, backdrop, 630, 488, 710, 572), 200);
+
+    // Hovered, the simple button grows past its resting edge.
+    EXPECT_LT(differing(idle, backdrop, 64, 112, 70, 124), 10);
+    EXPECT_GT(differing(hover, backdrop, 64, 112, 70, 124), 45);
+    // A click changes the status line; typing fills the entry.
+    EXPECT_GT(differing(idle, clicked, 560, 64, 770, 82), 100);
+    EXPECT_GT(differing(idle, typed, 580, 407, 640, 426), 100);
+    EXPECT_GT(differing(clicked, typed, 560, 64, 770, 82), 50) << "Enter reports the entry";
+}
+
+}  // namespace
