@@ -1,7 +1,37 @@
 #pragma once
 // The screen on which a board level is played.
+#include <string>
+
+#include "board/level.h"
 #include "shell/ekran.h"
 
 class TGame : public TEkran {
 public:
+    // Anchor of the board; its top-left corner is (x + _adX, y + _adY).
+    int x = 275;
+    int y = 75;
+    TLevelPtr level;
+    std::string state;
+    std::string lastState;  // where "WAIT" returns to
+    int active = 0;         // 1 while the board takes clicks
+    // Vertical offset of the HUD texts and the diamond counter.
+    int levelAdy = 0;
+    int zebraneKapsle = 0;  // diamonds collected in this attempt
+    int punkty = 0;
+    int najwiekszyMatch = 0;  // most marbles removed at once
+    int matches = 0;          // number of removals
+    int _adX = 0;
+    int _adY = 0;
+
+    // What the board has reported so far. The game screen's own win and
+    // loss sequences come with the screen; until then the calls are kept.
+    int wonCalls = 0;
+    int lostCalls = 0;
+    std::string lostReason;
+
+    // The level is won.
+    int WYGRANA();
+    // The level is lost: "NORMAL" (pushed out), "TWO" (pushed into the other
+    // group) or "NO-MATCH".
+    int PRZEGRANA(const std::string& reason);
 };

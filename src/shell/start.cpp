@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <strings.h>
 
+#include "board/tile_data.h"
+#include "game/particle.h"
 #include "shell/delta_time.h"
 #include "shell/game_objects.h"
 #include "shell/media/media.h"
@@ -127,6 +129,9 @@ void initGame() {
     o.puzzleGame.setup();
     o.mainMenu.setup();
     o.play.setup();
+    o.levelManager.setup();
+    loadTileKinds();
+    loadParticleImages();
     o.loadingScreen.addField("nothing");
     o.loadingScreen.start();
     // No studio intro; the clear colour it would leave behind is set here.

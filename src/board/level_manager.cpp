@@ -1,0 +1,96 @@
+#include "board/level_manager.h"
+
+#include "datafiles/rcm_file.h"
+#include "gui/strings.h"
+#include "quest/profile.h"
+#include "shell/game_objects.h"
+#include "shell/media/media.h"
+
+int TLevelManager::setup() { return setupFrom("data/levels.dat"); }
+
+int TLevelManager::setupFrom(const std::string& path) {
+    TRCMFile file = loadRCMFile(path);
+    std::vector<TLevelData> list;
+    const int count = file.getInt("levels::ilosc");
+    for (int i = 1; i <= count; ++i) {
+        const std::string group = "levels::level" + std::to_string(i) + "::";
+        // A count beyond the entries written would only add empty entries.
+        if (!file.getGroup(group + "nr")) {
+            Print("Napotkano problem : " + path + " has no level" + std::to_string(i) + "; " +
+                  std::to_string(i - 1) + " levels read");
+            break;
+        }
+        TLevelData entry;
+        entry.nr = file.getInt(group + "nr");
+        entry.pos = createDim(file.getInt(group + "dim", 0), file.getInt(group + "dim", 1));
+        entry.name = file.getString(group + "name");
+        entry.url = file.getString(group + "url");
+        entry.gfxUrl = file.getString(group + "gfxurl");
+        entry.v = file.getInt(group + "v");
+        entry.typ = file.getInt(group + "typ");
+        list.push_back(std::move(entry));
+    }
+    levels = std::move(list);
+    return 0;
+}
+
+const TLevelData* TLevelManager::getLevelData(int nr) const {
+    for (const TLevelData& entry : levels)
+        if (entry.nr == nr) return &entry;
+    return nullptr;
+}
+
+TLevelPtr TLevelManager::loadLevel(int nr) {
+    const TLevelData* entry = getLevelData(nr);
+    if (!entry) {
+        Print("Napotkano problem : no level " + std::to_string(nr) + " in the level catalogue");
+        return nullptr;
+    }
+    auto level = std::make_shared<TLevel>();
+    const TRCMFile file = loadRCMFile(entry->url);
+    if (!level->_loadData(file, "level::")) {
+        Print("Napotkano problem : level " + std::to_string(nr) + " (" + entry->url + ") cannot be played");
+        return nullptr;
+    }
+    level->url = entry->url;
+    if (level->kind() == "NORMAL") level->_loadTiles(file, "level::");
+    return level;
+}
+
+TLevelPtr TLevelManager::createNewLevel() {
+    auto level = std::make_shared<TLevel>();
+    level->clear();
+    level->available = tileKinds;
+    return level;
+}
+
+int TLevelManager::startNewQuest() {
+    TProfile* profile = objects().profileManager.profile.get();
+    if (!profile) return 0;
+    profile->level = nullptr;
+    profile->aktLevel = 1;
+    for (int i = 0; i <= 25; ++i) profile->hint[size_t(i)] = 0;
+    profile->level = loadLevel(1);
+    return 0;
+}
+
+TLevelPtr TLevelManager::nextLevel() {
+    TProfile* profile = objects().profileManager.profile.get();
+    if (!profile) return nullptr;
+    profile->aktLevel += 1;
+    profile->level = loadLevel(profile->aktLevel);
+    return profile->level;
+}
+
+std::vector<TTileDataPtr> TLevelManager::_loadLevelBonusData(int nr) {
+    std::vector<TTileDataPtr> kinds;
+    const TLevelData* entry = getLevelData(nr);
+    if (!entry) return kinds;
+    const TRCMFile file = loadRCMFile(entry->url);
+    for (const std::string& field : splitString(file.getString("level::bonus"), " ")) {
+        const double k = readDecimal(field);
+        if (k > 0 && k < 1000)
+            if (TTileDataPtr kind = tileKindById(100 + int(k))) kinds.push_back(std::move(kind));
+    }
+    return kinds;
+}
