@@ -4,6 +4,7 @@ namespace content {
 
 const char* const kTileKinds = "data/tiles1.dat";
 const char* const kBonusButtons = "data/bonusy_tiles.dat";
+const char* const kLevelCatalogue = "data/levels.dat";
 
 std::vector<Picture> namedPictures() {
     std::vector<Picture> list = {

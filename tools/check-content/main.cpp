@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "datafiles/rcm_file.h"
 #include "gui/gui.h"
 #include "gui/gui_file.h"
+#include "gui/strings.h"
 #include "shell/media/media.h"
 
 namespace {
@@ -82,6 +84,7 @@ public:
             const std::string group = "tiles::tile" + std::to_string(i) + "::";
             const int id = file.getInt(group + "id");
             if (id <= 0) problem(std::string(content::kTileKinds) + ": tile" + std::to_string(i) + " has no id");
+            kindIds_.insert(id);
             if (seen.count(id))
                 problem(std::string(content::kTileKinds) + ": tile" + std::to_string(i) + " repeats id " +
                         std::to_string(id) + " of tile" + std::to_string(seen[id]));
@@ -141,6 +144,71 @@ public:
         }
     }
 
+    // The level catalogue and every level file it names: each quest level
+    // 1 to 97 present, and every board within what the board can hold.
+    // (Level backgrounds and puzzle pictures come with their art.)
+    void levels() {
+        TRCMFile catalogue;
+        if (!dataFile(catalogue, content::kLevelCatalogue)) return;
+        const std::string where = content::kLevelCatalogue;
+        const int count = catalogue.getInt("levels::ilosc");
+        std::map<int, std::string> files;
+        for (int i = 1; i <= count; ++i) {
+            const std::string group = "levels::level" + std::to_string(i) + "::";
+            files[catalogue.getInt(group + "nr")] = catalogue.getString(group + "url");
+        }
+        for (int nr = 1; nr <= content::kQuestLevels; ++nr) {
+            if (!files.count(nr)) {
+                problem(where + ": no level " + std::to_string(nr));
+                continue;
+            }
+            TRCMFile file;
+            if (dataFile(file, files[nr])) levelFile(file, files[nr], nr);
+        }
+    }
+
+    void levelFile(const TRCMFile& f, const std::string& path, int nr) {
+        auto bad = [&](const std::string& what) { problem(path + ": " + what); };
+        if (f.getInt("level::nr") != nr) bad("nr is not " + std::to_string(nr));
+        const std::string typ = upperCase(f.getString("level::typ"));
+        const std::string kind = typ.substr(0, typ.find('-'));
+        if (kind == "SHOOTING" || kind == "STORY" || typ == "PUZZLE") return;
+        static const std::vector<std::string> modes = {"NORMAL", "CHANGE", "STRATEGY", "TWO", "PUZZLE"};
+        if (kind != "NORMAL" || std::find(modes.begin(), modes.end(), typ.substr(typ.find('-') + 1)) == modes.end()) {
+            bad("unknown level type \"" + typ + "\"");
+            return;
+        }
+        const int size = f.getInt("level::rozmiar");
+        const int rows = f.getInt("level::rows"), cols = f.getInt("level::cols");
+        if (size < 1 || size > 3) bad("marble size " + std::to_string(size) + " is not 1, 2 or 3");
+        if (rows < 1 || rows > 26 || cols < 1 || cols > 25) bad("board of " + std::to_string(rows) + " x " +
+                                                                std::to_string(cols) + " cells");
+        const int cell = size >= 1 && size <= 3 ? content::kCellSizes[size - 1] : 20;
+        // The board's space on the game screen, between its waiting rows.
+        if (rows * cell > 460 || cols * cell > 460) bad("board does not fit the screen");
+        std::vector<int> colours;
+        for (const std::string& field : splitString(f.getString("level::available"), " ")) {
+            const int code = int(readDecimal(field));
+            if (!kindIds_.count(code > 100 ? code - 100 : code)) bad("colour " + field + " names no tile kind");
+            else if (std::find(colours.begin(), colours.end(), code % 100) == colours.end()) colours.push_back(code % 100);
+        }
+        if (colours.size() < 2) bad("fewer than two colours");
+        for (const std::string& field : splitString(f.getString("level::bonus"), " "))
+            if (!kindIds_.count(100 + int(readDecimal(field)))) bad("bonus " + field + " names no bonus marble");
+        const int depth = f.getInt("level::tiles::random");
+        if (depth < 0 || depth > rows - 1) bad("fill depth " + std::to_string(depth));
+        if (depth != 0) return;
+        int marbles = 0;
+        for (int r = 1; r <= rows; ++r)
+            for (const std::string& field : splitString(f.getString("level::tiles::row" + std::to_string(r)), " ")) {
+                const int code = int(readDecimal(field));
+                if (code == 0) continue;
+                ++marbles;
+                if (!kindIds_.count(code > 100 ? code - 100 : code)) bad("row " + std::to_string(r) + " code " + field);
+            }
+        if (marbles == 0) bad("a laid-out board without marbles");
+    }
+
     int problems() const { return problems_; }
     int checked() const { return checked_; }
 
@@ -154,6 +222,7 @@ private:
     }
 
     std::map<std::string, TImagePtr> loaded_;
+    std::set<int> kindIds_;  // every tile kind id of the tile table
     int problems_ = 0;
     int checked_ = 0;
 };
@@ -180,6 +249,7 @@ int main(int argc, char** argv) {
     check.tileKinds();
     check.bonusButtons();
     check.guiLayouts();
+    check.levels();
     std::printf("content check: %d files, %d problem%s\n", check.checked(), check.problems(),
                 check.problems() == 1 ? "" : "s");
     return check.problems() == 0 ? 0 : 1;

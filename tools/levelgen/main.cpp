@@ -1,0 +1,469 @@
+// levelgen: writes the quest's level catalogue (levels.dat) and its 97 level
+// files into a data folder. Deterministic: same source, same files.
+//
+// Usage: levelgen DATA_FOLDER     (normally content/data)
+//
+// The quest runs through ten lands of ten levels (the last land has seven).
+// Each level's mode, marble size, colours, speed and length follow from its
+// place in the quest; a few boards are laid out as patterns, and the
+// picture-puzzle boards are searched for layouts that can be cleared, using
+// the game's own rules.
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "board/level.h"
+#include "board/tile_data.h"
+#include "board/tile_part.h"
+#include "datafiles/data_file_writer.h"
+#include "game/diamond_particle.h"
+#include "game/particle.h"
+#include "shell/game_objects.h"
+#include "shell/media/media.h"
+
+namespace {
+
+constexpr int kLevels = 97;
+
+// One letter per level, a land per string:
+//   N normal, C colour-changing, S strategy, T two-sided (random boards)
+//   L laid-out normal board, U laid-out two-sided board
+//   P picture-puzzle board (clear it with the marbles given)
+//   H shooting gallery, J picture puzzle mini-game
+const char* const kPlan[10] = {
+    "NNLPNSNNHN", "LTNCPNTSJN", "CLTPSNCTHN", "LCUSPNTCJS", "TLCPSTNCHT",
+    "CSLPNCTSJN", "UCLPSTCNHT", "STLPNSTCJT", "CTSPLTCSHC", "TSCPLTN",
+};
+
+const char* const kNames[kLevels] = {
+    // Sunny Meadows
+    "First Steps", "Daisy Row", "Clover Patch", "Buttercup Riddle", "Beehive Lane", "Honey Hollow",
+    "Windmill Hill", "Poppy Field", "Kite Festival", "Meadow's End",
+    // Whispering Woods
+    "Mossy Stones", "Owl Watch", "Fern Gully", "Mushroom Ring", "Acorn Puzzle", "Old Oak", "Fox Trail",
+    "Bramble Maze", "Woodland Picture", "Twilight Glade",
+    // Crystal Lake
+    "Glass Shore", "Lily Pads", "Two Moons", "Pebble Riddle", "Ferry Crossing", "Heron Point",
+    "Ripple Bay", "Mirror Waters", "Lakeside Fair", "Crystal Cave",
+    // Amber Desert
+    "Dune Sea", "Sandstone Gate", "Twin Oases", "Camel Road", "Scarab Riddle", "Mirage",
+    "Sun Temple", "Amber Caravan", "Desert Mosaic", "Starry Night",
+    // Misty Hills
+    "Foggy Pass", "Shepherd's Rest", "Rolling Mist", "Cairn Riddle", "Echo Valley", "Hilltop Bells",
+    "Lonely Tower", "Drizzle Road", "Balloon Race", "Cloud Top",
+    // Coral Coast
+    "Tide Pools", "Seashell Sands", "Lighthouse", "Starfish Riddle", "Pirate Cove", "Coral Gardens",
+    "High and Low Tide", "Sunken Ship", "Harbour Picture", "Pearl Bay",
+    // Frost Peaks
+    "Snowy Foothills", "Icicle Path", "Frozen Falls", "Glacier Riddle", "Yeti Tracks", "Aurora",
+    "Avalanche", "Ice Palace", "Sledge Shooting", "Summit",
+    // Lantern Town
+    "Market Square", "Clock Tower", "Rooftops", "Lantern Riddle", "Bakers' Street", "Puppet Show",
+    "Canal Bridges", "Festival Lights", "Town Portrait", "Midnight Bells",
+    // Starfall Ruins
+    "Broken Arch", "Overgrown Hall", "Star Map", "Runestone Riddle", "Moonlit Courtyard", "Twin Towers",
+    "Fallen Star", "Vault Door", "Guardian Targets", "Hall of Echoes",
+    // The Last Gate
+    "Gate Road", "Bridge of Light", "Stormy Steps", "Keystone Riddle", "Gatekeeper", "Two Worlds",
+    "Vornell",
+};
+
+// Colours in the order the quest introduces them.
+const int kPalette[8] = {1, 2, 3, 4, 5, 6, 7, 8};
+
+struct Level {
+    int nr = 0;
+    char letter = 'N';
+    std::string typ;
+    std::string name;
+    std::vector<int> colours;
+    std::vector<int> bonus;
+    int size = 3;  // 1, 2 or 3: 20, 30 or 45 pixel marbles
+    int rows = 10, cols = 10;
+    int time = 800;        // 10 ms units
+    int changeTime = 300;  // 20 ms units
+    int lines = 12;
+    int depth = 0;  // random fill depth, 0 for a laid-out board
+    std::vector<std::vector<int>> layout;  // codes per cell when laid out
+    std::string img;
+    std::string puzzle;
+};
+
+std::string joined(const std::vector<int>& values) {
+    std::string text;
+    for (size_t i = 0; i < values.size(); ++i) text += (i ? " " : "") + std::to_string(values[i]);
+    return text;
+}
+
+int lerp(int from, int to, double t) { return from + int((to - from) * t + (to > from ? 0.5 : -0.5)); }
+
+// ---- Laid-out patterns -------------------------------------------------------
+
+// Column heights of a settled shape, at most `most` marbles high: every
+// column packed against its wall.
+std::vector<int> heights(int cols, int most, int shape) {
+    std::vector<int> h(static_cast<size_t>(cols), 0);
+    for (int c = 0; c < cols; ++c) {
+        const int fromEdge = std::min(c, cols - 1 - c);
+        switch (shape % 3) {
+            case 0: h[size_t(c)] = (most * 2 + 2) / 3; break;                                  // flat
+            case 1: h[size_t(c)] = std::min(most, most / 3 + 1 + fromEdge); break;             // mound
+            default: h[size_t(c)] = std::min(most, most / 3 + 1 + (cols / 2 - fromEdge) / 2); break;  // valley
+        }
+    }
+    return h;
+}
+
+// A colour for cell (r, c) from the land's pattern.
+int patternColour(int pattern, int r, int c, int rows, int cols, const std::vector<int>& colours) {
+    const int n = int(colours.size());
+    int index = 0;
+    switch (pattern % 5) {
+        case 0: index = r; break;                                   // stripes across
+        case 1: index = c / 2; break;                               // pairs of columns
+        case 2: index = (r / 2 + c / 2); break;                     // chequered blocks
+        case 3: index = (r + c) / 2; break;                         // diagonal bands
+        default: index = (std::abs(2 * c - (cols - 1)) + std::abs(2 * r - 2 * (rows - 1))) / 3; break;  // rings
+    }
+    return colours[size_t(index % n)];
+}
+
+TLevelPtr boardOf(const Level& level);
+
+void layOutOnce(Level& level, int pattern, bool twoSided) {
+    level.layout.assign(size_t(level.rows), std::vector<int>(size_t(level.cols), 0));
+    // A two-sided board leaves room between its groups for the rows to come.
+    const std::vector<int> h = heights(level.cols, twoSided ? level.rows / 2 - 1 : level.rows - 3, pattern);
+    for (int c = 0; c < level.cols; ++c) {
+        for (int k = 0; k < h[size_t(c)]; ++k) {
+            const int r = level.rows - 1 - k;
+            level.layout[size_t(r)][size_t(c)] = patternColour(pattern, k, c, level.rows, level.cols, level.colours);
+        }
+        if (!twoSided) continue;
+        // The top group in another pattern.
+        for (int k = 0; k < h[size_t(c)]; ++k)
+            level.layout[size_t(k)][size_t(c)] =
+                100 + patternColour(pattern + 1, k, c, level.rows, level.cols, level.colours);
+    }
+}
+
+// The first pattern from `pattern` on that leaves the player a group to take.
+void layOut(Level& level, int pattern, bool twoSided) {
+    for (int p = pattern; p < pattern + 5; ++p) {
+        layOutOnce(level, p, twoSided);
+        if (boardOf(level)->canMatch()) return;
+    }
+    std::fprintf(stderr, "levelgen: no laid-out pattern with a group for level %d\n", level.nr);
+    std::exit(1);
+}
+
+// ---- Picture-puzzle boards ---------------------------------------------------
+
+using Grid = std::vector<int>;  // rows x cols colour ids, 0 empty
+
+struct Solver {
+    int rows, cols;
+    std::unordered_set<std::string> seen;
+    long nodes = 0;
+    long limit = 0;
+
+    TLevelPtr build(const Grid& g) const {
+        auto level = std::make_shared<TLevel>();
+        level->typ = "NORMAL-PUZZLE";
+        level->rows = rows;
+        level->cols = cols;
+        level->rozmiar = 20;
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < cols; ++c)
+                if (const int id = g[size_t(r * cols + c)]) level->setTileOnPos(r, c, tileKindById(id), 0);
+        return level;
+    }
+
+    Grid read(const TLevel& level) const {
+        Grid g(size_t(rows * cols), 0);
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < cols; ++c)
+                if (const TTilePtr& t = level.tiles[size_t(r)][size_t(c)]) g[size_t(r * cols + c)] = t->TD->id;
+        return g;
+    }
+
+    // One cell of every removable group, largest groups first.
+    std::vector<std::pair<int, int>> moves(const Grid& g) const {
+        TLevelPtr level = build(g);
+        std::vector<bool> taken(g.size(), false);
+        std::vector<std::pair<size_t, int>> found;  // (size, cell)
+        for (int i = 0; i < rows * cols; ++i) {
+            if (!g[size_t(i)] || taken[size_t(i)]) continue;
+            TTileList group = level->findAll(level->tiles[size_t(i / cols)][size_t(i % cols)]);
+            for (const TTilePtr& t : group) taken[size_t(t->py * cols + t->px)] = true;
+            if (group.size() > 2) found.push_back({group.size(), i});
+        }
+        std::sort(found.begin(), found.end(), [](auto a, auto b) { return a.first > b.first; });
+        std::vector<std::pair<int, int>> cells;
+        for (auto [size, cell] : found) cells.push_back({cell / cols, cell % cols});
+        return cells;
+    }
+
+    Grid play(const Grid& g, int r, int c) const {
+        TLevelPtr level = build(g);
+        level->remove(level->findAll(level->tiles[size_t(r)][size_t(c)]));
+        level->checkLevel(0);
+        Grid next = read(*level);
+        clearParticles();
+        flyingDiamonds.clear();
+        movingMarbles.clear();
+        return next;
+    }
+
+    // True when the board can be cleared completely.
+    bool solve(const Grid& g) {
+        if (++nodes > limit) return false;
+        bool empty = true;
+        for (int v : g) empty = empty && v == 0;
+        if (empty) return true;
+        if (!seen.insert(std::string(g.begin(), g.end())).second) return false;
+        for (auto [r, c] : moves(g))
+            if (solve(play(g, r, c))) return true;
+        return false;
+    }
+};
+
+// How often playing a random group each time clears the board; a good puzzle
+// is clearable but rarely by luck.
+double luckyRate(const Grid& start, Solver& s, int tries) {
+    int cleared = 0;
+    for (int t = 0; t < tries; ++t) {
+        Grid g = start;
+        for (;;) {
+            auto m = s.moves(g);
+            if (m.empty()) break;
+            auto [r, c] = m[size_t(Rand(0, int(m.size()) - 1))];
+            g = s.play(g, r, c);
+        }
+        bool empty = true;
+        for (int v : g) empty = empty && v == 0;
+        cleared += empty;
+    }
+    return double(cleared) / tries;
+}
+
+void puzzleBoard(Level& level, int width, int height) {
+    Solver s{level.rows, level.cols, {}, 0, 0};
+    const int left = (level.cols - width) / 2;
+    Grid best;
+    double bestRate = 2;
+    for (int attempt = 0; attempt < 400 && bestRate > 0.05; ++attempt) {
+        // Columns built from short runs of one colour, packed at the bottom.
+        Grid g(size_t(level.rows * level.cols), 0);
+        for (int c = left; c < left + width; ++c) {
+            int r = level.rows - 1;
+            const int top = level.rows - height;
+            while (r >= top) {
+                const int colour = level.colours[size_t(Rand(0, int(level.colours.size()) - 1))];
+                for (int k = Rand(1, 3); k > 0 && r >= top; --k, --r) g[size_t(r * level.cols + c)] = colour;
+            }
+        }
+        s.seen.clear();
+        s.nodes = 0;
+        s.limit = 20000;
+        if (!s.solve(g)) continue;
+        const double rate = luckyRate(g, s, 20);
+        if (rate < bestRate) {
+            bestRate = rate;
+            best = g;
+        }
+    }
+    if (best.empty()) {
+        std::fprintf(stderr, "levelgen: no clearable board for level %d\n", level.nr);
+        std::exit(1);
+    }
+    level.layout.assign(size_t(level.rows), std::vector<int>(size_t(level.cols), 0));
+    for (int r = 0; r < level.rows; ++r)
+        for (int c = 0; c < level.cols; ++c) level.layout[size_t(r)][size_t(c)] = best[size_t(r * level.cols + c)];
+    std::printf("level %2d: picture-puzzle board %dx%d, cleared by chance %.0f%% of the time\n", level.nr, width,
+                height, bestRate * 100);
+}
+
+TLevelPtr boardOf(const Level& level) {
+    auto board = std::make_shared<TLevel>();
+    board->typ = level.typ;
+    board->rows = level.rows;
+    board->cols = level.cols;
+    board->rozmiar = 20;
+    for (int r = 0; r < level.rows; ++r)
+        for (int c = 0; c < level.cols; ++c)
+            if (const int code = level.layout[size_t(r)][size_t(c)])
+                board->setTileOnPos(r, c, tileKindForCode(code), code > 100 ? 1 : 0);
+    return board;
+}
+
+// ---- The quest -----------------------------------------------------------------
+
+Level plan(int nr) {
+    Level level;
+    level.nr = nr;
+    level.letter = kPlan[(nr - 1) / 10][(nr - 1) % 10];
+    level.name = kNames[nr - 1];
+    const int land = (nr - 1) / 10 + 1;
+    const double t = double(nr - 1) / (kLevels - 1);
+    level.img = "gfx/backgrounds/land" + std::to_string(land) + ".jpg";
+    const char m = level.letter;
+
+    // Marble size: big marbles while the player learns, then smaller ones
+    // and larger boards.
+    level.size = nr <= 12 ? 3 : nr <= 40 ? (nr % 3 == 0 ? 3 : 2) : (nr % 2 ? 1 : 2);
+    const int cells[4] = {0, 22, 15, 10};
+    level.rows = level.cols = cells[level.size];
+
+    int colours = 3 + int(t * 4.0);
+    if (m == 'S') colours = std::max(3, colours - 1);
+    if (m == 'P') colours = nr < 30 ? 3 : 4;
+    if (level.size == 3) colours = std::min(colours, 5);
+    // Each land starts the palette somewhere else so the boards look different.
+    for (int i = 0; i < colours; ++i) level.colours.push_back(kPalette[(i + land - 1) % 8]);
+
+    level.time = lerp(800, 350, t);
+    level.changeTime = lerp(300, 150, t);
+    level.lines = lerp(12, 40, t);
+    const double depth = (m == 'T' || m == 'U') ? 0.2 + 0.1 * t : 0.3 + 0.2 * t;
+    level.depth = std::max(2, int(level.rows * depth));
+
+    if (nr >= 3) level.bonus = {level.colours[0], level.colours[1]};
+    if (nr >= 6) level.bonus.push_back(16);
+    if (nr >= 10) level.bonus.push_back(17);
+    if (nr >= 15) level.bonus.push_back(15);
+    if ((m == 'T' || m == 'U') && nr >= 12) level.bonus.push_back(18);
+
+    switch (m) {
+        case 'N': case 'L': level.typ = "NORMAL-NORMAL"; break;
+        case 'C': level.typ = "NORMAL-CHANGE"; break;
+        case 'S':
+            level.typ = "NORMAL-STRATEGY";
+            level.lines = lerp(20, 45, t);
+            break;
+        case 'T': case 'U': level.typ = "NORMAL-TWO"; break;
+        case 'P':
+            level.typ = "NORMAL-PUZZLE";
+            // Never pushed; a count above 0 keeps a click on the waiting-row
+            // strip from winning the board.
+            level.lines = 1;
+            level.bonus.clear();
+            break;
+        case 'H': level.typ = "SHOOTING-NORMAL"; break;
+        case 'J': {
+            level.typ = "PUZZLE";
+            const int pictures = (nr - 19) / 20 + 1;
+            level.puzzle = "gfx/puzzles/puzzle" + std::to_string(pictures) + ".jpg";
+            level.rows = 3 + pictures / 2;
+            level.cols = 4 + pictures / 2;
+            level.bonus.clear();
+            break;
+        }
+        default: break;
+    }
+    if (m == 'L' || m == 'U') {
+        level.depth = 0;
+        layOut(level, land + nr, m == 'U');
+    }
+    if (m == 'P') {
+        level.depth = 0;
+        const int width = level.size == 3 ? 6 + (nr > 40) * 2 : 8 + (nr > 50) * 2;
+        const int height = level.size == 3 ? 5 + (nr > 40) : 6 + (nr > 50);
+        puzzleBoard(level, width, height);
+    }
+    return level;
+}
+
+bool writeLevel(const Level& level, const std::string& path) {
+    DataFileWriter out;
+    out.openGroup("level");
+    out.text("typ", level.typ);
+    out.text("name", level.name);
+    out.integer("nr", level.nr);
+    out.text("available", joined(level.colours));
+    out.text("bonus", joined(level.bonus));
+    out.integer("rozmiar", level.size);
+    out.text("img", level.img);
+    out.integer("rows", level.rows);
+    out.integer("cols", level.cols);
+    out.integer("time", level.time);
+    out.integer("changetime", level.changeTime);
+    out.integer("lines", level.lines);
+    out.text("puzzle", level.puzzle);
+    out.openGroup("tiles");
+    out.integer("random", level.depth);
+    if (!level.layout.empty())
+        for (int r = 0; r < level.rows; ++r) out.text("row" + std::to_string(r + 1), joined(level.layout[size_t(r)]));
+    out.closeGroup();
+    out.closeGroup();
+    return out.save(path);
+}
+
+// Markers wind across the map, one land per pass, from the bottom up.
+void markerPosition(int nr, int& x, int& y) {
+    const int land = (nr - 1) / 10, i = (nr - 1) % 10;
+    const int step = land % 2 == 0 ? i : 9 - i;
+    x = 90 + step * 68;
+    y = 545 - land * 50 - (i % 2) * 12;
+}
+
+bool writeCatalogue(const std::string& path) {
+    DataFileWriter out;
+    out.openGroup("levels");
+    out.integer("ilosc", kLevels);
+    for (int nr = 1; nr <= kLevels; ++nr) {
+        int x = 0, y = 0;
+        markerPosition(nr, x, y);
+        out.openGroup("level" + std::to_string(nr));
+        out.integer("nr", nr);
+        out.integers("dim", {x, y});
+        out.text("name", kNames[nr - 1]);
+        out.text("url", "data/levels/level" + std::to_string(nr) + ".dat");
+        out.text("gfxurl", "");
+        out.integer("v", 1);
+        // Big markers end each land and the quest.
+        out.integer("typ", nr % 10 == 0 || nr == kLevels ? 1 : 0);
+        out.closeGroup();
+    }
+    out.closeGroup();
+    return out.save(path);
+}
+
+void useKinds() {
+    for (int id = 1; id <= 14; ++id) {
+        auto kind = std::make_shared<TTileData>();
+        kind->id = id;
+        tileKinds.push_back(kind);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: levelgen DATA_FOLDER\n");
+        return 2;
+    }
+    const std::string folder = argv[1];
+    std::error_code ec;
+    std::filesystem::create_directories(folder + "/levels", ec);
+    useKinds();
+    SeedRnd(20240601);
+    for (int nr = 1; nr <= kLevels; ++nr) {
+        const Level level = plan(nr);
+        if (!writeLevel(level, folder + "/levels/level" + std::to_string(nr) + ".dat")) {
+            std::fprintf(stderr, "levelgen: cannot write level %d\n", nr);
+            return 1;
+        }
+    }
+    if (!writeCatalogue(folder + "/levels.dat")) {
+        std::fprintf(stderr, "levelgen: cannot write %s/levels.dat\n", folder.c_str());
+        return 1;
+    }
+    std::printf("levelgen: %d levels written to %s\n", kLevels, folder.c_str());
+    return 0;
+}
