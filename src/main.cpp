@@ -1,15 +1,19 @@
 // Vornell: a match-3 marble game.
+#include "board/board_viewer.h"
 #include "gui/widget_gallery.h"
 #include "shell/game_objects.h"
 #include "shell/media/graphics.h"
 #include "shell/start.h"
 
+#include <cstdlib>
 #include <cstring>
 
 int main(int argc, char** argv) {
     SetAppTitle("Vornell");
     objects();
     for (int i = 1; i < argc; ++i) {
+        // Developer view of one level file's board (not reachable in play).
+        if (std::strcmp(argv[i], "--board-viewer") == 0 && i + 1 < argc) std::exit(runBoardViewer(argv[i + 1]));
         // Developer screen: every widget kind at once (not reachable in play).
         if (std::strcmp(argv[i], "--gallery") == 0) {
             initGame();
