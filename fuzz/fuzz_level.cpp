@@ -1,0 +1,87 @@
+// Level files: any bytes must load into a level without a crash or a hang,
+// and whatever board they describe must survive being played: waiting rows,
+// pushes, group searches, removals, bonus effects and settling.
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "board/level.h"
+#include "board/tile_data.h"
+#include "board/tile_part.h"
+#include "datafiles/rcm_file.h"
+#include "game/diamond_particle.h"
+#include "game/particle.h"
+#include "shell/game_objects.h"
+#include "shell/media/files.h"
+#include "shell/media/media.h"
+
+namespace {
+
+void useKinds() {
+    tileKinds.clear();
+    for (int id = 1; id <= 118; ++id) {
+        if (id > 14 && id <= 100) continue;
+        auto kind = std::make_shared<TTileData>();
+        kind->id = id;
+        tileKinds.push_back(kind);
+    }
+}
+
+void play(TLevel& level) {
+    level.randomMe();
+    for (int step = 0; step < 6; ++step) {
+        for (int r = 0; r < level.usedRows(); ++r)
+            for (int c = 0; c < level.usedCols(); ++c)
+                if (const TTilePtr t = level.tiles[size_t(r)][size_t(c)]) {
+                    TTileList group = level.findAll(t);
+                    if (group.size() > 2) {
+                        level.remove(group);
+                        level.checkLevel(0);
+                    } else if (t->TD->id == KIND_BOMB) {
+                        level.bomb(t);
+                    } else if (t->TD->id == KIND_LINE_ERASER) {
+                        level.eraseLine(t);
+                    } else if (t->TD->id == KIND_SHUFFLE) {
+                        level.destroyTile(t);
+                        level.changeTilesPosition();
+                    } else if (t->TD->id == KIND_SIDE_SWITCH) {
+                        level.destroyTile(t);
+                        level.changePlaces(t);
+                    } else if (t->TD->id > 100) {
+                        level.destroyTile(t);
+                        level.destroy(t->TD->id - 100);
+                    }
+                }
+        level.canMatch();
+        level.changeRandom();
+        level.giveNext(1);
+        level.draw();
+    }
+    clearParticles();
+    flyingDiamonds.clear();
+    movingMarbles.clear();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    // Console messages about broken level files are expected by the thousand.
+    if (!std::freopen("/dev/null", "w", stdout)) return 0;
+    useKinds();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string text = media::decodeText(std::vector<uint8_t>(data, data + size));
+    TRCMFile file;
+    file.readText(text);
+    SeedRnd(int(size) + 1);
+    auto level = std::make_shared<TLevel>();
+    if (!level->_loadData(file, "level::")) return 0;
+    if (level->kind() == "NORMAL") level->_loadTiles(file, "level::");
+    objects().game.level = level;
+    play(*level);
+    objects().game.level = nullptr;
+    return 0;
+}
