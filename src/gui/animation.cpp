@@ -67,7 +67,7 @@ void TRGMAnimation::playAnim(TRGMAnim* anim) {
     _frame = 0;
     _maxFrames = anim->maxFrames;
     aktAnim = anim;
-    _animTime = MilliSecs() + anim->interwal;
+    _animTime = clockAfter(MilliSecs(), anim->interwal);
     _wykonano = 0;
     _held = false;
 }
@@ -91,7 +91,7 @@ void TRGMAnimation::updateMe(int /*x*/, int /*y*/) {
     // sequence without LOOP then rests on its last step for good.
     _wykonano = 0;
     if (_held || MilliSecs() <= _animTime) return;
-    _animTime = MilliSecs() + aktAnim->interwal;
+    _animTime = clockAfter(MilliSecs(), aktAnim->interwal);
     if (++_frame > _maxFrames) {
         _wykonano = 1;
         if (aktAnim->loop) {

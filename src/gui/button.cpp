@@ -300,13 +300,13 @@ void TButton::playAnim(const std::string& name) {
     aktAnim = _animData.getAnimByName(name);
     aktFrame = 0;
     _wykonano = 0;
-    _animData.animTime = int(float(MilliSecs()) + float(_animData.frameDelta[aktAnim]));
+    _animData.animTime = clockAfter(MilliSecs(), _animData.frameDelta[aktAnim]);
 }
 
 void TButton::animUpdate() {
     const int now = MilliSecs();
     if (now < _animData.animTime) return;
-    _animData.animTime = now + _animData.frameDelta[aktAnim];
+    _animData.animTime = clockAfter(now, _animData.frameDelta[aktAnim]);
     if (++aktFrame > _animData.frames[aktAnim] - 1) {
         aktFrame = 0;
         _wykonano = 1;

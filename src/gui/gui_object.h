@@ -7,6 +7,13 @@
 
 #include "gui/dim.h"
 
+// The clock time `ms` after `now`, held at the end of the clock's range
+// (a frame time read from a layout file may be absurdly long).
+inline int clockAfter(int now, long long ms) {
+    const long long t = now + ms;
+    return t > 0x7FFFFFFF ? 0x7FFFFFFF : t < -0x7FFFFFFFLL ? -0x7FFFFFFF : int(t);
+}
+
 // Widget kind codes.
 enum GuiClass : int { GUI_BUTTON = 0, GUI_TEXT = 3, GUI_ANIMATION = 7, GUI_TEXT_ENTRY = 9 };
 

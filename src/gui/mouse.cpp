@@ -1,5 +1,6 @@
 #include "gui/mouse.h"
 
+#include "gui/gui_object.h"
 #include "gui/strings.h"
 #include "shell/media/clock.h"
 #include "shell/media/graphics.h"
@@ -19,7 +20,7 @@ bool TCursor::update() {
     if (_timeDelta <= 0 || _maxFrames <= 0) return false;
     const int now = MilliSecs();
     if (now < _time) return false;
-    _time = now + _timeDelta;
+    _time = clockAfter(now, _timeDelta);
     if (++_frame > _maxFrames) _frame = 0;
     return true;
 }

@@ -20,7 +20,7 @@ void TTextEntry::updateMe(int /*x*/, int /*y*/) {
         _txt += char(c);
     }
     if (MilliSecs() > _czas) {
-        _czas = MilliSecs() + _interwal;
+        _czas = clockAfter(MilliSecs(), _interwal);
         _trigger = !_trigger;
     }
 }
@@ -52,7 +52,7 @@ std::unique_ptr<TTextEntry> createTextEntry(const std::string& name, const TImag
     e->_curWidth = float(TextWidth("A"));
     e->_curHeight = float(TextHeight("A"));
     e->_trigger = 1;
-    e->_czas = MilliSecs() + e->_interwal;
+    e->_czas = clockAfter(MilliSecs(), e->_interwal);
     e->_maxZnakow = maxChars;
     e->_a = active;
     e->_v = visible;

@@ -79,6 +79,9 @@ TEST_F(Animations, OddSchemes) {
     for (int i = 0; i < 150; ++i) many += " 1";
     auto longOne = animation(many, 1);
     EXPECT_EQ(longOne->getItemAs<TRGMAnimation>("a")->aktAnim->maxFrames, 100);
+    auto slow = animation("[NORMAL 99999999999] 1", 1);
+    auto* s = slow->getItemAs<TRGMAnimation>("a");
+    EXPECT_EQ(run(*slow, *s, 2, 1000), (std::vector<int>{-1, -1})) << "waits for good";
 }
 
 }  // namespace

@@ -211,6 +211,10 @@ TEST_F(Buttons, BrokenSchemesAreFatal) {
     // reading outside the strip.
     auto empty = TButton::createAnimButton("b", pic, 0, 0, "[NORMAL] 0 [OVER]", 0, 1, 1);
     EXPECT_EQ(empty->shownFrame(), -1);
+    // A frame time past the clock's range waits for good instead of overflowing.
+    auto slow = TButton::createAnimButton("b", pic, 0, 0, "[NORMAL(99999999999)] 1 2", 0, 1, 1);
+    slow->animUpdate();
+    EXPECT_EQ(slow->shownFrame(), 0);
 }
 
 TEST_F(Buttons, TextButtonReachesOneTextHeightAroundItsAnchor) {

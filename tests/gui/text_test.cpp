@@ -47,8 +47,9 @@ TEST_F(Texts, BlocksWrapToTheirWidthInEveryAlignment) {
     auto justified = layoutTextBlock(story, 10, 20, width, "JUSTIFY", 0);
     const float lastY = justified.back().y;
     for (size_t i = 0; i + 1 < justified.size(); ++i) {
-        if (justified[i + 1].y != justified[i].y && justified[i].y != lastY)
+        if (justified[i + 1].y != justified[i].y && justified[i].y != lastY) {
             EXPECT_NEAR(justified[i].x + float(TextWidth(justified[i].text)), 160, 1.0) << justified[i].text;
+        }
     }
     EXPECT_EQ(justified.back().x, 10.0f) << "the last line, whole, at the left edge";
     auto centred = layoutTextBlock("Hi", 0, 0, 101, "CENTER", 0);
