@@ -612,7 +612,13 @@ void Backend::pushScripted(const ScriptEvent& e) {
 void Backend::pumpEvents() {
     if (!open) return;
     if (scripted) {
-        while (const ScriptEvent* e = script.nextDue(MilliSecs())) pushScripted(*e);
+        // Lines after a screenshot wait until it is taken, so a shot followed
+        // at once by a key that ends the screen still shows that screen.
+        while (pendingShot.empty()) {
+            const ScriptEvent* e = script.nextDue(MilliSecs());
+            if (!e) break;
+            pushScripted(*e);
+        }
     }
     SDL_Event ev;
     while (SDL_PollEvent(&ev)) {
