@@ -1,5 +1,6 @@
 #include "board/level_manager.h"
 
+#include "board/numbered_groups.h"
 #include "datafiles/rcm_file.h"
 #include "gui/strings.h"
 #include "quest/profile.h"
@@ -12,14 +13,13 @@ int TLevelManager::setupFrom(const std::string& path) {
     TRCMFile file = loadRCMFile(path);
     std::vector<TLevelData> list;
     const int count = file.getInt("levels::ilosc");
-    for (int i = 1; i <= count; ++i) {
+    // An entry missing from the file is left out; the entries after it still count.
+    const std::vector<int> present = numberedGroups(file, "levels", "level", count);
+    if (int(present.size()) < count)
+        Print("Napotkano problem : " + path + " announces " + std::to_string(count) + " levels but holds " +
+              std::to_string(present.size()));
+    for (int i : present) {
         const std::string group = "levels::level" + std::to_string(i) + "::";
-        // A count beyond the entries written would only add empty entries.
-        if (!file.getGroup(group + "nr")) {
-            Print("Napotkano problem : " + path + " has no level" + std::to_string(i) + "; " +
-                  std::to_string(i - 1) + " levels read");
-            break;
-        }
         TLevelData entry;
         entry.nr = file.getInt(group + "nr");
         entry.pos = createDim(file.getInt(group + "dim", 0), file.getInt(group + "dim", 1));

@@ -1,5 +1,6 @@
 #include "board/tile_data.h"
 
+#include "board/numbered_groups.h"
 #include "datafiles/rcm_file.h"
 #include "shell/media/media.h"
 #include "shell/start.h"
@@ -12,14 +13,14 @@ void loadTileKindsFrom(const std::string& path) {
     TRCMFile file = loadRCMFile(path);
     std::vector<TTileDataPtr> kinds;
     const int count = file.getInt("tiles::ilosc");
-    for (int i = 1; i <= count; ++i) {
+    // A kind missing from the file is left out (an empty kind of id 0 would
+    // turn every empty cell code into a marble); the kinds after it still count.
+    const std::vector<int> present = numberedGroups(file, "tiles", "tile", count);
+    if (int(present.size()) < count)
+        Print("Napotkano problem : " + path + " announces " + std::to_string(count) + " tile kinds but holds " +
+              std::to_string(present.size()));
+    for (int i : present) {
         const std::string group = "tiles::tile" + std::to_string(i) + "::";
-        // A count far beyond the kinds present would only add empty kinds.
-        if (!file.getGroup(group + "id")) {
-            Print("Napotkano problem : " + path + " has no tile" + std::to_string(i) + "; " +
-                  std::to_string(i - 1) + " tile kinds read");
-            break;
-        }
         auto kind = std::make_shared<TTileData>();
         for (int set = 0; set < 3; ++set) {
             const std::string picture = file.getString(group + "img" + std::to_string(set + 1));

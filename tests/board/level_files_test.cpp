@@ -188,6 +188,27 @@ TEST_F(LevelFiles, ABoardWithFewerThanTwoColoursIsRefused) {
     EXPECT_TRUE(load(levelFile("SHOOTING-NORMAL", 5, 5, "", "", "")));
 }
 
+TEST_F(LevelFiles, ACatalogueWithAGapStillReadsTheEntriesAfterIt) {
+    writeFile(dir.file("a.dat"), levelFile("NORMAL-NORMAL", 4, 4, "\t\trandom = 2\n"));
+    writeFile(dir.file("levels.dat"),
+              "levels {\n ilosc = 4\n"
+              " level1 {\n nr = 1\n url = \"" + dir.file("a.dat") + "\"\n }\n"
+              " level3 {\n nr = 3\n url = \"" + dir.file("a.dat") + "\"\n }\n"
+              " LEVEL4 {\n nr = 4\n url = \"" + dir.file("a.dat") + "\"\n }\n"
+              " level05 {\n nr = 5\n }\n"
+              "}\n");
+    manager.setupFrom(dir.file("levels.dat"));
+    ASSERT_EQ(manager.levels.size(), 3u);
+    EXPECT_EQ(manager.levels[2].nr, 4);
+    EXPECT_TRUE(manager.loadLevel(4));
+    EXPECT_FALSE(manager.getLevelData(5));
+
+    // A count far beyond the entries written reads what is there, at once.
+    writeFile(dir.file("huge.dat"), "levels {\n ilosc = 2000000000\n level1 {\n nr = 1\n }\n}\n");
+    manager.setupFrom(dir.file("huge.dat"));
+    EXPECT_EQ(manager.levels.size(), 1u);
+}
+
 TEST_F(LevelFiles, AMissingFileGivesALevelWithoutABoard) {
     catalogue({{1, "missing.dat"}});
     TLevelPtr level = manager.loadLevel(1);
@@ -229,6 +250,15 @@ TEST(TileKinds, LookupsByCodeAndById) {
     writeFile(dir.file("short.dat"), "tiles {\n ilosc = 2000000000\n tile1 {\n id = 1\n }\n}\n");
     loadTileKindsFrom(dir.file("short.dat"));
     EXPECT_EQ(tileKinds.size(), 1u);
+
+    // A kind missing in the middle costs only that kind: no empty kind of
+    // id 0 (which code 0 would find), and the kinds after it are kept.
+    writeFile(dir.file("gap.dat"),
+              "tiles {\n ilosc = 3\n tile1 {\n id = 1\n }\n tile3 {\n id = 3\n }\n}\n");
+    loadTileKindsFrom(dir.file("gap.dat"));
+    ASSERT_EQ(tileKinds.size(), 2u);
+    EXPECT_EQ(tileKinds[1]->id, 3);
+    EXPECT_FALSE(tileKindForCode(0));
 }
 
 TEST(Content, EveryQuestLevelLoadsAndCanBePlayed) {
