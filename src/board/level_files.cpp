@@ -91,12 +91,15 @@ bool TLevel::_loadData(const TRCMFile& file, const std::string& prefix) {
         rows = clampTo(file, "rows", rows, 1, kMaxRows);
         cols = clampTo(file, "cols", cols, 1, kMaxCols);
         // The waiting rows need two colours to keep three equal neighbours
-        // out; a board without colours has nothing to draw new marbles from.
+        // out. A picture-puzzle board draws no waiting rows, so one colour
+        // does; it still needs that one (the game screen divides by the count).
         std::vector<int> ids;
         for (const TTileDataPtr& k : available)
             if (std::find(ids.begin(), ids.end(), k->id) == ids.end()) ids.push_back(k->id);
-        if (ids.size() < 2) {
-            problem(file, "a board level needs at least two different colours");
+        const size_t needed = mode() == "PUZZLE" ? 1 : 2;
+        if (ids.size() < needed) {
+            problem(file, needed == 1 ? "a picture-puzzle board needs a colour"
+                                      : "a board level needs at least two different colours");
             playable = false;
         }
     }

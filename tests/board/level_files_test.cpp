@@ -186,6 +186,13 @@ TEST_F(LevelFiles, ABoardWithFewerThanTwoColoursIsRefused) {
     EXPECT_FALSE(load(levelFile("NORMAL-NORMAL", 5, 5, "\t\trandom = 2\n", "", "")));
     // Other kinds need no colours.
     EXPECT_TRUE(load(levelFile("SHOOTING-NORMAL", 5, 5, "", "", "")));
+    // A picture-puzzle board draws no waiting rows: one colour is enough,
+    // none is not.
+    const std::string laidOut = "\t\trandom = 0\n\t\trow1 = \"4 4 4\"\n";
+    TLevelPtr puzzle = load(levelFile("NORMAL-PUZZLE", 1, 3, laidOut, "", "4"));
+    ASSERT_TRUE(puzzle);
+    EXPECT_EQ(puzzle->canMatch(), 1);
+    EXPECT_FALSE(load(levelFile("NORMAL-PUZZLE", 1, 3, laidOut, "", "")));
 }
 
 TEST_F(LevelFiles, ACatalogueWithAGapStillReadsTheEntriesAfterIt) {
