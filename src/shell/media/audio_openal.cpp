@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <climits>
 #include <cstdlib>
 #include <unordered_set>
 #include <vector>
@@ -59,7 +60,13 @@ public:
     TSound();
     ~TSound();
     bool streamed() const { return ogg != nullptr; }
-    int lengthMs() const { return rate > 0 ? int(frames * 1000 / rate) : 0; }
+    // In whole milliseconds; a length no int can hold (a damaged file's
+    // header can claim one) counts as endless.
+    int lengthMs() const {
+        if (rate <= 0 || frames <= 0) return 0;
+        if (frames / rate >= INT_MAX / 1000) return INT_MAX;
+        return int(frames * 1000 / rate);
+    }
 };
 
 namespace media {

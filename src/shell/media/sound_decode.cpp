@@ -25,6 +25,9 @@ constexpr uint16_t kFormatPcm = 1;
 constexpr uint16_t kFormatFloat = 3;
 constexpr uint16_t kFormatExtensible = 0xFFFE;
 constexpr int kMaxRate = 384000;
+// Ordinary Vorbis music and effects decode to well under this many frames per
+// byte of file.
+constexpr int64_t kReserveFramesPerByte = 64;
 
 }  // namespace
 
@@ -214,8 +217,12 @@ std::optional<PcmSound> decodeOgg(const uint8_t* data, size_t size) {
     PcmSound pcm;
     pcm.rate = stream->rate();
     pcm.channels = stream->channels();
+    // The length comes from the last page's header, which a damaged file can
+    // set to anything, so room is made for no more than a generous guess from
+    // the file's size; a file that holds more simply grows the buffer.
+    const int64_t plausible = int64_t(size) * kReserveFramesPerByte;
     if (stream->totalFrames() > 0)
-        pcm.samples.reserve(size_t(stream->totalFrames()) * size_t(pcm.channels));
+        pcm.samples.reserve(size_t(std::min(stream->totalFrames(), plausible)) * size_t(pcm.channels));
     std::vector<int16_t> block(4096 * size_t(pcm.channels));
     for (;;) {
         const size_t n = stream->read(block.data(), 4096);
