@@ -182,3 +182,23 @@ TEST_F(Matching, RemovalEmptiesOnlyTheCellOfTheRemovedMarble) {
     level->destroyTile(t);
     EXPECT_EQ(picture(*level), (std::vector<std::string>{"1 . 1", "2 2 2"}));
 }
+
+TEST_F(Matching, AGroupIsListedBreadthFirstLeftRightUpDown) {
+    // The order decides the order of the removal's sparks, diamonds and
+    // sounds, and so the random sequence after it.
+    auto level = makeLevel({
+        ". 1 .",
+        "1 1 1",
+        ". 1 1",
+    });
+    TTileList group = level->findAll(cell(level, 1, 1));
+    std::vector<std::pair<int, int>> cells;
+    for (const TTilePtr& t : group) cells.push_back({t->py, t->px});
+    // (2, 2) is queued twice, from (1, 2) and from (2, 1), and counted once.
+    EXPECT_EQ(cells, (std::vector<std::pair<int, int>>{{1, 1}, {1, 0}, {1, 2}, {0, 1}, {2, 1}, {2, 2}}));
+    level->draw();  // diamonds leave from where each marble was last drawn
+    level->remove(group);
+    ASSERT_EQ(flyingDiamonds.size(), 6u);
+    EXPECT_EQ(flyingDiamonds[1].x1, float(level->cellX(0)));
+    EXPECT_EQ(flyingDiamonds[3].y1, float(level->cellY(0)));
+}

@@ -259,3 +259,19 @@ TEST_F(Tiles, RandomNumbersAreDrawnInTheGivenOrder) {
     }
     EXPECT_EQ(flyingDiamonds[0].n, Rand(0, 3));
 }
+
+TEST_F(Tiles, AStraightPartEasesAlongItsSegment) {
+    auto marble = std::make_shared<TTile>(tileKindById(1));
+    TTilePart& part = createTilePart(nullptr, 200, 100, 140, 180, marble, 0);
+    part.speed = 0.25f;
+    updateTileParts();
+    const float s = Sin(22.5f);
+    EXPECT_NEAR(movingMarbles[0].x, 200 - 60 * s, 0.01f);
+    EXPECT_NEAR(movingMarbles[0].y, 100 + 80 * s, 0.01f);
+    updateTileParts();
+    EXPECT_NEAR(movingMarbles[0].x, 200 - 60 * Sin(45), 0.01f);
+    updateTileParts();
+    updateTileParts();
+    EXPECT_TRUE(movingMarbles.empty());
+    EXPECT_EQ(marble->isVisible, 1);
+}
