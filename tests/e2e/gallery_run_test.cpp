@@ -2,7 +2,10 @@
 // is on screen where the file puts it, and reacts to the pointer and keys.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "game_runner.h"
 #include "gui/gui_file.h"
@@ -22,6 +25,37 @@ int differing(const TPixmapPtr& a, const TPixmapPtr& b, int x0, int y0, int x1, 
             if (d > 30) ++n;
         }
     return n;
+}
+
+// Each centred caption over a column of buttons names the button above it, so
+// it needs clear space above the next button down. Lists the captions that
+// sit too close to the button below them.
+std::string crampedCaptions(const TPixmapPtr& shot, const TPixmapPtr& backdrop, const std::string& layout) {
+    const int kCaptionHeight = 14;  // the small gallery font's line
+    const int kClearRows = 8;
+    std::vector<GuiDeclaration> all = loadGuiFile(layout);
+    std::string cramped;
+    for (const GuiDeclaration& caption : all) {
+        const std::vector<int> c = settingNumbers(caption.value("POSITION", "0 0"), 2);
+        if (caption.kind != "TEXT" || c.size() < 3) continue;
+        const int column = c[0] + c[2] / 2;
+        // The nearest button below the caption in its column.
+        const GuiDeclaration* below = nullptr;
+        int belowY = 0;
+        for (const GuiDeclaration& button : all) {
+            const std::vector<int> b = settingNumbers(button.value("POSITION", "0 0"), 2);
+            if (button.kind != "BUTTON" || std::abs(b[0] - column) > 1 || b[1] <= c[1]) continue;
+            if (!below || b[1] < belowY) below = &button, belowY = b[1];
+        }
+        if (!below) continue;
+        int run = 0, longest = 0;
+        for (int y = c[1] + kCaptionHeight; y < belowY; ++y) {
+            run = differing(shot, backdrop, column - 60, y, column + 60, y + 1) == 0 ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+        if (longest < kClearRows) cramped += caption.name + " (" + std::to_string(longest) + " clear rows) ";
+    }
+    return cramped;
 }
 
 TEST(GalleryRun, ShowsEveryWidgetWhereItsLayoutPutsThem) {
@@ -60,6 +94,7 @@ TEST(GalleryRun, ShowsEveryWidgetWhereItsLayoutPutsThem) {
     }
     EXPECT_EQ(buttons, 9);
     EXPECT_GT(texts, 15);
+    EXPECT_EQ(crampedCaptions(idle, backdrop, content + "/data/gui_gallery.gui"), "");
     // Nothing is drawn where the layout puts nothing.
     EXPECT_EQ(differing(idle, backdrop, 740, 160, 775, 185), 0);
     EXPECT_EQ(differing(idle, backdrop, 40, 440 + 50, 250, 440 + 52), 0) << "between the text blocks";
