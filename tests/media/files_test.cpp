@@ -69,6 +69,17 @@ TEST(FileQueries, TypeSizeAndFolders) {
     EXPECT_EQ(st.st_mode & S_IWOTH, 0u) << "nothing world-writable";
 }
 
+TEST(FileQueries, OnlyPlainFilesAreRead) {
+    TempDir dir;
+    writeFile(dir.file("f.txt"), "plain");
+    ASSERT_TRUE(media::readFileBytes(dir.file("f.txt")));
+    EXPECT_FALSE(media::readFileBytes(dir.path())) << "a folder";
+    EXPECT_FALSE(media::readFileBytes("/dev/zero")) << "a device would read without end";
+    ASSERT_EQ(mkfifo(dir.file("pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(media::readFileBytes(dir.file("pipe"))) << "a pipe with no writer would block";
+    EXPECT_EQ(LoadText("/dev/zero"), "");
+}
+
 TEST(PathLookup, NamesMatchWithoutRegardToCase) {
     TempDir dir;
     ASSERT_TRUE(CreateDir(dir.file("gfx/gui/mainmenu"), 1));

@@ -83,15 +83,29 @@ std::string resolvePath(const std::string& path) {
 }
 
 std::optional<std::vector<uint8_t>> readFileBytes(const std::string& path) {
-    FILE* f = std::fopen(resolvePath(path).c_str(), "rb");
-    if (!f) return std::nullopt;
+    // Only plain files: a content path naming a device, a pipe or a folder
+    // would otherwise block or read without end.
+    int fd = ::open(resolvePath(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
     std::vector<uint8_t> bytes;
+    bytes.reserve(size_t(st.st_size));
     uint8_t buffer[65536];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.insert(bytes.end(), buffer, buffer + n);
-    bool failed = std::ferror(f) != 0;
-    std::fclose(f);
-    if (failed) return std::nullopt;
+    for (;;) {
+        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ::close(fd);
+            return std::nullopt;
+        }
+        bytes.insert(bytes.end(), buffer, buffer + n);
+    }
+    ::close(fd);
     return bytes;
 }
 
