@@ -69,6 +69,8 @@ TEST_F(GeneratedSounds, EffectsStartAndEndAtSilenceWithoutClipping) {
 }
 
 TEST_F(GeneratedSounds, TracksHaveTheirLengthAndACommonLoudness) {
+    // Going from the map to a level and back must not jump in loudness.
+    float quietest = 0, loudest = -100;
     for (const auto& m : TGlobalSnd::musicTable()) {
         SCOPED_TRACE(m.file);
         auto s = load(m.file);
@@ -81,7 +83,10 @@ TEST_F(GeneratedSounds, TracksHaveTheirLengthAndACommonLoudness) {
         const float db = 20 * std::log10(rmsOf(*s, 0, s->frames()));
         EXPECT_GT(db, -21.0f);
         EXPECT_LT(db, -15.0f);
+        quietest = std::min(quietest, db);
+        loudest = std::max(loudest, db);
     }
+    EXPECT_LT(loudest - quietest, 2.0f);
 }
 
 TEST_F(GeneratedSounds, LoopsJoinWithoutAClickAndPiecesEndInSilence) {
