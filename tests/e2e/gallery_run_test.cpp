@@ -106,6 +106,24 @@ TEST(GalleryRun, ShowsEveryWidgetWhereItsLayoutPutsThem) {
             if (((c >> 16) & 255) > 200 && ((c >> 8) & 255) > 150 && (c & 255) < 140) ++gold;
         }
     EXPECT_GT(gold, 300);
+    // Captions are aligned by the outlined-text routine: the title centred on
+    // x 400, the status line ending at x 770. (The pointer rests at the top
+    // left corner, left of both.)
+    auto columnsWith = [&](const TPixmapPtr& shot, int y0, int y1, auto&& wanted) {
+        int first = 800, last = -1;
+        for (int y = y0; y < y1; ++y)
+            for (int x = 40; x < 800; ++x)
+                if (wanted(ReadPixel(shot, x, y)) && differing(shot, backdrop, x, y, x + 1, y + 1))
+                    first = std::min(first, x), last = std::max(last, x);
+        return std::pair{first, last};
+    };
+    auto isGold = [](uint32_t c) { return ((c >> 16) & 255) > 200 && ((c >> 8) & 255) > 150 && (c & 255) < 140; };
+    const auto [titleLeft, titleRight] = columnsWith(idle, 10, 45, isGold);
+    EXPECT_NEAR((titleLeft + titleRight) / 2, 400, 3);
+    auto isWhite = [](uint32_t c) { return ((c >> 16) & 255) > 235 && ((c >> 8) & 255) > 235 && (c & 255) > 235; };
+    const auto [statusLeft, statusRight] = columnsWith(idle, 66, 82, isWhite);
+    EXPECT_NEAR(statusRight, 770, 3);
+    EXPECT_LT(statusLeft, 500);
     EXPECT_GT(differing(idle, backdrop, 630, 488, 710, 572), 200);
 
     // Hovered, the simple button grows past its resting edge.
