@@ -124,7 +124,7 @@ TEST(GalleryRun, ShowsEveryWidgetWhereItsLayoutPutsThem) {
     const auto [statusLeft, statusRight] = columnsWith(idle, 66, 82, isWhite);
     EXPECT_NEAR(statusRight, 770, 3);
     EXPECT_LT(statusLeft, 500);
-    EXPECT_GT(differing(idle, backdrop, 630, 488, 710, 572), 200);
+    EXPECT_GT(differing(idle, backdrop, 630, 496, 710, 580), 200);
 
     // Hovered, the simple button grows past its resting edge.
     EXPECT_LT(differing(idle, backdrop, 64, 112, 70, 124), 10);

@@ -303,12 +303,12 @@ void drawBackdrop(Canvas& c) {
     setColour(cr, rgb255(190, 170, 255), 0.6);
     cairo_set_line_width(cr, 1.2);
     cairo_stroke(cr);
-    // The floor the marble bounces on.
+    // The floor the marble bounces on: the bottom of its cells (y 496 + 83).
     cairo_pattern_t* floor = cairo_pattern_create_linear(578, 0, 762, 0);
     cairo_pattern_add_color_stop_rgba(floor, 0.0, 1, 1, 1, 0.0);
     cairo_pattern_add_color_stop_rgba(floor, 0.5, 1, 1, 1, 0.35);
     cairo_pattern_add_color_stop_rgba(floor, 1.0, 1, 1, 1, 0.0);
-    cairo_rectangle(cr, 578, 571, 184, 1.5);
+    cairo_rectangle(cr, 578, 579, 184, 1.5);
     cairo_set_source(cr, floor);
     cairo_fill(cr);
     cairo_pattern_destroy(floor);
