@@ -449,25 +449,14 @@ int TLevel::sprawdzKolumne(int column, int group) const {
     return 1;
 }
 
-int TLevel::moveColumnRight(int column, int group) {
-    const int target = column + 1;
-    if (column < 0 || target >= usedCols()) return 0;
+int TLevel::moveColumnRight(int column, int group) { return moveColumn(column, column + 1, group); }
+
+int TLevel::moveColumnLEFT(int column, int group) { return moveColumn(column, column - 1, group); }
+
+int TLevel::moveColumn(int column, int target, int group) {
+    if (column < 0 || column >= usedCols() || target < 0 || target >= usedCols()) return 0;
     // A marble of the other group in the way keeps the column where it is
     // rather than being overwritten.
-    for (int r = 0; r < usedRows(); ++r)
-        if (inGroup(tiles[r][column], group) && tiles[r][target]) return 0;
-    for (int r = 0; r < usedRows(); ++r)
-        if (inGroup(tiles[r][column], group)) {
-            TTilePtr t = std::move(tiles[r][column]);
-            t->isVisible = 0;
-            place(r, target, std::move(t));
-        }
-    return 0;
-}
-
-int TLevel::moveColumnLEFT(int column, int group) {
-    const int target = column - 1;
-    if (target < 0 || column >= usedCols()) return 0;
     for (int r = 0; r < usedRows(); ++r)
         if (inGroup(tiles[r][column], group) && tiles[r][target]) return 0;
     for (int r = 0; r < usedRows(); ++r)

@@ -125,6 +125,8 @@ public:
     int sprawdzKolumne(int column, int group) const;
     int moveColumnRight(int column, int group);
     int moveColumnLEFT(int column, int group);
+    // Moves the group's marbles of one column into the neighbouring column.
+    int moveColumn(int column, int target, int group);
     int moveTileDown(int row, int column);
     int moveTileUp(int row, int column);
 

@@ -112,15 +112,19 @@ void TMouse::clear() {
     rightHolded = 0;
 }
 
+const GameCursor kGameCursors[9] = {
+    {"podstawowy", "gfx/gui/mouse.png", 1, 1},
+    {"erase1", "gfx/tiles/bonus/bonusy_poziom.png", 12, 12},
+    {"erase2", "gfx/tiles/bonus/bonusy_poziom.png", 15, 15},
+    {"erase3", "gfx/tiles/bonus/bonusy_poziom_maly.png", 22, 22},
+    {"bomb1", "gfx/tiles/bonus/b_uniwersalna.png", 12, 12},
+    {"bomb2", "gfx/tiles/bonus/b_uniwersalna.png", 15, 15},
+    {"bomb3", "gfx/tiles/bonus/b_uniwersalna_mala.png", 22, 22},
+    {"celownik", "gfx/gui/shooting/celownik.png", 34, 34},
+    {"celownik2", "gfx/gui/shooting/celownik2.png", 34, 34},
+};
+
 void registerGameCursors(TMouse& mouse) {
-    mouse.loadCursor("podstawowy", "gfx/gui/mouse.png", 1, 1, 0, 0);
-    mouse.loadCursor("erase1", "gfx/tiles/bonus/bonusy_poziom.png", 12, 12, 0, 0);
-    mouse.loadCursor("erase2", "gfx/tiles/bonus/bonusy_poziom.png", 15, 15, 0, 0);
-    mouse.loadCursor("erase3", "gfx/tiles/bonus/bonusy_poziom_maly.png", 22, 22, 0, 0);
-    mouse.loadCursor("bomb1", "gfx/tiles/bonus/b_uniwersalna.png", 12, 12, 0, 0);
-    mouse.loadCursor("bomb2", "gfx/tiles/bonus/b_uniwersalna.png", 15, 15, 0, 0);
-    mouse.loadCursor("bomb3", "gfx/tiles/bonus/b_uniwersalna_mala.png", 22, 22, 0, 0);
-    mouse.loadCursor("celownik", "gfx/gui/shooting/celownik.png", 34, 34, 0, 0);
-    mouse.loadCursor("celownik2", "gfx/gui/shooting/celownik2.png", 34, 34, 0, 0);
+    for (const GameCursor& c : kGameCursors) mouse.loadCursor(c.id, c.picture, c.hotX, c.hotY, 0, 0);
     mouse.setCursor("podstawowy");
 }

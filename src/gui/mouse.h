@@ -74,5 +74,13 @@ private:
 // The mouse the widgets read: the most recently constructed TMouse still alive.
 extern TMouse* guiMouse;
 
-// The game's nine cursors, the plain pointer selected.
+// The game's nine cursors: name, picture and hot spot, each a single picture.
+struct GameCursor {
+    const char* id;
+    const char* picture;
+    int hotX, hotY;
+};
+extern const GameCursor kGameCursors[9];
+
+// Registers the game's nine cursors, the plain pointer selected.
 void registerGameCursors(TMouse& mouse);

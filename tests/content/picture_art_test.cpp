@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "gui/mouse.h"
 #include "shell/media/image.h"
 #include "test_support.h"
 
@@ -111,25 +112,10 @@ TEST_F(PictureArt, SplashIsOpaqueEverywhere) {
 }
 
 TEST_F(PictureArt, CursorHotSpotsLieOnTheCursor) {
-    struct Spot {
-        const char* path;
-        int x, y;
-    };
-    const Spot spots[] = {
-        {"gfx/gui/mouse.png", 1, 1},
-        {"gfx/tiles/bonus/bonusy_poziom.png", 12, 12},
-        {"gfx/tiles/bonus/bonusy_poziom.png", 15, 15},
-        {"gfx/tiles/bonus/bonusy_poziom_maly.png", 22, 22},
-        {"gfx/tiles/bonus/b_uniwersalna.png", 12, 12},
-        {"gfx/tiles/bonus/b_uniwersalna.png", 15, 15},
-        {"gfx/tiles/bonus/b_uniwersalna_mala.png", 22, 22},
-        {"gfx/gui/shooting/celownik.png", 34, 34},
-        {"gfx/gui/shooting/celownik2.png", 34, 34},
-    };
-    for (const Spot& s : spots) {
-        TPixmapPtr p = load(s.path);
+    for (const GameCursor& c : kGameCursors) {
+        TPixmapPtr p = load(c.picture);
         ASSERT_TRUE(p);
-        EXPECT_GT(alphaAt(p, s.x, s.y), 128) << s.path << " at " << s.x << ", " << s.y;
+        EXPECT_GT(alphaAt(p, c.hotX, c.hotY), 128) << c.id << " at " << c.hotX << ", " << c.hotY;
     }
 }
 

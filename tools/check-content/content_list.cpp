@@ -1,5 +1,7 @@
 #include "content_list.h"
 
+#include "gui/mouse.h"
+
 namespace content {
 
 const char* const kTileKinds = "data/tiles1.dat";
@@ -55,17 +57,9 @@ std::vector<Picture> namedPictures() {
 }
 
 std::vector<Cursor> cursors() {
-    return {
-        {"gfx/gui/mouse.png", 1, 1},
-        {"gfx/tiles/bonus/bonusy_poziom.png", 12, 12},
-        {"gfx/tiles/bonus/bonusy_poziom.png", 15, 15},
-        {"gfx/tiles/bonus/bonusy_poziom_maly.png", 22, 22},
-        {"gfx/tiles/bonus/b_uniwersalna.png", 12, 12},
-        {"gfx/tiles/bonus/b_uniwersalna.png", 15, 15},
-        {"gfx/tiles/bonus/b_uniwersalna_mala.png", 22, 22},
-        {"gfx/gui/shooting/celownik.png", 34, 34},
-        {"gfx/gui/shooting/celownik2.png", 34, 34},
-    };
+    std::vector<Cursor> list;
+    for (const GameCursor& c : kGameCursors) list.push_back({c.picture, c.hotX, c.hotY});
+    return list;
 }
 
 std::vector<Font> fonts() {
