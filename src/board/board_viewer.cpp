@@ -1,5 +1,8 @@
 #include "board/board_viewer.h"
 
+#include <algorithm>
+#include <string>
+
 #include "board/level.h"
 #include "board/tile_part.h"
 #include "datafiles/rcm_file.h"
@@ -13,6 +16,7 @@
 namespace {
 
 constexpr int kCellSizes[3] = {20, 30, 45};
+constexpr int kFieldSize = 450;
 
 class TBoardViewer {
 public:
@@ -42,14 +46,24 @@ public:
         flyingDiamonds.clear();
         clearParticles();
         found_.clear();
+        note_.clear();
         over_ = nullptr;
         return true;
     }
 
+    // The board's field is 450 pixels square: a size too large for the
+    // level's rows or columns is refused with a note instead of spilling
+    // over the waiting rows.
     void setSize(int set) {
         TLevel& level = *objects().game.level;
+        const int size = kCellSizes[set];
+        if (std::max(level.usedRows(), level.usedCols()) * size > kFieldSize) {
+            note_ = std::to_string(size) + " px marbles do not fit this board";
+            return;
+        }
+        note_.clear();
         level.zestaw = set;
-        level.rozmiar = kCellSizes[set];
+        level.rozmiar = size;
     }
 
     int run() {
@@ -204,12 +218,15 @@ private:
         };
         if (g.wonCalls) lines.push_back("WON");
         if (g.lostCalls) lines.push_back("LOST (" + g.lostReason + ")");
+        if (!note_.empty()) lines.push_back(note_);
+        // Dark ink: the backdrop is the light clear colour.
+        SetColor(20, 30, 60);
         float y = 8;
         for (const std::string& line : lines) {
             DrawText(line, 8, y);
             y += 18;
         }
-        SetColor(200, 220, 255);
+        SetColor(70, 90, 130);
         for (const char* help : {"1 2 3: marble size", "click: group or bonus", "click a waiting row",
                                  "or Space: push a row", "B: push with a bonus", "C: change colours",
                                  "R: load again", "Esc: leave"}) {
@@ -220,6 +237,7 @@ private:
     }
 
     std::string file_;
+    std::string note_;
     TImageFontPtr font_;
     TTilePtr over_;
     TTileList found_;
