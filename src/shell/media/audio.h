@@ -54,7 +54,7 @@ void SetChannelVolume(const TChannelPtr& channel, float volume);
 
 namespace media {
 
-// Once per frame (PollSystem): keeps music streams fed and returns finished
+// Once per frame (Flip): keeps music streams fed and returns finished
 // channels' resources.
 void audioUpdate();
 // Stops every channel and closes the device; sounds loaded before play

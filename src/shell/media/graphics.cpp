@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "shell/media/audio.h"
 #include "shell/media/backend.h"
 #include "shell/media/clock.h"
 #include "shell/media/files.h"
@@ -114,6 +115,8 @@ int GraphicsWidth() { return surfaceWidth; }
 int GraphicsHeight() { return surfaceHeight; }
 
 void Flip(int sync) {
+    // Once a frame: music streams are topped up and finished channels freed.
+    media::audioUpdate();
     if (!media::backend::displayOpen()) return;
     bool vblank = sync == 1;
     if (sync == -1 && displayHertz != 0) {

@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "shell/media/audio.h"
 #include "shell/media/backend.h"
 
 namespace {
@@ -25,11 +24,7 @@ bool validButton(int b) { return b >= 1 && b <= 3; }
 
 }  // namespace
 
-void PollSystem() {
-    media::backend::pumpEvents();
-    // Music streams are topped up here, once a frame.
-    media::audioUpdate();
-}
+void PollSystem() { media::backend::pumpEvents(); }
 
 int KeyHit(int code) {
     PollSystem();
