@@ -30,7 +30,21 @@ void TText::draw(float ox, float oy) {
     if (_alpha == 0) return;
     SetAlpha(_alpha);
     SetScale(_scale, _scale);
-    dim.h = drawTextBlock(_txt, int(dim.x + ox), int(dim.y + oy), float(dim.w), alignName(), _font, int(_adW));
+    if (_font) SetImageFont(_font);
+    const int x = int(dim.x + ox), y = int(dim.y + oy), lineGap = int(_adW);
+    const float width = float(dim.w);
+    const TImageFontPtr font = GetImageFont();
+    const Layout* l = layout_ ? &*layout_ : nullptr;
+    if (!l || l->text != _txt || l->x != x || l->y != y || l->width != width || l->align != _align ||
+        l->lineGap != lineGap || l->font != font) {
+        int lines = 0;
+        std::vector<PlacedText> pieces = layoutTextBlock(_txt, x, y, width, alignName(), lineGap, &lines);
+        const int height = (TextHeight("A") + lineGap) * lines;
+        layout_ = Layout{_txt, x, y, _align, lineGap, width, font, std::move(pieces), height};
+        l = &*layout_;
+    }
+    for (const PlacedText& piece : l->pieces) DrawText(piece.text, piece.x, piece.y);
+    dim.h = l->height;
 }
 
 std::string TText::odczytajTekst(const std::string& reference) { return settingText(reference); }

@@ -1,6 +1,7 @@
 #pragma once
 // Static text widgets and word-wrapped, aligned text blocks.
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,12 @@
 struct GuiDeclaration;
 
 enum TextAlign : int { ALIGN_RIGHT = 0, ALIGN_LEFT = 1, ALIGN_CENTER = 2, ALIGN_JUSTIFY = 3 };
+
+// One piece of a laid-out text block: what to draw where.
+struct PlacedText {
+    std::string text;
+    float x, y;
+};
 
 // A block of text wrapped to dim.w, its left-top corner at dim.x, dim.y.
 // dim.h becomes the block's height each time it is drawn. It takes no part
@@ -32,16 +39,24 @@ public:
     static std::unique_ptr<TText> createFromList(const std::string& name, const GuiDeclaration& declaration);
     // A caption or "[path|n]", line n of that line file.
     static std::string odczytajTekst(const std::string& reference);
+
+private:
+    // The block as last wrapped, and what it was wrapped from: it is wrapped
+    // again only when the words, place, width, alignment, line gap or font
+    // change, not every frame.
+    struct Layout {
+        std::string text;
+        int x = 0, y = 0, align = 0, lineGap = 0;
+        float width = 0;
+        TImageFontPtr font;
+        std::vector<PlacedText> pieces;
+        int height = 0;
+    };
+    std::optional<Layout> layout_;
 };
 
 std::unique_ptr<TText> createText(const std::string& name, const std::string& text, float x, float y, float w,
                                   const TImageFontPtr& font, const std::string& align, int visible, int active);
-
-// One piece of a laid-out text block: what to draw where.
-struct PlacedText {
-    std::string text;
-    float x, y;
-};
 
 // Where drawTextBlock puts each line (or, in a justified line, each word)
 // in the current font. `lines` receives the number of lines.

@@ -87,6 +87,16 @@ TEST_F(Texts, TextDeclarationsAndFonts) {
     int lines = 0;
     layoutTextBlock(story, 5, 6, 120, "JUSTIFY", 0, &lines);
     EXPECT_EQ(a->dim.h, lineHeight * lines) << "drawing measures the block";
+    // Pop-ups change a text's words and font between frames.
+    a->_txt = "Short";
+    a->draw(0, 0);
+    EXPECT_EQ(a->dim.h, lineHeight) << "new words, measured again";
+    a->_txt = story;
+    a->_font = font(30);
+    a->draw(0, 0);
+    layoutTextBlock(story, 5, 6, 120, "JUSTIFY", 0, &lines);
+    EXPECT_EQ(a->dim.h, TextHeight("A") * lines) << "a new font, measured again";
+    EXPECT_GT(TextHeight("A"), lineHeight);
     auto* b = gui->getItemAs<TText>("b");
     EXPECT_EQ(b->dim.y, 0.0f) << "a missing number reads as 0";
     EXPECT_EQ(b->dim.w, 10000000);
