@@ -60,39 +60,34 @@ bool TMouse::inDim(const TDim& d) const {
     return fx >= d.x && fx <= d.x + float(d.w) && fy >= d.y && fy <= d.y + float(d.h);
 }
 
-void TMouse::addCursor(std::unique_ptr<TCursor> cursor) {
-    SetImageHandle(cursor->_img, float(cursor->_hx), float(cursor->_hy));
+TCursor& TMouse::addCursor(const std::string& id, const TImagePtr& image, int hx, int hy) {
+    auto cursor = std::make_unique<TCursor>();
+    cursor->_id = id;
+    cursor->_img = image;
+    cursor->_hx = hx;
+    cursor->_hy = hy;
+    SetImageHandle(image, float(hx), float(hy));
     listaKursorow.push_back(std::move(cursor));
     cur = listaKursorow.back().get();
+    return *cur;
 }
 
 void TMouse::loadCursor(const std::string& id, const TImagePtr& image, int hx, int hy, int /*frames*/,
                         int /*frameTime*/) {
-    auto cursor = std::make_unique<TCursor>();
-    cursor->_id = id;
-    cursor->_hx = hx;
-    cursor->_hy = hy;
-    cursor->_img = image;
-    addCursor(std::move(cursor));
+    addCursor(id, image, hx, hy);
 }
 
 void TMouse::loadCursor(const std::string& id, const std::string& path, int hx, int hy, int frames,
                         int frameTime) {
-    auto cursor = std::make_unique<TCursor>();
-    cursor->_id = id;
-    cursor->_hx = hx;
-    cursor->_hy = hy;
-    cursor->_img = LoadImage(path, -1);
-    if (cursor->_img && frames - 1 > 0) {
-        TImagePtr strip = LoadAnimImage(path, cursor->_img->width / frames, cursor->_img->height, 0, frames, -1);
-        // A strip too narrow to cut stays a still picture.
-        if (strip) {
-            cursor->_img = strip;
-            cursor->_maxFrames = frames - 1;
-            cursor->_timeDelta = frameTime;
-        }
+    const TImagePtr image = LoadImage(path, -1);
+    // A strip too narrow to cut stays a still picture.
+    const TImagePtr strip =
+        image && frames > 1 ? LoadAnimImage(path, image->width / frames, image->height, 0, frames, -1) : nullptr;
+    TCursor& cursor = addCursor(id, strip ? strip : image, hx, hy);
+    if (strip) {
+        cursor._maxFrames = frames - 1;
+        cursor._timeDelta = frameTime;
     }
-    addCursor(std::move(cursor));
 }
 
 void TMouse::setCursor(const std::string& id) {

@@ -68,7 +68,8 @@ public:
 
 private:
     TMouse* previousGuiMouse_ = nullptr;
-    void addCursor(std::unique_ptr<TCursor> cursor);
+    // Appends a cursor and makes it current.
+    TCursor& addCursor(const std::string& id, const TImagePtr& image, int hx, int hy);
 };
 
 // The mouse the widgets read: the most recently constructed TMouse still alive.
