@@ -14,24 +14,19 @@
 
 namespace {
 
-// The characters of a caption, each a whole UTF-8 sequence, so the wave
-// enlarges letters rather than bytes.
-std::vector<std::string> characters(const std::string& text) {
-    std::vector<std::string> out;
+// Calls visit(c) for each character of a caption in turn, each a whole
+// UTF-8 sequence, so the wave enlarges letters rather than bytes. A letter
+// fits inside the string's own storage: walking a caption every frame
+// allocates nothing.
+template <class Visit>
+void forEachCharacter(const std::string& text, Visit visit) {
+    std::string c;
     for (size_t i = 0; i < text.size();) {
         size_t n = 1;
         while (i + n < text.size() && (static_cast<unsigned char>(text[i + n]) & 0xC0) == 0x80) ++n;
-        out.push_back(text.substr(i, n));
+        c.assign(text, i, n);
+        visit(c);
         i += n;
-    }
-    return out;
-}
-
-void approach(float& value, float target, float step) {
-    if (value > target) {
-        value = std::max(value - step, target);
-    } else if (value < target) {
-        value = std::min(value + step, target);
     }
 }
 
@@ -141,7 +136,9 @@ void TButton::interpretujSchemat(const std::string& scheme, int dir) {
     playAnim("NORMAL");
 }
 
-void TButton::loadStrip(const std::string& gfx, int count) {
+void TButton::loadStrip(const std::string& gfx, int dir, int count) {
+    _dir = dir;
+    frames = count;
     TImagePtr whole = LoadImage(gfx, -1);
     if (!whole) return;
     const int W = whole->width, H = whole->height;
@@ -182,26 +179,22 @@ std::unique_ptr<TButton> TButton::createAnimButton(const std::string& name, cons
     if (scheme.empty()) fatalError("Nieprawidlowy schemat :" + scheme);
     auto b = baseButton(name, x, y, visible, active, ANIM_BUTTON);
     b->interpretujSchemat(scheme, dir);
-    b->loadStrip(gfx, b->frames);
+    b->loadStrip(gfx, dir, b->frames);
     return b;
 }
 
 std::unique_ptr<TButton> TButton::createStepButton(const std::string& name, const std::string& gfx, float x,
                                                    float y, int dir, int visible, int active) {
     auto b = baseButton(name, x, y, visible, active, FSTEP_BUTTON);
-    b->_dir = dir;
-    b->frames = 4;
-    b->loadStrip(gfx, 4);
+    b->loadStrip(gfx, dir, 4);
     return b;
 }
 
 std::unique_ptr<TButton> TButton::createBlendButton(const std::string& name, const std::string& gfx, float x,
                                                     float y, int dir, int visible, int active) {
     auto b = baseButton(name, x, y, visible, active, BLEND_BUTTON);
-    b->_dir = dir;
-    b->frames = 2;
     b->_buttonAlpha = 0;
-    b->loadStrip(gfx, 2);
+    b->loadStrip(gfx, dir, 2);
     return b;
 }
 
@@ -245,7 +238,7 @@ std::unique_ptr<TButton> TButton::createSpecTextButton(const std::string& name, 
 
 void TButton::countDims2() {
     int w = 0;
-    for (const std::string& c : characters(_txt)) w += TextWidth(c) + 3;
+    forEachCharacter(_txt, [&](const std::string& c) { w += TextWidth(c) + 3; });
     const int h = int(_textHeight);
     dim.x1 = int(dim.x - float(w / 2));
     dim.y1 = int(dim.y - float(h));
@@ -341,16 +334,22 @@ void TButton::sprawdzAnimacje() {
 
 void TButton::updateWave() {
     _textScale.fill(1.0f);
-    const std::vector<std::string> chars = characters(_txt);
-    const float length = float(chars.size());
+    size_t length = 0;
+    forEachCharacter(_txt, [&](const std::string&) { ++length; });
     // An empty caption, or one longer than the scale table, has no wave.
-    if (!_over || chars.empty() || chars.size() > _textScale.size()) {
+    if (!_over || length == 0 || length > _textScale.size()) {
         _chrN = 0;
         return;
     }
     _chrN += 0.08f * delta;
-    if (_chrN >= length) _chrN = 0;
-    if (size_t(_chrN) < chars.size() && chars[size_t(_chrN)] == " ") _chrN += 1;
+    if (_chrN >= float(length)) _chrN = 0;
+    // A space is passed over.
+    size_t k = 0;
+    bool space = false;
+    forEachCharacter(_txt, [&](const std::string& c) {
+        if (k++ == size_t(_chrN)) space = c == " ";
+    });
+    if (space) _chrN += 1;
     const size_t i = size_t(_chrN);
     if (i >= _textScale.size()) return;
     // The letter swells to 1 + _bigText / 2 at the middle of its turn and
@@ -398,14 +397,14 @@ void TButton::updateMe(int /*x*/, int /*y*/) {
 void TButton::drawMyTextSpec(const std::string& caption, float x, float y) {
     SetAlpha(_a ? _alpha : 0.3f * _alpha);
     size_t i = 0;
-    for (const std::string& c : characters(caption)) {
+    forEachCharacter(caption, [&](const std::string& c) {
         const float s = i < _textScale.size() ? _textScale[i] : 1.0f;
         const float w = float(TextWidth(c));
         SetScale(s, s);
         DrawText(c, x - w * s / 2, y - _textHeight * s / 2);
         x += w + 3;
         ++i;
-    }
+    });
 }
 
 int TButton::shownFrame() const {

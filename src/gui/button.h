@@ -127,8 +127,9 @@ protected:
     void updateMe(int x, int y) override;
 
 private:
-    // Cuts the picture into `count` frames along the strip direction.
-    void loadStrip(const std::string& gfx, int count);
+    // Cuts the picture into `count` frames along direction `dir` (0
+    // horizontal, 1 vertical), which become the button's strip.
+    void loadStrip(const std::string& gfx, int dir, int count);
     void textCorners();
     void updateWave();
 };

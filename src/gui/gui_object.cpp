@@ -55,9 +55,7 @@ void TGuiObject::update(float ox, float oy) {
 
 void TGuiObject::updateClass(int x, int y) { updateMe(x, y); }
 
-namespace {
-// Moves value toward target by step, stopping exactly on it.
-void approach(float& value, float target, float step) {
+void TGuiObject::approach(float& value, float target, float step) {
     if (value > target) {
         value -= step;
         if (value < target) value = target;
@@ -66,7 +64,6 @@ void approach(float& value, float target, float step) {
         if (value > target) value = target;
     }
 }
-}  // namespace
 
 void TGuiObject::updateParams() {
     const float step = wzr * delta;
