@@ -137,9 +137,6 @@ std::unique_ptr<TRGMAnimation> createAnimation(const std::string& name, const st
 
 std::unique_ptr<TRGMAnimation> TRGMAnimation::createFromList(const std::string& name, const GuiDeclaration& d) {
     const std::vector<int> position = settingNumbers(d.value("POSITION", "0 0"), 2);
-    const std::string* visible = d.find("VISIBLE");
-    const std::string* active = d.find("ACTIVE");
     return createAnimation(name, stripQuotes(d.value("GFX")), float(position[0]), float(position[1]),
-                           stripQuotes(d.value("SCHEMAT")), visible ? settingTruth(*visible) : 1,
-                           active ? settingTruth(*active) : 1);
+                           stripQuotes(d.value("SCHEMAT")), settingFlag(d, "VISIBLE"), settingFlag(d, "ACTIVE"));
 }

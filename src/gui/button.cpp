@@ -41,11 +41,6 @@ std::optional<TRGB> colourSetting(const GuiDeclaration& d, const char* key, bool
     return createRGB(n[0], n[1], n[2]);
 }
 
-int truthSetting(const GuiDeclaration& d, const char* key) {
-    const std::string* value = d.find(key);
-    return value ? (settingTruth(*value) ? 1 : 0) : 1;
-}
-
 std::unique_ptr<TButton> baseButton(const std::string& name, float x, float y, int visible, int active, int typ) {
     auto b = std::make_unique<TButton>();
     b->clear();
@@ -258,7 +253,7 @@ std::unique_ptr<TButton> TButton::CreateFromList(const std::string& name, const 
     const TImageFontPtr font = settingFont(d);
     const std::optional<TRGB> colour = colourSetting(d, "RGB", false);
     const std::optional<TRGB> outline = colourSetting(d, "OUTLINE", true);
-    const int visible = truthSetting(d, "VISIBLE"), active = truthSetting(d, "ACTIVE");
+    const int visible = settingFlag(d, "VISIBLE"), active = settingFlag(d, "ACTIVE");
 
     std::unique_ptr<TButton> b;
     if (typ == "SIMPLE_BUTTON") b = createSimpleButton(name, gfx, x, y, visible, active);

@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "datafiles/txt_file.h"
+#include "gui/gui_file.h"
 #include "gui/strings.h"
 
 int settingInteger(const std::string& value) {
@@ -49,6 +50,11 @@ std::vector<int> settingNumbers(const std::string& value, size_t minimumCount) {
 
 bool settingTruth(const std::string& value) {
     return sameIgnoringCase(value, "TRUE");
+}
+
+int settingFlag(const GuiDeclaration& declaration, const char* key) {
+    const std::string* value = declaration.find(key);
+    return !value || settingTruth(*value) ? 1 : 0;
 }
 
 std::string settingText(const std::string& value) {

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+struct GuiDeclaration;
+
 // Leading blanks skipped, an optional sign, then decimal digits up to the
 // first other character; "%" before the digits reads binary, "$" hexadecimal.
 // No digits give 0; values beyond the int range are clamped.
@@ -15,6 +17,9 @@ std::vector<int> settingNumbers(const std::string& value, size_t minimumCount = 
 
 // "TRUE" in any letter case.
 bool settingTruth(const std::string& value);
+
+// A widget's VISIBLE or ACTIVE setting: 1 when absent or true, else 0.
+int settingFlag(const GuiDeclaration& declaration, const char* key);
 
 // A caption: the value itself, or, for "[path|n]", line n of that line file
 // (read again for every reference). A reference without "|" or to a line

@@ -69,11 +69,8 @@ std::unique_ptr<TText> createText(const std::string& name, const std::string& te
 std::unique_ptr<TText> TText::createFromList(const std::string& name, const GuiDeclaration& d) {
     const std::vector<int> position = settingNumbers(d.value("POSITION", "0 0"), 2);
     const float width = position.size() > 2 ? float(position[2]) : 10000000.0f;
-    const std::string* visible = d.find("VISIBLE");
-    const std::string* active = d.find("ACTIVE");
     auto t = createText(name, odczytajTekst(d.value("TXT")), float(position[0]), float(position[1]), width,
-                        settingFont(d), d.value("ALIGN", "LEFT"), visible ? settingTruth(*visible) : 1,
-                        active ? settingTruth(*active) : 1);
+                        settingFont(d), d.value("ALIGN", "LEFT"), settingFlag(d, "VISIBLE"), settingFlag(d, "ACTIVE"));
     if (const std::string* value = d.find("RGB")) {
         const std::vector<int> n = settingNumbers(*value, 3);
         // A red part of -1 means no colour of its own: the text stays white.
