@@ -99,12 +99,10 @@ TEST(GalleryRun, ShowsEveryWidgetWhereItsLayoutPutsThem) {
     EXPECT_EQ(differing(idle, backdrop, 740, 160, 775, 185), 0);
     EXPECT_EQ(differing(idle, backdrop, 40, 440 + 50, 250, 440 + 52), 0) << "between the text blocks";
     // The title in gold, the bouncing marble.
+    auto isGold = [](uint32_t c) { return ((c >> 16) & 255) > 200 && ((c >> 8) & 255) > 150 && (c & 255) < 140; };
     int gold = 0;
     for (int y = 10; y < 45; ++y)
-        for (int x = 300; x < 500; ++x) {
-            const uint32_t c = ReadPixel(idle, x, y);
-            if (((c >> 16) & 255) > 200 && ((c >> 8) & 255) > 150 && (c & 255) < 140) ++gold;
-        }
+        for (int x = 300; x < 500; ++x) gold += isGold(ReadPixel(idle, x, y)) ? 1 : 0;
     EXPECT_GT(gold, 300);
     // Captions are aligned by the outlined-text routine: the title centred on
     // x 400, the status line ending at x 770. (The pointer rests at the top
@@ -117,7 +115,6 @@ TEST(GalleryRun, ShowsEveryWidgetWhereItsLayoutPutsThem) {
                     first = std::min(first, x), last = std::max(last, x);
         return std::pair{first, last};
     };
-    auto isGold = [](uint32_t c) { return ((c >> 16) & 255) > 200 && ((c >> 8) & 255) > 150 && (c & 255) < 140; };
     const auto [titleLeft, titleRight] = columnsWith(idle, 10, 45, isGold);
     EXPECT_NEAR((titleLeft + titleRight) / 2, 400, 3);
     auto isWhite = [](uint32_t c) { return ((c >> 16) & 255) > 235 && ((c >> 8) & 255) > 235 && (c & 255) > 235; };

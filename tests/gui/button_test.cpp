@@ -19,6 +19,16 @@ protected:
     std::unique_ptr<TGui> animButton(const std::string& scheme, int frames) {
         return pictureButton("ANIM_BUTTON", strip(10, 10, frames), "SCHEMAT = \"" + scheme + "\"");
     }
+    // The strip frame shown in each of `steps` frames, `ms` apart.
+    static std::vector<int> run(TGui& gui, const TButton& b, int steps, int ms) {
+        std::vector<int> shown;
+        for (int i = 0; i < steps; ++i) {
+            frame(gui);
+            shown.push_back(b.shownFrame());
+            later(ms);
+        }
+        return shown;
+    }
     std::unique_ptr<TGui> captionButton(const std::string& typ, const std::string& caption,
                                         const std::string& more = "") {
         return guiOf("FONT f16 { URL = \"" + fontFile() + "\" SIZE = 16 }\n" + "BUTTON b { TYP = " + typ +
@@ -108,26 +118,14 @@ TEST_F(Buttons, AnimationSchemeNamesFramesAndTimes) {
     EXPECT_EQ(b->_animData.frameDelta[1], 80);
     EXPECT_EQ(b->_animData.frameDelta[2], 60);
     // NORMAL steps every 500 ms through the numbers 1 2 3 2 (frames from 0).
-    std::vector<int> shown;
-    for (int i = 0; i < 5; ++i) {
-        frame(*gui);
-        shown.push_back(b->shownFrame());
-        later(500);
-    }
-    EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 1, 0}));
+    EXPECT_EQ(run(*gui, *b, 5, 500), (std::vector<int>{0, 1, 2, 1, 0}));
 
     // Only NORMAL: hovering and clicking change nothing.
     auto plain = animButton("[NORMAL(100)] 1 2 3 4", 4);
     TButton* p = only(*plain);
     pointAt(200, 100);
     click();
-    shown.clear();
-    for (int i = 0; i < 5; ++i) {
-        frame(*plain);
-        shown.push_back(p->shownFrame());
-        later(100);
-    }
-    EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 3, 0}));
+    EXPECT_EQ(run(*plain, *p, 5, 100), (std::vector<int>{0, 1, 2, 3, 0}));
 
     // NORMAL named after another animation still plays first; a repeated
     // name continues its list; numbers before any name are left out.
