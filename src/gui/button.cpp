@@ -415,24 +415,23 @@ int TButton::shownFrame() const {
 
 void TButton::draw(float ox, float oy) {
     const float px = dim.x + ox, py = dim.y + oy;
-    SetAlpha(_alpha * _buttonAlpha);
-    SetScale(_scale * _buttonScale, _scale * _buttonScale);
+    // The simple picture and the captions are drawn at their hover scale.
+    const float grown = _scale * _buttonScale;
+    SetAlpha(_alpha);
     SetColor(rgb.r, rgb.g, rgb.b);
     switch (_typ) {
         case SIMPLE_BUTTON:
-            SetAlpha(_alpha);
+            SetScale(grown, grown);
             DrawImage(_image, px, py, 0);
             break;
         case ANIM_BUTTON:
         case FSTEP_BUTTON: {
-            SetAlpha(_alpha);
             SetScale(_scale, _scale);
             const int frame = shownFrame();
             if (frame >= 0) DrawImage(_image, px, py, frame);
             break;
         }
         case BLEND_BUTTON:
-            SetAlpha(_alpha);
             SetScale(_scale, _scale);
             DrawImage(_image, px, py, 0);
             SetAlpha(_alpha * _buttonAlpha);
@@ -442,12 +441,10 @@ void TButton::draw(float ox, float oy) {
         case TEXT_SPEC_BUTTON1: {
             const bool wave = _typ == TEXT_SPEC_BUTTON1;
             if (!wave) countDims();
-            SetAlpha(_alpha);
-            const float s = _scale * _buttonScale;
-            SetScale(s, s);
+            SetScale(grown, grown);
             SetImageFont(_font);
-            const int tx = int(dim.x - float(TextWidth(_txt) / 2) * s + ox);
-            const int ty = int(dim.y - float(TextHeight("A") / 2) * s + oy);
+            const int tx = int(dim.x - float(TextWidth(_txt) / 2) * grown + ox);
+            const int ty = int(dim.y - float(TextHeight("A") / 2) * grown + oy);
             auto caption = [&](int x, int y) {
                 if (wave) drawMyTextSpec(_txt, float(x), float(y));
                 else DrawText(_txt, float(x), float(y));
