@@ -25,6 +25,8 @@ Rgb lighten(Rgb c, double t);  // toward white by t (0..1)
 Rgb darken(Rgb c, double t);   // toward black by t (0..1)
 double luminance(Rgb c);
 void setColour(cairo_t* cr, Rgb c, double alpha = 1.0);
+// The deep plum of outlines on titles, lettering and button rims.
+inline const Rgb kInk = rgb255(62, 20, 92);
 void addStop(cairo_pattern_t* p, double offset, Rgb c, double alpha = 1.0);
 
 // A transparent ARGB picture with its drawing context.

@@ -17,8 +17,6 @@ using namespace art;
 
 namespace {
 
-const Rgb kInk = rgb255(62, 20, 92);  // the plum of outlines on titles and rims
-
 enum class Look { Normal, Hover, Pressed, Disabled };
 
 // Draws an icon centred on (cx, cy) fitting a circle of radius r.
@@ -31,6 +29,17 @@ struct PillStyle {
 };
 
 void pillPath(cairo_t* cr, double x, double y, double w, double h) { roundedRectPath(cr, x, y, w, h, h / 2); }
+
+// The shadow a sunken surface's rim casts onto it, falling `dy` downward:
+// everything outside `outline`, blurred. Painted clipped to the outline.
+void insetShadow(cairo_t* cr, int W, int H, double dy, double alpha, const Shape& outline) {
+    softSilhouette(cr, W, H, 0, dy, 2.5, {0, 0, 0}, alpha, [&](cairo_t* m) {
+        cairo_rectangle(m, 0, 0, W, H);
+        outline(m);
+        cairo_set_fill_rule(m, CAIRO_FILL_RULE_EVEN_ODD);
+        cairo_fill(m);
+    });
+}
 
 // A pill button filling canvas c (a margin is left for glow and shadow).
 void drawPill(Canvas& c, const PillStyle& style, Look look) {
@@ -84,12 +93,7 @@ void drawPill(Canvas& c, const PillStyle& style, Look look) {
     cairo_clip(cr);
     if (pressed) {
         // Pressed in: a shadow along the upper inner edge.
-        softSilhouette(cr, W, H, 0, 2.5, 2.5, {0, 0, 0}, 0.45, [&](cairo_t* m) {
-            cairo_rectangle(m, 0, 0, W, H);
-            pillPath(m, fx, fy, fw, fh);
-            cairo_set_fill_rule(m, CAIRO_FILL_RULE_EVEN_ODD);
-            cairo_fill(m);
-        });
+        insetShadow(cr, W, H, 2.5, 0.45, [&](cairo_t* m) { pillPath(m, fx, fy, fw, fh); });
     } else {
         // Light bouncing up from the bottom edge.
         cairo_pattern_t* bounce = cairo_pattern_create_linear(0, fy + fh * 0.6, 0, fy + fh);
@@ -292,12 +296,7 @@ void drawBackdrop(Canvas& c) {
     cairo_save(cr);
     roundedRectPath(cr, e.x, e.y, e.w, e.h, 8);
     cairo_clip(cr);
-    softSilhouette(cr, W, H, 0, 2, 2.5, {0, 0, 0}, 0.8, [&](cairo_t* m) {
-        cairo_rectangle(m, 0, 0, W, H);
-        roundedRectPath(m, e.x, e.y, e.w, e.h, 8);
-        cairo_set_fill_rule(m, CAIRO_FILL_RULE_EVEN_ODD);
-        cairo_fill(m);
-    });
+    insetShadow(cr, W, H, 2, 0.8, [&](cairo_t* m) { roundedRectPath(m, e.x, e.y, e.w, e.h, 8); });
     cairo_restore(cr);
     roundedRectPath(cr, e.x - 0.5, e.y - 0.5, e.w + 1, e.h + 1, 8.5);
     setColour(cr, rgb255(190, 170, 255), 0.6);

@@ -16,8 +16,6 @@ using namespace art;
 
 namespace {
 
-const Rgb kInk = rgb255(62, 20, 92);  // the deep plum of outlines on titles
-
 // ------------------------------------------------------------ title
 
 // The word "Vornell" with a marble for its "o", centred on (cx, baseline);

@@ -413,21 +413,23 @@ int velocityStep(float v) { return int(std::lround(v * 24)); }
 const Mono& Song::note(Instrument inst, int midi, double hold, float velocity) {
     const int step = velocityStep(velocity);
     const int holdMs = int(std::lround(hold * 1000));
-    const auto key = std::make_tuple(int(inst), midi, holdMs, step);
-    auto found = noteCache_.find(key);
-    if (found != noteCache_.end()) return found->second;
-    Rng rng(setup_.seed * 1000003 + uint64_t(inst) * 65537 + uint64_t(midi) * 613 + uint64_t(holdMs) * 7 +
-            uint64_t(step));
-    return noteCache_[key] = renderNote(inst, midiHz(midi), holdMs / 1000.0, step / 24.0f, rng);
+    auto [slot, fresh] = noteCache_.try_emplace(std::make_tuple(int(inst), midi, holdMs, step));
+    if (fresh) {
+        Rng rng(setup_.seed * 1000003 + uint64_t(inst) * 65537 + uint64_t(midi) * 613 + uint64_t(holdMs) * 7 +
+                uint64_t(step));
+        slot->second = renderNote(inst, midiHz(midi), holdMs / 1000.0, step / 24.0f, rng);
+    }
+    return slot->second;
 }
 
 const Mono& Song::hit(Drum drum, float velocity) {
     const int step = velocityStep(velocity);
-    const auto key = std::make_tuple(1000 + int(drum), 0, 0, step);
-    auto found = noteCache_.find(key);
-    if (found != noteCache_.end()) return found->second;
-    Rng rng(setup_.seed * 31337 + uint64_t(drum) * 7 + uint64_t(step));
-    return noteCache_[key] = renderDrum(drum, step / 24.0f, rng);
+    auto [slot, fresh] = noteCache_.try_emplace(std::make_tuple(1000 + int(drum), 0, 0, step));
+    if (fresh) {
+        Rng rng(setup_.seed * 31337 + uint64_t(drum) * 7 + uint64_t(step));
+        slot->second = renderDrum(drum, step / 24.0f, rng);
+    }
+    return slot->second;
 }
 
 Stereo Song::render() {

@@ -125,6 +125,8 @@ private:
     std::vector<DrumHit> hits_;
     int swingSteps_ = 0;
     double swingAmount_ = 0;
+    // Keyed by instrument, pitch, length in ms and velocity step; drums by
+    // 1000 + drum and velocity step.
     std::map<std::tuple<int, int, int, int>, synth::Mono> noteCache_;
 };
 
