@@ -1,7 +1,5 @@
 #include "content_list.h"
 
-#include "gui/mouse.h"
-
 namespace content {
 
 const char* const kTileKinds = "data/tiles1.dat";
@@ -53,12 +51,6 @@ std::vector<Picture> namedPictures() {
     // The gate's four marbles and the HUD digits.
     for (int i = 0; i < 4; ++i) list.push_back({"gfx/gui/gate/" + std::to_string(i) + ".png"});
     for (int d = 0; d < 10; ++d) list.push_back({"gfx/gui/cyfry/" + std::to_string(d) + ".png"});
-    return list;
-}
-
-std::vector<Cursor> cursors() {
-    std::vector<Cursor> list;
-    for (const GameCursor& c : kGameCursors) list.push_back({c.picture, c.hotX, c.hotY});
     return list;
 }
 

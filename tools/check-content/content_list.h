@@ -19,15 +19,8 @@ struct Font {
     int size;
 };
 
-// A cursor picture and its hot spot, which must lie inside the picture.
-struct Cursor {
-    std::string path;
-    int hotX, hotY;
-};
-
 // Pictures named directly by the game's code.
 std::vector<Picture> namedPictures();
-std::vector<Cursor> cursors();
 // The ten fonts of the font set.
 std::vector<Font> fonts();
 // Structured data files whose pictures are listed inside them.

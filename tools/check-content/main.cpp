@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
-#include <set>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -16,6 +15,7 @@
 #include "datafiles/rcm_file.h"
 #include "gui/gui.h"
 #include "gui/gui_file.h"
+#include "gui/mouse.h"
 #include "gui/strings.h"
 #include "shell/media/media.h"
 
@@ -46,11 +46,12 @@ public:
                     std::to_string(p.width) + " x " + std::to_string(p.height));
     }
 
-    void cursor(const content::Cursor& c) {
-        TImagePtr image = picture(c.path);
+    // A cursor's hot spot must lie inside its picture.
+    void cursor(const GameCursor& c) {
+        TImagePtr image = picture(c.picture);
         if (image && (c.hotX >= image->width || c.hotY >= image->height))
             problem("cursor hot spot " + std::to_string(c.hotX) + ", " + std::to_string(c.hotY) + " lies outside " +
-                    c.path + " (" + dims(image) + ")");
+                    c.picture + " (" + dims(image) + ")");
     }
 
     void font(const content::Font& f) {
@@ -79,16 +80,14 @@ public:
         if (!dataFile(file, content::kTileKinds)) return;
         const int count = file.getInt("tiles::ilosc");
         if (count <= 0) problem(std::string(content::kTileKinds) + ": no tile kinds (tiles::ilosc)");
-        std::map<int, int> seen;
         for (int i = 1; i <= count; ++i) {
             const std::string group = "tiles::tile" + std::to_string(i) + "::";
             const int id = file.getInt(group + "id");
             if (id <= 0) problem(std::string(content::kTileKinds) + ": tile" + std::to_string(i) + " has no id");
-            kindIds_.insert(id);
-            if (seen.count(id))
+            if (kinds_.count(id))
                 problem(std::string(content::kTileKinds) + ": tile" + std::to_string(i) + " repeats id " +
-                        std::to_string(id) + " of tile" + std::to_string(seen[id]));
-            else seen[id] = i;
+                        std::to_string(id) + " of tile" + std::to_string(kinds_[id]));
+            else kinds_[id] = i;
             for (int set = 0; set < 3; ++set) {
                 const std::string key = group + "img" + std::to_string(set + 1);
                 const std::string path = file.getString(key);
@@ -102,9 +101,9 @@ public:
         }
         // Every colour of the bonus stock and every bonus marble must exist.
         for (int id = 1; id <= 14; ++id)
-            if (!seen.count(id)) problem(std::string(content::kTileKinds) + ": no colour " + std::to_string(id));
+            if (!kinds_.count(id)) problem(std::string(content::kTileKinds) + ": no colour " + std::to_string(id));
         for (int id = 101; id <= 118; ++id)
-            if (!seen.count(id)) problem(std::string(content::kTileKinds) + ": no bonus marble " + std::to_string(id));
+            if (!kinds_.count(id)) problem(std::string(content::kTileKinds) + ": no bonus marble " + std::to_string(id));
     }
 
     void bonusButtons() {
@@ -189,12 +188,12 @@ public:
         std::vector<int> colours;
         for (const std::string& field : splitString(f.getString("level::available"), " ")) {
             const int code = int(readDecimal(field));
-            if (!kindIds_.count(code > 100 ? code - 100 : code)) bad("colour " + field + " names no tile kind");
+            if (!kinds_.count(code > 100 ? code - 100 : code)) bad("colour " + field + " names no tile kind");
             else if (std::find(colours.begin(), colours.end(), code % 100) == colours.end()) colours.push_back(code % 100);
         }
         if (colours.size() < 2) bad("fewer than two colours");
         for (const std::string& field : splitString(f.getString("level::bonus"), " "))
-            if (!kindIds_.count(100 + int(readDecimal(field)))) bad("bonus " + field + " names no bonus marble");
+            if (!kinds_.count(100 + int(readDecimal(field)))) bad("bonus " + field + " names no bonus marble");
         const int depth = f.getInt("level::tiles::random");
         if (depth < 0 || depth > rows - 1) bad("fill depth " + std::to_string(depth));
         if (depth != 0) return;
@@ -204,7 +203,7 @@ public:
                 const int code = int(readDecimal(field));
                 if (code == 0) continue;
                 ++marbles;
-                if (!kindIds_.count(code > 100 ? code - 100 : code)) bad("row " + std::to_string(r) + " code " + field);
+                if (!kinds_.count(code > 100 ? code - 100 : code)) bad("row " + std::to_string(r) + " code " + field);
             }
         if (marbles == 0) bad("a laid-out board without marbles");
     }
@@ -222,7 +221,7 @@ private:
     }
 
     std::map<std::string, TImagePtr> loaded_;
-    std::set<int> kindIds_;  // every tile kind id of the tile table
+    std::map<int, int> kinds_;  // tile kind id -> the first tile table entry with it
     int problems_ = 0;
     int checked_ = 0;
 };
@@ -244,7 +243,7 @@ int main(int argc, char** argv) {
     }
     Checker check;
     for (const content::Picture& p : content::namedPictures()) check.size(p, check.picture(p.path));
-    for (const content::Cursor& c : content::cursors()) check.cursor(c);
+    for (const GameCursor& c : kGameCursors) check.cursor(c);
     for (const content::Font& f : content::fonts()) check.font(f);
     check.tileKinds();
     check.bonusButtons();
