@@ -15,13 +15,7 @@ int main(int argc, char** argv) {
         // Developer view of one level file's board (not reachable in play).
         if (std::strcmp(argv[i], "--board-viewer") == 0 && i + 1 < argc) std::exit(runBoardViewer(argv[i + 1]));
         // Developer screen: every widget kind at once (not reachable in play).
-        if (std::strcmp(argv[i], "--gallery") == 0) {
-            initGame();
-            TWidgetGallery gallery;
-            gallery.setupObject();
-            gallery.mainLoop();
-            quitGame();
-        }
+        if (std::strcmp(argv[i], "--gallery") == 0) std::exit(runWidgetGallery());
     }
     runGame();
 }

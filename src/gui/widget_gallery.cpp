@@ -78,3 +78,10 @@ int TWidgetGallery::mainLoop() {
         if (KeyHit(KEY_F5)) buildWidgets();
     }
 }
+
+int runWidgetGallery() {
+    initGame();
+    TWidgetGallery gallery;
+    gallery.setupObject();
+    return gallery.mainLoop();
+}

@@ -33,3 +33,7 @@ private:
     // The layout file's widgets plus the text entry, which has no declaration.
     void buildWidgets();
 };
+
+// Starts the game's shell and shows the gallery until Escape; returns the
+// exit status.
+int runWidgetGallery();
