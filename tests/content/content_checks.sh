@@ -81,13 +81,20 @@ faults)
   t=$work/tables/data
   sed -i 's/ilosc = 32/ilosc = 31/; s/id = 2$/id = 1/' "$t/tiles1.dat"
   sed -i 's/i = 17/i = 16/' "$t/bonusy_tiles.dat"
+  # A board level needs two colours for its waiting rows; a picture-puzzle
+  # board (level 15) has none and plays with one.
+  sed -i 's/available = .*/available = "3"/' "$t/levels/level1.dat" "$t/levels/level15.dat"
+  grep -q -F 'typ = "NORMAL-PUZZLE"' "$t/levels/level15.dat" || fail "level 15 is no longer a picture-puzzle board"
   out=$("$check" "$work/tables")
   [ $? -eq 1 ] || fail "check-content passed faulty tables"
   echo "$out"
   for expect in "data/tiles1.dat: no bonus marble 118" "data/tiles1.dat: tile2 repeats id 1 of tile1" \
-                "data/tiles1.dat: no colour 2" "data/bonusy_tiles.dat: bonusy::i is 16, must be 17"; do
+                "data/tiles1.dat: no colour 2" "data/bonusy_tiles.dat: bonusy::i is 16, must be 17" \
+                "data/levels/level1.dat: fewer than two colours"; do
     echo "$out" | grep -q -F "$expect" || fail "not reported: $expect"
   done
+  echo "$out" | grep -q -F "level15.dat: no colour" && fail "a one-colour picture-puzzle board reported"
+  echo "$out" | grep -q -F "level15.dat: fewer than two colours" && fail "a one-colour picture-puzzle board reported"
   # Without its data folder nothing can be found, and the check says so.
   rm -r "$g/data"
   out=$("$check" "$g")

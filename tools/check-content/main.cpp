@@ -172,8 +172,9 @@ public:
         const std::string typ = upperCase(f.getString("level::typ"));
         const std::string kind = typ.substr(0, typ.find('-'));
         if (kind == "SHOOTING" || kind == "STORY" || typ == "PUZZLE") return;
+        const std::string mode = typ.substr(typ.find('-') + 1);
         static const std::vector<std::string> modes = {"NORMAL", "CHANGE", "STRATEGY", "TWO", "PUZZLE"};
-        if (kind != "NORMAL" || std::find(modes.begin(), modes.end(), typ.substr(typ.find('-') + 1)) == modes.end()) {
+        if (kind != "NORMAL" || std::find(modes.begin(), modes.end(), mode) == modes.end()) {
             bad("unknown level type \"" + typ + "\"");
             return;
         }
@@ -191,7 +192,9 @@ public:
             if (!kinds_.count(code > 100 ? code - 100 : code)) bad("colour " + field + " names no tile kind");
             else if (std::find(colours.begin(), colours.end(), code % 100) == colours.end()) colours.push_back(code % 100);
         }
-        if (colours.size() < 2) bad("fewer than two colours");
+        // The waiting rows need two colours; a picture-puzzle board has none, so one will do.
+        if (mode == "PUZZLE" ? colours.empty() : colours.size() < 2)
+            bad(mode == "PUZZLE" ? "no colour" : "fewer than two colours");
         for (const std::string& field : splitString(f.getString("level::bonus"), " "))
             if (!kinds_.count(100 + int(readDecimal(field)))) bad("bonus " + field + " names no bonus marble");
         const int depth = f.getInt("level::tiles::random");
