@@ -2,6 +2,7 @@
 // channels, whole or streamed, and a stream can always go back to its start.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "shell/media/sound_decode.h"
@@ -13,15 +14,15 @@
 extern "C" const char* __lsan_default_suppressions() { return "leak:libvorbisfile.so\n"; }
 extern "C" const char* __lsan_default_options() { return "print_suppressions=0"; }
 
+// Nothing, or whole frames of one or two channels.
+static void expectWholeFrames(const std::optional<media::PcmSound>& pcm) {
+    if (pcm && (pcm->channels < 1 || pcm->channels > 2 || pcm->samples.size() % size_t(pcm->channels) != 0))
+        __builtin_trap();
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (auto pcm = media::decodeWav(data, size)) {
-        if (pcm->channels < 1 || pcm->channels > 2 || pcm->samples.size() % size_t(pcm->channels) != 0)
-            __builtin_trap();
-    }
-    if (auto pcm = media::decodeOgg(data, size)) {
-        if (pcm->channels < 1 || pcm->channels > 2 || pcm->samples.size() % size_t(pcm->channels) != 0)
-            __builtin_trap();
-    }
+    expectWholeFrames(media::decodeWav(data, size));
+    expectWholeFrames(media::decodeOgg(data, size));
     auto bytes = std::make_shared<const std::vector<uint8_t>>(data, data + size);
     if (auto stream = media::OggStream::open(bytes)) {
         std::vector<int16_t> block(512 * size_t(stream->channels()));
