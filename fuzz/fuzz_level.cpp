@@ -34,23 +34,14 @@ void play(TLevel& level) {
         for (int r = 0; r < level.usedRows(); ++r)
             for (int c = 0; c < level.usedCols(); ++c)
                 if (const TTilePtr t = level.tiles[size_t(r)][size_t(c)]) {
+                    // Clicked as on the game screen: a group is removed, a
+                    // lone bonus marble fires.
                     TTileList group = level.findAll(t);
                     if (group.size() > 2) {
                         level.remove(group);
                         level.checkLevel(0);
-                    } else if (t->TD->id == KIND_BOMB) {
-                        level.bomb(t);
-                    } else if (t->TD->id == KIND_LINE_ERASER) {
-                        level.eraseLine(t);
-                    } else if (t->TD->id == KIND_SHUFFLE) {
-                        level.destroyTile(t);
-                        level.changeTilesPosition();
-                    } else if (t->TD->id == KIND_SIDE_SWITCH) {
-                        level.destroyTile(t);
-                        level.changePlaces(t);
-                    } else if (t->TD->id > 100) {
-                        level.destroyTile(t);
-                        level.destroy(t->TD->id - 100);
+                    } else {
+                        objects().game._controlTileBonus(t);
                     }
                 }
         level.canMatch();

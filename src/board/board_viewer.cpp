@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int kCellSizes[3] = {20, 30, 45};
 constexpr int kFieldSize = 450;
 
 class TBoardViewer {
@@ -56,7 +55,7 @@ public:
     // over the waiting rows.
     void setSize(int set) {
         TLevel& level = *objects().game.level;
-        const int size = kCellSizes[set];
+        const int size = TLevel::kCellSizes[set];
         if (std::max(level.usedRows(), level.usedCols()) * size > kFieldSize) {
             note_ = std::to_string(size) + " px marbles do not fit this board";
             return;
@@ -127,28 +126,10 @@ private:
 
     // As on the game screen: a group is removed, a lone bonus marble fires.
     void click(const TTilePtr& t) {
-        TLevel& l = level();
         if (found_.size() > 2) {
-            l.remove(found_);
-            l.checkLevel(0);
-        } else if (t->TD->id == KIND_BOMB) {
-            l.bomb(t);
-            l.checkLevel(0);
-        } else if (t->TD->id == KIND_SHUFFLE) {
-            l.destroyTile(t);
-            l.checkLevel(0);
-            l.changeTilesPosition();
-        } else if (t->TD->id == KIND_LINE_ERASER) {
-            l.eraseLine(t);
-            l.checkLevel(0);
-        } else if (t->TD->id == KIND_SIDE_SWITCH) {
-            l.destroyTile(t);
-            l.changePlaces(t);
-        } else if (t->TD->id > 100) {
-            l.destroyTile(t);
-            l.destroy(t->TD->id - 100);
-            l.checkLevel(0);
-        } else {
+            level().remove(found_);
+            level().checkLevel(0);
+        } else if (!objects().game._controlTileBonus(t)) {
             return;
         }
         found_.clear();

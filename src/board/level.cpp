@@ -139,40 +139,7 @@ int TLevel::setTileOnPos(int row, int column, const TTileDataPtr& kind, int grou
 
 // ---- Group finding -----------------------------------------------------------
 
-TTileList TLevel::findAll(const TTilePtr& tile) {
-    TTileList result;
-    const int R = usedRows(), C = usedCols();
-    for (int r = 0; r < R; ++r)
-        for (int c = 0; c < C; ++c) {
-            const TTilePtr& t = tiles[r][c];
-            if (t) t->isFound = 0;
-            scratch_[r][c] = kindId(t);
-        }
-    if (!tile || at(tile->py, tile->px) != tile || tile->py >= R || tile->px >= C) return result;
-    const int X = kindId(tile);
-    // A colour blast of the same colour joins the group but is not part of it.
-    const int bridge = X + 100;
-    size_t head = 0, tail = 0;
-    queue_[tail++] = TRC{tile->py, tile->px};
-    while (head < tail) {
-        const TRC cell = queue_[head++];
-        int& id = scratch_[cell.r][cell.c];
-        if (id == -1) continue;  // queued twice, counted once
-        if (id == X) result.push_back(tiles[cell.r][cell.c]);
-        id = -1;
-        const TRC next[4] = {{cell.r, cell.c - 1}, {cell.r, cell.c + 1}, {cell.r - 1, cell.c}, {cell.r + 1, cell.c}};
-        for (const TRC& n : next) {
-            if (n.r < 0 || n.r >= R || n.c < 0 || n.c >= C) continue;
-            const int v = scratch_[n.r][n.c];
-            if (v == X || v == bridge) queue_[tail++] = n;
-        }
-    }
-    if (result.size() > 2)
-        for (const TTilePtr& t : result) t->isFound = 1;
-    return result;
-}
-
-int TLevel::findThree(const TTilePtr& tile) {
+int TLevel::searchGroup(const TTilePtr& tile, bool bridged, int limit, TTileList* found) {
     const int R = usedRows(), C = usedCols();
     for (int r = 0; r < R; ++r)
         for (int c = 0; c < C; ++c) {
@@ -182,23 +149,39 @@ int TLevel::findThree(const TTilePtr& tile) {
         }
     if (!tile || at(tile->py, tile->px) != tile || tile->py >= R || tile->px >= C) return 0;
     const int X = kindId(tile);
+    // A colour blast of the same colour joins the group but is not part of it.
+    const int bridge = X + 100;
     int collected = 0;
     size_t head = 0, tail = 0;
     queue_[tail++] = TRC{tile->py, tile->px};
-    while (head < tail && collected < 3) {
+    while (head < tail && (limit == 0 || collected < limit)) {
         const TRC cell = queue_[head++];
         int& id = scratch_[cell.r][cell.c];
-        if (id == -1) continue;
-        if (id == X) ++collected;
+        if (id == -1) continue;  // queued twice, counted once
+        if (id == X) {
+            ++collected;
+            if (found) found->push_back(tiles[cell.r][cell.c]);
+        }
         id = -1;
         const TRC next[4] = {{cell.r, cell.c - 1}, {cell.r, cell.c + 1}, {cell.r - 1, cell.c}, {cell.r + 1, cell.c}};
         for (const TRC& n : next) {
             if (n.r < 0 || n.r >= R || n.c < 0 || n.c >= C) continue;
-            if (scratch_[n.r][n.c] == X) queue_[tail++] = n;
+            const int v = scratch_[n.r][n.c];
+            if (v == X || (bridged && v == bridge)) queue_[tail++] = n;
         }
     }
-    return collected > 2 ? 1 : 0;
+    return collected;
 }
+
+TTileList TLevel::findAll(const TTilePtr& tile) {
+    TTileList result;
+    searchGroup(tile, true, 0, &result);
+    if (result.size() > 2)
+        for (const TTilePtr& t : result) t->isFound = 1;
+    return result;
+}
+
+int TLevel::findThree(const TTilePtr& tile) { return searchGroup(tile, false, 3, nullptr) > 2 ? 1 : 0; }
 
 int TLevel::canMatch() {
     // Same answer as asking findThree of every marble: a marble lies in a
@@ -496,7 +479,7 @@ int TLevel::_checkDOWNVer() {
 
 int TLevel::moveTiles(float speed) {
     movingMarbles.clear();
-    const size_t set = size_t(zestaw >= 0 && zestaw <= 2 ? zestaw : 0);
+    const size_t set = size_t(marbleSet());
     for (int r = 0; r < usedRows(); ++r)
         for (int c = 0; c < usedCols(); ++c) {
             const TTilePtr& t = tiles[r][c];
@@ -541,96 +524,86 @@ int TLevel::giveNext(int withBonus) {
 }
 
 int TLevel::_giveDown() {
-    for (int c = 0; c < usedCols(); ++c)
-        if (nextDown[size_t(c)]) {
-            addDown(nextDown[size_t(c)]);
-            lines -= 1;
-            break;
-        }
-    randomDown();
+    giveRow(0);
     return 0;
 }
 
 int TLevel::_giveUp() {
-    for (int c = 0; c < usedCols(); ++c)
-        if (nextUp[size_t(c)]) {
-            addUp(nextUp[size_t(c)]);
-            lines -= 1;
-            break;
-        }
-    randomUp();
+    giveRow(1);
     return 0;
 }
 
-int TLevel::addDown(const TTilePtr& /*tile*/) {
-    const int R = usedRows(), C = usedCols();
-    if (R == 0) return 0;
-    for (int r = 0; r < R; ++r)
-        for (int c = 0; c < C; ++c) {
-            if (!inGroup(tiles[r][c], 0)) continue;
-            if (r == 0) {
-                _printMe();
-                game().PRZEGRANA("NORMAL");
-                return 0;
-            }
-            if (inGroup(tiles[r - 1][c], 1)) {
-                game().PRZEGRANA("TWO");
-                return 0;
-            }
-            place(r - 1, c, std::move(tiles[r][c]));
-        }
-    for (int c = 0; c < C; ++c) {
-        TTilePtr entering = nextDown[size_t(c)];
-        if (!entering) continue;
-        // Only the other group can still sit in the bottom row: the entering
-        // row runs into it.
-        if (tiles[R - 1][c]) {
-            game().PRZEGRANA("TWO");
-            return 0;
-        }
-        entering->przyleg = 0;
-        place(R - 1, c, std::move(entering));
+void TLevel::giveRow(int group) {
+    TWaitingRow& row = waitingRow(group);
+    // A row with a marble in it is pushed in and counts as a line.
+    if (std::any_of(row.begin(), row.begin() + usedCols(), [](const TTilePtr& t) { return t != nullptr; })) {
+        pushRow(group);
+        lines -= 1;
     }
+    fillWaitingRow(row);
+}
+
+int TLevel::addDown(const TTilePtr& /*tile*/) {
+    pushRow(0);
     return 0;
 }
 
 int TLevel::addUp(const TTilePtr& /*tile*/) {
-    const int R = usedRows(), C = usedCols();
-    if (R == 0) return 0;
-    for (int r = R - 1; r >= 0; --r)
-        for (int c = 0; c < C; ++c) {
-            if (!inGroup(tiles[r][c], 1)) continue;
-            if (r == R - 1) {
-                _printMe();
-                game().PRZEGRANA("NORMAL");
-                return 0;
-            }
-            if (inGroup(tiles[r + 1][c], 0)) {
-                game().PRZEGRANA("TWO");
-                return 0;
-            }
-            place(r + 1, c, std::move(tiles[r][c]));
-        }
-    for (int c = 0; c < C; ++c) {
-        TTilePtr entering = nextUp[size_t(c)];
-        if (!entering) continue;
-        if (tiles[0][c]) {
-            game().PRZEGRANA("TWO");
-            return 0;
-        }
-        entering->przyleg = 1;
-        place(0, c, std::move(entering));
-    }
+    pushRow(1);
     return 0;
 }
 
-void TLevel::fillWaitingRow(std::array<TTilePtr, kMaxCols>& row) {
-    // With only two colours no three neighbours may share one, or the row
-    // alone would make a group. With one colour that rule could never be met.
+void TLevel::pushRow(int group) {
+    const int R = usedRows(), C = usedCols();
+    if (R == 0) return;
+    // Group 0 enters at the bottom row and moves up, group 1 enters at the
+    // top row and moves down. Marbles move in order from the far edge, so
+    // each moves into a cell already vacated.
+    const int step = group == 0 ? -1 : 1;
+    const int wall = group == 0 ? R - 1 : 0;
+    const int edge = R - 1 - wall;
+    for (int k = 0; k < R; ++k) {
+        const int r = edge - step * k;
+        for (int c = 0; c < C; ++c) {
+            if (!inGroup(tiles[r][c], group)) continue;
+            if (r == edge) {
+                _printMe();
+                game().PRZEGRANA("NORMAL");
+                return;
+            }
+            if (inGroup(tiles[r + step][c], 1 - group)) {
+                game().PRZEGRANA("TWO");
+                return;
+            }
+            place(r + step, c, std::move(tiles[r][c]));
+        }
+    }
+    const TWaitingRow& row = waitingRow(group);
+    for (int c = 0; c < C; ++c) {
+        TTilePtr entering = row[size_t(c)];
+        if (!entering) continue;
+        // Only the other group can still sit in the wall's row: the entering
+        // row runs into it.
+        if (tiles[wall][c]) {
+            game().PRZEGRANA("TWO");
+            return;
+        }
+        entering->przyleg = group;
+        place(wall, c, std::move(entering));
+    }
+}
+
+size_t TLevel::colourCount() const {
     std::vector<int> ids;
     for (const TTileDataPtr& kind : available)
         if (kind && std::find(ids.begin(), ids.end(), kind->id) == ids.end()) ids.push_back(kind->id);
-    const bool fewColours = available.size() < 3 && ids.size() >= 2;
+    return ids.size();
+}
+
+void TLevel::fillWaitingRow(TWaitingRow& row) {
+    // With only two colours no three neighbours may share one, or the row
+    // alone would make a group. With one colour that rule could never be met.
+    const bool fewColours = available.size() < 3 && colourCount() >= 2;
     int previous = 0, run = 0;
     for (auto& cell : row) cell = nullptr;
     for (int c = 0; c < usedCols(); ++c) {
@@ -666,15 +639,17 @@ int TLevel::giveBonus(int column, int side) {
     if (bonusy.empty()) return 0;
     TTileDataPtr kind = randomBonus();
     if (!kind || column < 1 || column > kMaxCols) return 0;
-    const TTilePtr& waiting = (side == 1 ? nextUp : nextDown)[size_t(column - 1)];
+    const TTilePtr& waiting = waitingRow(side)[size_t(column - 1)];
     if (waiting) waiting->TD = std::move(kind);
     return 0;
 }
 
 namespace {
 
-// The k-th real entry (from 1), none entries skipped and not counted.
-TTileDataPtr nthKind(const std::vector<TTileDataPtr>& list, int k) {
+// A random entry by place: k = Rand(1, size of the list), the k-th real entry
+// (none entries skipped and not counted; none when k is past the last).
+TTileDataPtr randomKind(const std::vector<TTileDataPtr>& list) {
+    int k = Rand(1, int(list.size()));
     for (const TTileDataPtr& kind : list) {
         if (!kind) continue;
         if (--k == 0) return kind;
@@ -684,12 +659,12 @@ TTileDataPtr nthKind(const std::vector<TTileDataPtr>& list, int k) {
 
 }  // namespace
 
-TTileDataPtr TLevel::randomBonus() { return nthKind(bonusy, Rand(1, int(bonusy.size()))); }
+TTileDataPtr TLevel::randomBonus() { return randomKind(bonusy); }
 
-TTileDataPtr TLevel::_getRandomTileData() { return nthKind(available, Rand(1, int(available.size()))); }
+TTileDataPtr TLevel::_getRandomTileData() { return randomKind(available); }
 
 TTilePtr TLevel::_getRandomTile() {
-    TTileDataPtr kind = nthKind(available, Rand(1, int(available.size())));
+    TTileDataPtr kind = _getRandomTileData();
     return kind ? std::make_shared<TTile>(std::move(kind)) : nullptr;
 }
 

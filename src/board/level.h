@@ -41,6 +41,8 @@ public:
     static constexpr int kMaxRows = 26;
     static constexpr int kMaxCols = 25;
     static constexpr int kGrid = 26;
+    // Cell size in pixels of marble size sets 0, 1 and 2.
+    static constexpr int kCellSizes[3] = {20, 30, 45};
 
     std::array<std::array<TTilePtr, kGrid>, kGrid> tiles;  // [row][column], row 0 at the top
     std::array<TTilePtr, kMaxCols> nextUp;    // waiting above (two-sided levels)
@@ -140,6 +142,8 @@ public:
     std::string mode() const;
     // The upper-cased part of typ before the first "-".
     std::string kind() const;
+    // zestaw, or set 0 when it names no set.
+    int marbleSet() const { return zestaw >= 0 && zestaw <= 2 ? zestaw : 0; }
     // The used area, kept inside the grid whatever rows and cols say.
     int usedRows() const { return rows < 0 ? 0 : rows > kMaxRows ? kMaxRows : rows; }
     int usedCols() const { return cols < 0 ? 0 : cols > kMaxCols ? kMaxCols : cols; }
@@ -152,9 +156,24 @@ public:
     bool findTile(const TTilePtr& tile, int& row, int& column) const;
 
 private:
+    using TWaitingRow = std::array<TTilePtr, kMaxCols>;
+
     void place(int row, int column, TTilePtr tile);
-    void fillWaitingRow(std::array<TTilePtr, kMaxCols>& row);
+    // The row waiting at the wall that group clings to: nextDown for group
+    // 0, nextUp for group 1.
+    TWaitingRow& waitingRow(int group) { return group == 1 ? nextUp : nextDown; }
+    // _giveDown and _giveUp.
+    void giveRow(int group);
+    // addDown and addUp.
+    void pushRow(int group);
+    void fillWaitingRow(TWaitingRow& row);
+    // The number of different kinds in available.
+    size_t colourCount() const;
     void collectBombArea(int row, int column, TTileList& out) const;
+    // findAll and findThree: the search from the marble's cell, appending
+    // the marbles found to `found` when given; stops once `limit` marbles
+    // are collected (0: never). The number collected.
+    int searchGroup(const TTilePtr& tile, bool bridged, int limit, TTileList* found);
 
     // Scratch space of the group searches, kept to avoid allocating per frame.
     std::array<std::array<int, kGrid>, kGrid> scratch_{};

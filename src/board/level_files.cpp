@@ -16,9 +16,8 @@
 //
 // Level data the board cannot hold is clamped, or the level is refused, with
 // a line on the console; nothing in a level file can crash the game.
-#include <cmath>
-#include <algorithm>
 #include <climits>
+#include <cmath>
 
 #include "board/level.h"
 #include "datafiles/rcm_file.h"
@@ -60,7 +59,6 @@ bool TLevel::_loadData(const TRCMFile& file, const std::string& prefix) {
 
     const int size = clampTo(file, "marble size", file.getInt(prefix + "rozmiar"), 1, 3);
     zestaw = size - 1;
-    static const int kCellSizes[3] = {20, 30, 45};
     rozmiar = kCellSizes[zestaw];
 
     available.clear();
@@ -93,11 +91,8 @@ bool TLevel::_loadData(const TRCMFile& file, const std::string& prefix) {
         // The waiting rows need two colours to keep three equal neighbours
         // out. A picture-puzzle board draws no waiting rows, so one colour
         // does; it still needs that one (the game screen divides by the count).
-        std::vector<int> ids;
-        for (const TTileDataPtr& k : available)
-            if (std::find(ids.begin(), ids.end(), k->id) == ids.end()) ids.push_back(k->id);
         const size_t needed = mode() == "PUZZLE" ? 1 : 2;
-        if (ids.size() < needed) {
+        if (colourCount() < needed) {
             problem(file, needed == 1 ? "a picture-puzzle board needs a colour"
                                       : "a board level needs at least two different colours");
             playable = false;

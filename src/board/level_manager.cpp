@@ -12,13 +12,8 @@ int TLevelManager::setup() { return setupFrom("data/levels.dat"); }
 int TLevelManager::setupFrom(const std::string& path) {
     TRCMFile file = loadRCMFile(path);
     std::vector<TLevelData> list;
-    const int count = file.getInt("levels::ilosc");
     // An entry missing from the file is left out; the entries after it still count.
-    const std::vector<int> present = numberedGroups(file, "levels", "level", count);
-    if (int(present.size()) < count)
-        Print("Napotkano problem : " + path + " announces " + std::to_string(count) + " levels but holds " +
-              std::to_string(present.size()));
-    for (int i : present) {
+    for (int i : numberedEntries(file, "levels", "level", "levels")) {
         const std::string group = "levels::level" + std::to_string(i) + "::";
         TLevelData entry;
         entry.nr = file.getInt(group + "nr");

@@ -15,8 +15,7 @@ const TImagePtr kNoPicture;
 
 int currentMarbleSet() {
     const TLevelPtr& level = objects().game.level;
-    if (!level || level->zestaw < 0 || level->zestaw > 2) return 0;
-    return level->zestaw;
+    return level ? level->marbleSet() : 0;
 }
 
 int currentCellSize() {
@@ -72,16 +71,20 @@ int TTile::draw(int cx, int cy) {
     return 1;
 }
 
-int TTile::updatePer() {
-    if (per == dPer) dPer = dPer == 0 ? 1.0f : 0.0f;
+void updatePulse(float& phase, float& target) {
+    if (phase == target) target = target == 0 ? 1.0f : 0.0f;
     const float step = 0.05f * delta;
-    if (per < dPer) {
-        per += step;
-        if (per > dPer) per = dPer;
-    } else if (per > dPer) {
-        per -= step;
-        if (per < dPer) per = dPer;
+    if (phase < target) {
+        phase += step;
+        if (phase > target) phase = target;
+    } else if (phase > target) {
+        phase -= step;
+        if (phase < target) phase = target;
     }
+}
+
+int TTile::updatePer() {
+    updatePulse(per, dPer);
     return 0;
 }
 

@@ -58,6 +58,11 @@ public:
     const TImagePtr& picture() const;
 };
 
+// The pulse of bonus marbles (a marble's per and dPer, a moving marble's p
+// and dp): the phase moves toward its target by 0.05 x delta, never past it;
+// once there, the target flips between 0 and 1.
+void updatePulse(float& phase, float& target);
+
 // The marble size set (0, 1 or 2) of the level on the game screen; 0 when
 // no level is shown.
 int currentMarbleSet();

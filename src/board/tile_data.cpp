@@ -12,14 +12,9 @@ void loadTileKinds() { loadTileKindsFrom("data/tiles1.dat"); }
 void loadTileKindsFrom(const std::string& path) {
     TRCMFile file = loadRCMFile(path);
     std::vector<TTileDataPtr> kinds;
-    const int count = file.getInt("tiles::ilosc");
     // A kind missing from the file is left out (an empty kind of id 0 would
     // turn every empty cell code into a marble); the kinds after it still count.
-    const std::vector<int> present = numberedGroups(file, "tiles", "tile", count);
-    if (int(present.size()) < count)
-        Print("Napotkano problem : " + path + " announces " + std::to_string(count) + " tile kinds but holds " +
-              std::to_string(present.size()));
-    for (int i : present) {
+    for (int i : numberedEntries(file, "tiles", "tile", "tile kinds")) {
         const std::string group = "tiles::tile" + std::to_string(i) + "::";
         auto kind = std::make_shared<TTileData>();
         for (int set = 0; set < 3; ++set) {

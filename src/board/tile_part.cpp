@@ -49,15 +49,7 @@ int TTilePart::remove() {
 }
 
 int TTilePart::updatePer() {
-    if (p == dp) dp = dp == 0 ? 1.0f : 0.0f;
-    const float step = 0.05f * delta;
-    if (p < dp) {
-        p += step;
-        if (p > dp) p = dp;
-    } else if (p > dp) {
-        p -= step;
-        if (p < dp) p = dp;
-    }
+    updatePulse(p, dp);
     return 0;
 }
 

@@ -29,6 +29,11 @@ public:
     int lostCalls = 0;
     std::string lostReason;
 
+    // A lone bonus marble clicked on the board fires; 1 when it did, 0 for a
+    // marble of an ordinary colour. The caller then empties its list of the
+    // group under the pointer.
+    int _controlTileBonus(const TTilePtr& t);
+
     // The level is won.
     int WYGRANA();
     // The level is lost: "NORMAL" (pushed out), "TWO" (pushed into the other

@@ -173,6 +173,30 @@ TEST_F(Matching, TheLineEraserClearsItsRow) {
     EXPECT_EQ(picture(*level), (std::vector<std::string>{". . . .", ". 3 . .", "2 3 4 1"}));
 }
 
+TEST_F(Matching, AClickedBonusMarbleFiresAsOnTheGameScreen) {
+    // A colour blast takes its colour (scored) and itself (not scored), and
+    // the board settles.
+    auto level = makeLevel({
+        "1  2 3 .",
+        "b2 . 2 .",
+        "3  4 1 2",
+    });
+    game().level = level;
+    EXPECT_EQ(game()._controlTileBonus(cell(level, 1, 0)), 1);
+    EXPECT_EQ(game().punkty, 9);
+    EXPECT_EQ(picture(*level), (std::vector<std::string>{". . . .", "1 . 3 .", "3 4 1 ."}));
+    // A marble of an ordinary colour does not fire.
+    EXPECT_EQ(game()._controlTileBonus(cell(level, 2, 1)), 0);
+    EXPECT_EQ(picture(*level), (std::vector<std::string>{". . . .", "1 . 3 .", "3 4 1 ."}));
+
+    // A side switch leaves unscored and sends its group to the other wall.
+    auto switched = makeLevel({"1 W", "2 3"});
+    game().level = switched;
+    EXPECT_EQ(game()._controlTileBonus(cell(switched, 0, 1)), 1);
+    EXPECT_EQ(game().punkty, 9);
+    EXPECT_EQ(picture(*switched), (std::vector<std::string>{"^1 ^3", "^2 ."}));
+}
+
 TEST_F(Matching, RemovalEmptiesOnlyTheCellOfTheRemovedMarble) {
     auto level = makeLevel({"1 1 1", "2 2 2"});
     TTilePtr t = cell(level, 0, 1);

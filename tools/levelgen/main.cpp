@@ -132,7 +132,25 @@ int patternColour(int pattern, int r, int c, int rows, int cols, const std::vect
     return colours[size_t(index % n)];
 }
 
-TLevelPtr boardOf(const Level& level);
+// A board of type `typ` laid out as a level file would: codeAt(r, c) is the
+// cell's code (0 empty, k colour k at the bottom, 100 + k colour k at the top).
+template <typename CodeAt>
+TLevelPtr makeBoard(const std::string& typ, int rows, int cols, CodeAt codeAt) {
+    auto board = std::make_shared<TLevel>();
+    board->typ = typ;
+    board->rows = rows;
+    board->cols = cols;
+    board->rozmiar = 20;
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c)
+            if (const int code = codeAt(r, c)) board->setTileOnPos(r, c, tileKindForCode(code), code > 100 ? 1 : 0);
+    return board;
+}
+
+TLevelPtr boardOf(const Level& level) {
+    return makeBoard(level.typ, level.rows, level.cols,
+                     [&](int r, int c) { return level.layout[size_t(r)][size_t(c)]; });
+}
 
 void layOutOnce(Level& level, int pattern, bool twoSided) {
     level.layout.assign(size_t(level.rows), std::vector<int>(size_t(level.cols), 0));
@@ -165,6 +183,8 @@ void layOut(Level& level, int pattern, bool twoSided) {
 
 using Grid = std::vector<int>;  // rows x cols colour ids, 0 empty
 
+bool cleared(const Grid& g) { return std::all_of(g.begin(), g.end(), [](int v) { return v == 0; }); }
+
 struct Solver {
     int rows, cols;
     std::unordered_set<std::string> seen;
@@ -172,15 +192,7 @@ struct Solver {
     long limit = 0;
 
     TLevelPtr build(const Grid& g) const {
-        auto level = std::make_shared<TLevel>();
-        level->typ = "NORMAL-PUZZLE";
-        level->rows = rows;
-        level->cols = cols;
-        level->rozmiar = 20;
-        for (int r = 0; r < rows; ++r)
-            for (int c = 0; c < cols; ++c)
-                if (const int id = g[size_t(r * cols + c)]) level->setTileOnPos(r, c, tileKindById(id), 0);
-        return level;
+        return makeBoard("NORMAL-PUZZLE", rows, cols, [&](int r, int c) { return g[size_t(r * cols + c)]; });
     }
 
     Grid read(const TLevel& level) const {
@@ -222,9 +234,7 @@ struct Solver {
     // True when the board can be cleared completely.
     bool solve(const Grid& g) {
         if (++nodes > limit) return false;
-        bool empty = true;
-        for (int v : g) empty = empty && v == 0;
-        if (empty) return true;
+        if (cleared(g)) return true;
         if (!seen.insert(std::string(g.begin(), g.end())).second) return false;
         for (auto [r, c] : moves(g))
             if (solve(play(g, r, c))) return true;
@@ -235,7 +245,7 @@ struct Solver {
 // How often playing a random group each time clears the board; a good puzzle
 // is clearable but rarely by luck.
 double luckyRate(const Grid& start, Solver& s, int tries) {
-    int cleared = 0;
+    int clears = 0;
     for (int t = 0; t < tries; ++t) {
         Grid g = start;
         for (;;) {
@@ -244,11 +254,9 @@ double luckyRate(const Grid& start, Solver& s, int tries) {
             auto [r, c] = m[size_t(Rand(0, int(m.size()) - 1))];
             g = s.play(g, r, c);
         }
-        bool empty = true;
-        for (int v : g) empty = empty && v == 0;
-        cleared += empty;
+        clears += cleared(g);
     }
-    return double(cleared) / tries;
+    return double(clears) / tries;
 }
 
 void puzzleBoard(Level& level, int width, int height) {
@@ -286,19 +294,6 @@ void puzzleBoard(Level& level, int width, int height) {
         for (int c = 0; c < level.cols; ++c) level.layout[size_t(r)][size_t(c)] = best[size_t(r * level.cols + c)];
     std::printf("level %2d: picture-puzzle board %dx%d, cleared by chance %.0f%% of the time\n", level.nr, width,
                 height, bestRate * 100);
-}
-
-TLevelPtr boardOf(const Level& level) {
-    auto board = std::make_shared<TLevel>();
-    board->typ = level.typ;
-    board->rows = level.rows;
-    board->cols = level.cols;
-    board->rozmiar = 20;
-    for (int r = 0; r < level.rows; ++r)
-        for (int c = 0; c < level.cols; ++c)
-            if (const int code = level.layout[size_t(r)][size_t(c)])
-                board->setTileOnPos(r, c, tileKindForCode(code), code > 100 ? 1 : 0);
-    return board;
 }
 
 // ---- The quest -----------------------------------------------------------------
