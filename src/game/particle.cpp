@@ -7,21 +7,6 @@ TParticleList particles;
 std::array<TImagePtr, kParticleSlots> particleImages;
 std::array<TImagePtr, 4> diamondImages;
 
-namespace {
-
-// Moves value toward target by step, never past it.
-void approach(float& value, float target, float step) {
-    if (value < target) {
-        value += step;
-        if (value > target) value = target;
-    } else if (value > target) {
-        value -= step;
-        if (value < target) value = target;
-    }
-}
-
-}  // namespace
-
 void TParticle::_draw() {
     SetBlend(blend);
     SetColor(rgb.r, rgb.g, rgb.b);

@@ -10,6 +10,7 @@
 #include "gui/strings.h"
 #include "shell/delta_time.h"
 #include "shell/media/clock.h"
+#include "shell/media/numbers.h"
 #include "shell/media/graphics.h"
 
 namespace {

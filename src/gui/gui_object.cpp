@@ -5,6 +5,7 @@
 #include "shell/game_objects.h"
 #include "shell/media/graphics.h"
 #include "shell/media/input.h"
+#include "shell/media/numbers.h"
 
 void TGuiObject::move(float dx, float dy) {
     dim.x += dx;
@@ -54,16 +55,6 @@ void TGuiObject::update(float ox, float oy) {
 }
 
 void TGuiObject::updateClass(int x, int y) { updateMe(x, y); }
-
-void TGuiObject::approach(float& value, float target, float step) {
-    if (value > target) {
-        value -= step;
-        if (value < target) value = target;
-    } else if (value < target) {
-        value += step;
-        if (value > target) value = target;
-    }
-}
 
 void TGuiObject::updateParams() {
     const float step = wzr * delta;

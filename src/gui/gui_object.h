@@ -73,6 +73,4 @@ public:
 protected:
     // The kind's own per-frame reaction, after the common one.
     virtual void updateMe(int /*x*/, int /*y*/) {}
-    // Moves value toward target by step, stopping exactly on it.
-    static void approach(float& value, float target, float step);
 };

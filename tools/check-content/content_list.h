@@ -28,8 +28,6 @@ extern const char* const kTileKinds;     // data/tiles1.dat
 extern const char* const kBonusButtons;  // data/bonusy_tiles.dat
 extern const char* const kLevelCatalogue;  // data/levels.dat, naming the level files
 constexpr int kQuestLevels = 97;
-// Marble pictures fit the cells of size sets 0, 1 and 2.
-constexpr int kCellSizes[3] = {20, 30, 45};
 constexpr int kBonusButtonCount = 17;
 
 }  // namespace content

@@ -11,6 +11,7 @@
 #include <system_error>
 #include <vector>
 
+#include "board/level.h"
 #include "content_list.h"
 #include "datafiles/rcm_file.h"
 #include "gui/gui.h"
@@ -95,7 +96,7 @@ public:
                     problem(std::string(content::kTileKinds) + ": " + key + " is missing");
                     continue;
                 }
-                const int cell = content::kCellSizes[set];
+                const int cell = TLevel::kCellSizes[set];
                 size({path, cell, cell, false}, picture(path, content::kTileKinds));
             }
         }
@@ -183,7 +184,7 @@ public:
         if (size < 1 || size > 3) bad("marble size " + std::to_string(size) + " is not 1, 2 or 3");
         if (rows < 1 || rows > 26 || cols < 1 || cols > 25) bad("board of " + std::to_string(rows) + " x " +
                                                                 std::to_string(cols) + " cells");
-        const int cell = size >= 1 && size <= 3 ? content::kCellSizes[size - 1] : 20;
+        const int cell = size >= 1 && size <= 3 ? TLevel::kCellSizes[size - 1] : 20;
         // The board's space on the game screen, between its waiting rows.
         if (rows * cell > 460 || cols * cell > 460) bad("board does not fit the screen");
         std::vector<int> colours;
