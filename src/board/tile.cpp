@@ -73,14 +73,7 @@ int TTile::draw(int cx, int cy) {
 
 void updatePulse(float& phase, float& target) {
     if (phase == target) target = target == 0 ? 1.0f : 0.0f;
-    const float step = 0.05f * delta;
-    if (phase < target) {
-        phase += step;
-        if (phase > target) phase = target;
-    } else if (phase > target) {
-        phase -= step;
-        if (phase < target) phase = target;
-    }
+    approach(phase, target, 0.05f * delta);
 }
 
 int TTile::updatePer() {
