@@ -1,6 +1,7 @@
 // Vornell: a match-3 marble game.
 #include "board/board_viewer.h"
 #include "gui/widget_gallery.h"
+#include "menus/dialog_viewer.h"
 #include "shell/game_objects.h"
 #include "shell/media/graphics.h"
 #include "shell/start.h"
@@ -16,6 +17,8 @@ int main(int argc, char** argv) {
         if (std::strcmp(argv[i], "--board-viewer") == 0 && i + 1 < argc) std::exit(runBoardViewer(argv[i + 1]));
         // Developer screen: every widget kind at once (not reachable in play).
         if (std::strcmp(argv[i], "--gallery") == 0) std::exit(runWidgetGallery());
+        // Developer screen: the pop-ups and the gate (not reachable in play).
+        if (std::strcmp(argv[i], "--dialogs") == 0) std::exit(runDialogViewer());
     }
     runGame();
 }

@@ -60,7 +60,7 @@ TLevelPtr TLevelManager::createNewLevel() {
 }
 
 int TLevelManager::startNewQuest() {
-    TProfile* profile = objects().profileManager.profile.get();
+    TProfile* profile = objects().profileManager.profile;
     if (!profile) return 0;
     profile->level = nullptr;
     profile->aktLevel = 1;
@@ -70,7 +70,7 @@ int TLevelManager::startNewQuest() {
 }
 
 TLevelPtr TLevelManager::nextLevel() {
-    TProfile* profile = objects().profileManager.profile.get();
+    TProfile* profile = objects().profileManager.profile;
     if (!profile) return nullptr;
     profile->aktLevel += 1;
     profile->level = loadLevel(profile->aktLevel);

@@ -22,6 +22,7 @@ public:
     int matches = 0;          // number of removals
     int _adX = 0;
     int _adY = 0;
+    int goExit = 0;  // 1 leaves the screen's loop
 
     // What the board has reported so far. The game screen's own win and
     // loss sequences come with the screen; until then the calls are kept.

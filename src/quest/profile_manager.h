@@ -1,13 +1,82 @@
 #pragma once
-// The players' profiles and the current one.
+// The players' profiles, the current one, and their save files: the index
+// profiles.dat and one profile<n>.dat per profile, numbered by list position.
+//
+//   profile {
+//   	 i = 2
+//   	 profile1 = "Ada"
+//   	 profile2 = "Bob"
+//   	 akt = "Bob"
+//   }
+//
+// The whole set is replaced as one on every save, so a crash while saving
+// leaves either the old set or the new one.
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "quest/profile.h"
 #include "shell/ekran.h"
 
+class TRCMFile;
+
 class TProfileManager : public TEkran {
 public:
-    std::unique_ptr<TProfile> profile;  // the current profile, none before one is chosen
+    static constexpr int kMaxProfiles = 9;
+
+    // All profiles in save order; position + 1 is the number in the file name.
+    std::vector<std::unique_ptr<TProfile>> profilesList;
+    // The current profile, one of the list; none before one is chosen.
+    TProfile* profile = nullptr;
+    // Set once the profiles were read: only then may saving replace the files.
+    bool loaded = false;
 
     TProfileManager() { _myName = "Profile manager"; }
+
+    // Reads the index and every profile file, finishing first a save that a
+    // crash interrupted. No index: no profiles.
+    int loadProfiles();
+    // Writes the index and every profile file; 1 when saved. A failure is
+    // reported and the previous files stay.
+    int saveProfile();
+    // The first profile with that name (letter case ignored), or none.
+    TProfile* getProfile(const std::string& name) const;
+
+    // Why a name cannot be given to a profile.
+    enum class NameProblem { None, Empty, Taken };
+    // "" and "-1" are no names; a name another profile has (letter case
+    // ignored) is taken. `renaming` is the profile being renamed, whose own
+    // name does not count.
+    NameProblem checkName(const std::string& name, const TProfile* renaming = nullptr) const;
+    bool canAddProfile() const { return profilesList.size() < size_t(kMaxProfiles); }
+    // A new profile that becomes the current one; none when the list is full
+    // or the name cannot be given.
+    TProfile* addProfile(const std::string& name);
+    // False (and no change) when the name cannot be given.
+    bool changeName(TProfile& p, const std::string& name);
+    // Takes the profile off the list; the current profile becomes none when
+    // it was that one. Its file stays until the next save renumbers the rest.
+    void removeProfile(const TProfile* p);
+
+    // The save texts.
+    std::string indexText() const;
+    // What an index file says: how many profiles, their names, the current one.
+    struct Index {
+        bool readable = false;  // the file parsed into groups
+        int count = 0;
+        std::vector<std::string> names;
+        std::string current;
+    };
+    static Index readIndex(const TRCMFile& file);
+
+    static std::string indexPath();
+    static std::string profilePath(int n);
+    static std::string journalPath();
+
+private:
+    // Profile file n; when it is missing or damaged the profile keeps its
+    // defaults and takes `fallbackName`.
+    std::unique_ptr<TProfile> _loadProfile(int n, const std::string& fallbackName);
+    // Hands the profile the board of its quest level, when that level exists.
+    void loadQuestLevel(TProfile& p);
 };

@@ -1,9 +1,22 @@
 #include "shell/ekran.h"
 
 #include "shell/game_objects.h"
+#include "shell/media/media.h"
+#include "shell/start.h"
 
 int TEkran::setup() {
     setupObject();
     objects().loadingScreen.addField(_myName);
     return 0;
+}
+
+void TEkran::runFrame() {
+    TMouse& mouse = objects().mouse;
+    Cls();
+    frameTick();
+    mouse.update();
+    update();
+    draw();
+    mouse.draw();
+    Flip(-1);
 }

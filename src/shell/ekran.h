@@ -14,4 +14,9 @@ public:
     virtual int setupObject() { return 0; }
     virtual int draw() { return 0; }
     virtual int update() { return 0; }
+
+    // One frame of the screen, as every screen loop runs it: clear, the
+    // frame tick, the mouse snapshot, update, draw, the cursor, flip. The
+    // screen reacts to clicks and keys after it.
+    void runFrame();
 };

@@ -105,9 +105,22 @@ void frameTick() {
 }
 
 void quitGame() {
+    // Alt+F4 and the window's close button end the game from any screen;
+    // the players' progress goes with them into the save files. (Before
+    // the profiles were read there is nothing to save.)
+    TProfileManager& profiles = objects().profileManager;
+    if (profiles.loaded) profiles.saveProfile();
     // No more-games screen: the game simply ends.
     ShowMouse();
     std::exit(0);
+}
+
+void noteUnsaved(const std::string& message) {
+    static bool told = false;
+    Print(message);
+    if (told) return;
+    told = true;
+    Notify(message + " The game goes on, but your progress cannot be saved in " + saveFolder + ".", 0);
 }
 
 void initGame() {
@@ -115,7 +128,9 @@ void initGame() {
     prepareSaveFolder();
     const char* seed = std::getenv("VORNELL_SEED");
     SeedRnd(seed && *seed ? std::atoi(seed) : MilliSecs());
-    setGraphicsMode(0, 60);
+    o.settings.loadSettings();
+    // The display always opens at 60 Hz; the stored rate is for switching later.
+    setGraphicsMode(o.settings.fullScreen, 60);
     SetBlend(ALPHABLEND);
     HideMouse();
     o.loadingScreen.setup();
@@ -126,13 +141,19 @@ void initGame() {
     o.snd.loadingStep = [&o](const std::string& name) { o.loadingScreen.addField(name); };
     o.snd.setup();
     o.main.setup();
+    o.settings.setup();
     o.puzzleGame.setup();
     o.mainMenu.setup();
+    o.gate.setup();
+    o.yesOrNo.setup();
+    o.inGameMenu.setup();
     o.play.setup();
+    o.help.setup();
     o.levelManager.setup();
     loadTileKinds();
     loadParticleImages();
     o.loadingScreen.addField("nothing");
+    o.profileManager.loadProfiles();
     o.loadingScreen.start();
     // No studio intro; the clear colour it would leave behind is set here.
     SetClsColor(180, 200, 220);

@@ -37,3 +37,7 @@ TImagePtr loadImageOrFail(const std::string& path, int flags = -1);
 // Once per frame of every screen: timing, events, Alt+F4 and close requests.
 void frameTick();
 [[noreturn]] void quitGame();
+// A save that could not be written: said on the console every time, and to
+// the player once per run, so a folder that cannot be written does not
+// interrupt play again and again.
+void noteUnsaved(const std::string& message);

@@ -109,8 +109,8 @@ TEST_F(LevelFiles, TheQuestMovesByLevelNumberNotByPlaceInTheCatalogue) {
     for (const char* name : {"a.dat", "b.dat", "c.dat"}) writeFile(dir.file(name), board);
     writeFile(dir.file("b.dat"), levelFile("NORMAL-NORMAL", 5, 4, "\t\trandom = 2\n"));
     catalogue({{8, "b.dat"}, {1, "a.dat"}, {7, "c.dat"}});
-    objects().profileManager.profile = std::make_unique<TProfile>();
-    TProfile& profile = *objects().profileManager.profile;
+    TProfile profile;
+    objects().profileManager.profile = &profile;
     profile.hint.fill(1);
     profile.aktLevel = 7;
     TLevelPtr next = manager.nextLevel();
@@ -125,7 +125,7 @@ TEST_F(LevelFiles, TheQuestMovesByLevelNumberNotByPlaceInTheCatalogue) {
     EXPECT_EQ(profile.hint[26], 1);
     ASSERT_TRUE(profile.level);
     EXPECT_EQ(profile.level->url, dir.file("a.dat"));
-    objects().profileManager.profile.reset();
+    objects().profileManager.profile = nullptr;
 
     EXPECT_FALSE(manager.loadLevel(99));
     EXPECT_EQ(manager.getLevelData(7)->url, dir.file("c.dat"));

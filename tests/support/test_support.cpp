@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <unistd.h>
+
 namespace testing_support {
 
 TempDir::TempDir() {
@@ -33,6 +35,18 @@ std::string readFile(const std::string& path) {
 std::string contentDir() {
     const char* dir = std::getenv("VORNELL_TEST_CONTENT_DIR");
     return dir ? dir : "";
+}
+
+InContentDir::InContentDir() {
+    char here[4096];
+    if (!getcwd(here, sizeof here)) return;
+    previous_ = here;
+    const std::string content = contentDir();
+    ok_ = !content.empty() && chdir(content.c_str()) == 0;
+}
+
+InContentDir::~InContentDir() {
+    if (ok_ && chdir(previous_.c_str()) != 0) std::abort();
 }
 
 }  // namespace testing_support

@@ -24,4 +24,19 @@ std::string readFile(const std::string& path);
 // The generated working folder, from VORNELL_TEST_CONTENT_DIR ("" when unset).
 std::string contentDir();
 
+// Runs the test in the generated working folder, as the game runs, and goes
+// back to the previous folder afterwards.
+class InContentDir {
+public:
+    InContentDir();
+    ~InContentDir();
+    InContentDir(const InContentDir&) = delete;
+    InContentDir& operator=(const InContentDir&) = delete;
+    bool ok() const { return ok_; }
+
+private:
+    std::string previous_;
+    bool ok_ = false;
+};
+
 }  // namespace testing_support

@@ -47,6 +47,9 @@ std::vector<Picture> namedPictures() {
         {"gfx/gui/gallery/glow.png", 2 * 170, 62, true},
         {"gfx/gui/gallery/next.png", 4 * 130, 56, true},
         {"gfx/gui/gallery/bounce.png", 8 * 80, 92, true},
+        // The question and the in-game menu panels (their layouts name the rest).
+        {"gfx/gui/pytanie.png", 480, 250, true},
+        {"gfx/gui/game/menu.png", 310, 420, true},
     };
     // The gate's four marbles and the HUD digits.
     for (int i = 0; i < 4; ++i) list.push_back({"gfx/gui/gate/" + std::to_string(i) + ".png"});

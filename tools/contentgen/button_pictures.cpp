@@ -10,140 +10,14 @@
 
 #include "art.h"
 #include "marbles.h"
+#include "ui_kit.h"
 
 namespace button_pictures {
 
 using namespace art;
+using namespace ui_kit;
 
 namespace {
-
-enum class Look { Normal, Hover, Pressed, Disabled };
-
-// Draws an icon centred on (cx, cy) fitting a circle of radius r.
-using Icon = std::function<void(cairo_t*, double cx, double cy, double r)>;
-
-struct PillStyle {
-    Rgb base;
-    std::string label;
-    Icon icon;  // drawn left of the label when set
-};
-
-void pillPath(cairo_t* cr, double x, double y, double w, double h) { roundedRectPath(cr, x, y, w, h, h / 2); }
-
-// The shadow a sunken surface's rim casts onto it, falling `dy` downward:
-// everything outside `outline`, blurred. Painted clipped to the outline.
-void insetShadow(cairo_t* cr, int W, int H, double dy, double alpha, const Shape& outline) {
-    softSilhouette(cr, W, H, 0, dy, 2.5, {0, 0, 0}, alpha, [&](cairo_t* m) {
-        cairo_rectangle(m, 0, 0, W, H);
-        outline(m);
-        cairo_set_fill_rule(m, CAIRO_FILL_RULE_EVEN_ODD);
-        cairo_fill(m);
-    });
-}
-
-// A pill button filling canvas c (a margin is left for glow and shadow).
-void drawPill(Canvas& c, const PillStyle& style, Look look) {
-    cairo_t* cr = c.cr();
-    const int W = c.width(), H = c.height();
-    const bool pressed = look == Look::Pressed, hover = look == Look::Hover;
-    const double x = 6, w = W - 13, h = H - 13;
-    const double y = 5 + (pressed ? 1.5 : 0);
-
-    if (hover) {
-        // A warm halo around the lit button.
-        softSilhouette(cr, W, H, 0, 0, 3.5, rgb255(255, 200, 70), 0.95, [&](cairo_t* m) {
-            pillPath(m, x - 2, y - 2, w + 4, h + 4);
-            cairo_fill(m);
-        });
-    }
-    softSilhouette(cr, W, H, pressed ? 0.6 : 1.6, pressed ? 1.0 : 2.6, pressed ? 1.4 : 2.4, {0.05, 0, 0.12},
-                   pressed ? 0.35 : 0.5, [&](cairo_t* m) {
-                       pillPath(m, x, y, w, h);
-                       cairo_fill(m);
-                   });
-
-    // Plum rim.
-    pillPath(cr, x, y, w, h);
-    setColour(cr, kInk);
-    cairo_fill(cr);
-
-    // Candy face, lit from above; brighter when hovered, deeper when pressed.
-    const double in = 2.2;
-    const double fx = x + in, fy = y + in, fw = w - 2 * in, fh = h - 2 * in;
-    Rgb base = style.base;
-    if (hover) base = lighten(base, 0.18);
-    if (pressed) base = darken(base, 0.18);
-    cairo_pattern_t* face = cairo_pattern_create_linear(0, fy, 0, fy + fh);
-    if (pressed) {
-        addStop(face, 0.0, darken(base, 0.25));
-        addStop(face, 0.5, base);
-        addStop(face, 1.0, lighten(base, 0.15));
-    } else {
-        addStop(face, 0.0, lighten(base, 0.45));
-        addStop(face, 0.48, base);
-        addStop(face, 1.0, darken(base, 0.35));
-    }
-    pillPath(cr, fx, fy, fw, fh);
-    cairo_set_source(cr, face);
-    cairo_fill(cr);
-    cairo_pattern_destroy(face);
-
-    cairo_save(cr);
-    pillPath(cr, fx, fy, fw, fh);
-    cairo_clip(cr);
-    if (pressed) {
-        // Pressed in: a shadow along the upper inner edge.
-        insetShadow(cr, W, H, 2.5, 0.45, [&](cairo_t* m) { pillPath(m, fx, fy, fw, fh); });
-    } else {
-        // Light bouncing up from the bottom edge.
-        cairo_pattern_t* bounce = cairo_pattern_create_linear(0, fy + fh * 0.6, 0, fy + fh);
-        addStop(bounce, 0.0, lighten(base, 0.5), 0.0);
-        addStop(bounce, 1.0, lighten(base, 0.5), 0.55);
-        cairo_rectangle(cr, fx, fy + fh * 0.6, fw, fh * 0.4);
-        cairo_set_source(cr, bounce);
-        cairo_fill(cr);
-        cairo_pattern_destroy(bounce);
-    }
-    // Glassy upper half.
-    const double gy = fy + 1.2, gh = fh * 0.46;
-    cairo_pattern_t* gloss = cairo_pattern_create_linear(0, gy, 0, gy + gh);
-    cairo_pattern_add_color_stop_rgba(gloss, 0.0, 1, 1, 1, pressed ? 0.3 : 0.7);
-    cairo_pattern_add_color_stop_rgba(gloss, 1.0, 1, 1, 1, 0.06);
-    pillPath(cr, fx + fh * 0.22, gy, fw - fh * 0.44, gh);
-    cairo_set_source(cr, gloss);
-    cairo_fill(cr);
-    cairo_pattern_destroy(gloss);
-    cairo_restore(cr);
-
-    // Icon and label, centred together.
-    const double size = fh * 0.56;
-    setFace(cr, Face::Rounded, size);
-    const double labelW = textWidth(cr, style.label);
-    const double iconR = style.icon ? fh * 0.3 : 0;
-    const double gap = style.icon ? fh * 0.18 : 0;
-    const double total = labelW + (style.icon ? 2 * iconR + gap : 0);
-    const double left = fx + (fw - total) / 2;
-    const double cy = fy + fh / 2;
-    const double baseline = cy + size * 0.36;
-    if (style.icon) style.icon(cr, left + iconR, cy, iconR);
-    const double tx = left + (style.icon ? 2 * iconR + gap : 0);
-    const Rgb letters = hover ? rgb255(255, 236, 130) : rgb255(255, 255, 255);
-    softSilhouette(cr, W, H, 0.8, 1.2, 1.0, {0, 0, 0}, 0.45, [&](cairo_t* m) {
-        setFace(m, Face::Rounded, size);
-        textPath(m, style.label, tx, baseline, 0);
-        cairo_fill(m);
-    });
-    setFace(cr, Face::Rounded, size);
-    textPath(cr, style.label, tx, baseline, 0);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_set_line_width(cr, 3.0);
-    setColour(cr, kInk);
-    cairo_stroke_preserve(cr);
-    setColour(cr, letters);
-    cairo_fill(cr);
-
-    if (look == Look::Disabled) toGrey(c, 0.92);
-}
 
 // A small marble with a five-pointed star turned by `turn` degrees (the
 // highlight stays put, so it reads as rolling).
@@ -160,19 +34,6 @@ void rollingMarble(cairo_t* cr, double cx, double cy, double r, Rgb base, double
     }, style);
 }
 
-void arrowIcon(cairo_t* cr, double cx, double cy, double r) {
-    cairo_move_to(cr, cx - r * 0.55, cy - r * 0.8);
-    cairo_line_to(cr, cx + r * 0.85, cy);
-    cairo_line_to(cr, cx - r * 0.55, cy + r * 0.8);
-    cairo_close_path(cr);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    setColour(cr, kInk);
-    cairo_set_line_width(cr, 3.0);
-    cairo_stroke_preserve(cr);
-    setColour(cr, rgb255(255, 255, 255));
-    cairo_fill(cr);
-}
-
 void sparkIcon(cairo_t* cr, double cx, double cy, double r) {
     starPath(cr, cx, cy, 4, r * 1.05, r * 0.36, -90);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
@@ -181,19 +42,6 @@ void sparkIcon(cairo_t* cr, double cx, double cy, double r) {
     cairo_stroke_preserve(cr);
     setColour(cr, rgb255(255, 250, 200));
     cairo_fill(cr);
-}
-
-// Writes cells side by side into one strip.
-void writeStrip(int cellW, int cellH, int count, const std::function<void(Canvas&, int)>& drawCell,
-                const std::string& path) {
-    Canvas strip(cellW * count, cellH);
-    for (int i = 0; i < count; ++i) {
-        Canvas cell(cellW, cellH);
-        drawCell(cell, i);
-        cairo_set_source_surface(strip.cr(), cell.surface(), i * cellW, 0);
-        cairo_paint(strip.cr());
-    }
-    writePicture(strip, path);
 }
 
 // ------------------------------------------------------------ bouncing marble
@@ -338,8 +186,7 @@ void generate() {
     }, "gfx/gui/gallery/glow.png");
     // FSTEP_BUTTON: normal, hovered, pressed, inactive.
     writeStrip(130, 56, 4, [](Canvas& c, int i) {
-        const Look looks[4] = {Look::Normal, Look::Hover, Look::Pressed, Look::Disabled};
-        drawPill(c, {rgb255(160, 70, 200), "Next", arrowIcon}, looks[i]);
+        drawPill(c, {rgb255(160, 70, 200), "Next", arrowIcon}, kStepLooks[i]);
     }, "gfx/gui/gallery/next.png");
     // A sprite animation: a marble bouncing on the spot, 8 frames.
     writeStrip(80, 92, 8, drawBounce, "gfx/gui/gallery/bounce.png");

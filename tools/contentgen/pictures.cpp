@@ -11,6 +11,7 @@
 #include "gui_pictures.h"
 #include "marbles.h"
 #include "particles.h"
+#include "popup_pictures.h"
 
 namespace {
 
@@ -88,6 +89,7 @@ bool generatePictures(const std::string& out) {
     marbles::generate();
     particles::generate();
     button_pictures::generate();
+    popup_pictures::generate();
 
     bool ok = !anyWriteFailed();
     ok = writeContactSheet(fs::absolute(folder).lexically_normal().string()) && ok;

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -109,9 +110,11 @@ std::optional<std::vector<uint8_t>> readFileBytes(const std::string& path) {
     return bytes;
 }
 
-bool writeFileAtomic(const std::string& path, const void* data, size_t size) {
-    const std::string tmp = path + ".tmp";
-    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+namespace {
+
+// Writes the bytes to a new file at `path` and makes them durable.
+bool writeAndSync(const std::string& path, const void* data, size_t size) {
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) return false;
     const char* p = static_cast<const char*>(data);
     size_t left = size;
@@ -120,28 +123,91 @@ bool writeFileAtomic(const std::string& path, const void* data, size_t size) {
         if (n < 0) {
             if (errno == EINTR) continue;
             ::close(fd);
-            ::unlink(tmp.c_str());
+            ::unlink(path.c_str());
             return false;
         }
         p += n;
         left -= size_t(n);
     }
     if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        ::unlink(tmp.c_str());
+        ::unlink(path.c_str());
         return false;
     }
-    if (::rename(tmp.c_str(), path.c_str()) != 0) {
-        ::unlink(tmp.c_str());
-        return false;
-    }
-    // Make the rename itself durable.
+    return true;
+}
+
+std::string folderOf(const std::string& path) {
     size_t slash = path.rfind('/');
-    std::string dir = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+    return slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+}
+
+// Makes renames and removals in the folder durable.
+void syncFolder(const std::string& dir) {
     int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
         ::fsync(dfd);
         ::close(dfd);
     }
+}
+
+}  // namespace
+
+bool writeFileAtomic(const std::string& path, const void* data, size_t size) {
+    const std::string tmp = path + ".tmp";
+    if (!writeAndSync(tmp, data, size)) return false;
+    if (::rename(tmp.c_str(), path.c_str()) != 0) {
+        ::unlink(tmp.c_str());
+        return false;
+    }
+    syncFolder(folderOf(path));
+    return true;
+}
+
+bool writeFilesTogether(const std::vector<FileWrite>& files, const std::string& journal) {
+    // 1. Every new file beside its old one; the old set is untouched so far.
+    std::vector<std::string> written;
+    std::string list;
+    for (const FileWrite& f : files) {
+        const std::string fresh = f.path + ".new";
+        if (!writeAndSync(fresh, f.bytes.data(), f.bytes.size())) {
+            for (const std::string& w : written) ::unlink(w.c_str());
+            return false;
+        }
+        written.push_back(fresh);
+        list += f.path + '\n';
+    }
+    // 2. The journal names the complete new set; from the moment it exists
+    // the new set wins, even if the program dies before step 3 ends.
+    if (!writeFileAtomic(journal, list.data(), list.size())) {
+        for (const std::string& w : written) ::unlink(w.c_str());
+        return false;
+    }
+    // 3. Every new file over its old one.
+    return finishPendingWrites(journal);
+}
+
+bool finishPendingWrites(const std::string& journal) {
+    auto list = readFileBytes(journal);
+    if (!list) return true;
+    bool ok = true;
+    std::string path;
+    std::vector<std::string> folders;
+    for (uint8_t byte : *list) {
+        if (byte != '\n') {
+            path += char(byte);
+            continue;
+        }
+        const std::string fresh = path + ".new";
+        // A file already moved by an earlier, interrupted finish has no .new left.
+        if (::access(fresh.c_str(), F_OK) == 0 && ::rename(fresh.c_str(), path.c_str()) != 0) ok = false;
+        const std::string dir = folderOf(path);
+        if (std::find(folders.begin(), folders.end(), dir) == folders.end()) folders.push_back(dir);
+        path.clear();
+    }
+    for (const std::string& dir : folders) syncFolder(dir);
+    if (!ok) return false;
+    ::unlink(journal.c_str());
+    syncFolder(folderOf(journal));
     return true;
 }
 

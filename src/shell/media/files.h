@@ -32,6 +32,20 @@ std::optional<std::vector<uint8_t>> readFileBytes(const std::string& path);
 // Write name.tmp beside the target, fsync, rename over it, fsync the folder.
 bool writeFileAtomic(const std::string& path, const void* data, size_t size);
 
+// Files that belong together (a save made of several files) are replaced as
+// one: every new file is written as name.new, then the journal naming them
+// all, then each is renamed over its old file and the journal removed. A
+// crash at any moment leaves either the whole old set or, once the journal
+// exists, the whole new set, which finishPendingWrites completes.
+struct FileWrite {
+    std::string path;
+    std::vector<uint8_t> bytes;
+};
+bool writeFilesTogether(const std::vector<FileWrite>& files, const std::string& journal);
+// Completes a set whose journal survived a crash; call before reading the
+// set. True when nothing was pending or all of it was completed.
+bool finishPendingWrites(const std::string& journal);
+
 // Code points <-> UTF-8. Malformed UTF-8 bytes decode as Latin-1 characters.
 std::string toUtf8(const std::u32string& text);
 std::u32string fromUtf8(const std::string& text);

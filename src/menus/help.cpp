@@ -1,0 +1,56 @@
+#include "menus/help.h"
+
+#include "gui/text.h"
+#include "shell/game_objects.h"
+#include "shell/media/media.h"
+
+int THelp::setup() {
+    gui = createGui(kLayout);
+    text = gui->getItemAs<TText>("tekst");
+    const TTeksty& t = objects().teksty;
+    teksty1.assign(t.txtPomoc.begin(), t.txtPomoc.begin() + 10);
+    return 0;
+}
+
+std::string THelp::getTekst(int n) const {
+    if (n < 0 || n >= int(teksty1.size())) return "";
+    return teksty1[size_t(n)];
+}
+
+void THelp::prepare(int n, TEkran* behind) {
+    if (text) text->_txt = getTekst(n);
+    ekran = behind;
+    if (TProfile* p = objects().profileManager.profile; p && n >= 0 && n < int(p->hint.size()))
+        p->hint[size_t(n)] = 1;
+    objects().mouse.setCursor("podstawowy");
+}
+
+int THelp::update() {
+    gui->update();
+    return 0;
+}
+
+int THelp::draw() {
+    if (ekran) ekran->draw();
+    SetColor(255, 255, 255);
+    SetAlpha(1);
+    SetScale(1, 1);
+    SetRotation(0);
+    SetBlend(ALPHABLEND);
+    gui->draw();
+    return 0;
+}
+
+bool THelp::react() { return KeyHit(KEY_ESCAPE) || gui->clickedItem("ok"); }
+
+int THelp::mainLoop(int n, TEkran* behind) {
+    prepare(n, behind);
+    do {
+        runFrame();
+    } while (!react());
+    // The closing click or key must not reach the screen behind.
+    FlushKeys();
+    FlushMouse();
+    objects().mouse.leftPressed = 0;
+    return 0;
+}

@@ -1,0 +1,143 @@
+#include "menus/settings.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "datafiles/data_file_writer.h"
+#include "datafiles/rcm_file.h"
+#include "shell/game_objects.h"
+#include "shell/media/media.h"
+#include "shell/start.h"
+
+namespace {
+// A volume from a file or a drag: inside 0..1, and a number.
+float clampVolume(float v) { return std::isfinite(v) ? std::clamp(v, 0.0f, 1.0f) : 0.0f; }
+}  // namespace
+
+std::string TSettings::path() { return saveFolder + "/settings.dat"; }
+
+int TSettings::setup() {
+    gui = createGui(kLayout);
+    return 0;
+}
+
+std::string TSettings::getSettingsString() const {
+    std::string t = "settings {\n";
+    t += "\t sound = " + DataFileWriter::formatFloat(soundVol) + "\n";
+    t += "\t music = " + DataFileWriter::formatFloat(musicVol) + "\n";
+    t += "\t fullscreen = " + std::to_string(fullScreen) + "\n";
+    t += "\t hz = " + std::to_string(hz) + "\n";
+    t += "\t mouseDraw = " + std::to_string(mouseIsShowed) + "\n";
+    t += "\t }\n \n";
+    return t;
+}
+
+void TSettings::readFrom(const TRCMFile& file) {
+    if (file.findEntry("settings::sound")) soundVol = clampVolume(file.getFloat("settings::sound"));
+    if (file.findEntry("settings::music")) musicVol = clampVolume(file.getFloat("settings::music"));
+    if (file.findEntry("settings::fullscreen")) fullScreen = file.getInt("settings::fullscreen") != 0 ? 1 : 0;
+    // A rate the display cannot sensibly run at is brought into range.
+    if (file.findEntry("settings::hz")) hz = std::clamp(file.getInt("settings::hz"), 30, 240);
+    if (file.findEntry("settings::mouseDraw")) mouseIsShowed = file.getInt("settings::mouseDraw") != 0 ? 1 : 0;
+}
+
+int TSettings::loadSettings() {
+    if (FileType(path()) == 0) saveSettings();
+    readFrom(loadRCMFile(path()));
+    TGlobalSnd& snd = objects().snd;
+    snd.setMusicVolume(musicVol);
+    snd.setSoundVolume(soundVol);
+    return 0;
+}
+
+int TSettings::saveSettings() {
+    if (FileType(saveFolder) != 2) CreateDir(saveFolder, 1);
+    if (SaveText(getSettingsString(), path())) return 1;
+    noteUnsaved("Settings not saved!");
+    return 0;
+}
+
+int TSettings::checkSoundStuff() {
+    musicVol = clampVolume(musicVol);
+    soundVol = clampVolume(soundVol);
+    TGlobalSnd& snd = objects().snd;
+    snd.setMusicVolume(musicVol);
+    snd.setSoundVolume(soundVol);
+    return 0;
+}
+
+int TSettings::switchScreen() {
+    fullScreen = 1 - fullScreen;
+    setGraphicsMode(fullScreen, hz);
+    // Full screen puts the pointer in the middle of the picture, on the
+    // effects bar: the button still held from the click must not drag it.
+    objects().mouse.clear();
+    return 0;
+}
+
+int TSettings::update() {
+    if (TGuiObject* on = gui->getItem("on")) on->setState(fullScreen, fullScreen);
+    if (TGuiObject* off = gui->getItem("off")) off->setState(1 - fullScreen, 1 - fullScreen);
+    gui->update();
+    const TMouse& mouse = objects().mouse;
+    if (mouse.leftHolded && mouse.inRect(kDragX, kMusicDragY, kDragW, kDragH)) {
+        musicVol = dragVolume(mouse.x);
+        checkSoundStuff();
+    }
+    if (mouse.leftHolded && mouse.inRect(kDragX, kSoundDragY, kDragW, kDragH)) {
+        soundVol = dragVolume(mouse.x);
+        checkSoundStuff();
+    }
+    return 0;
+}
+
+int TSettings::draw() {
+    if (ekran) ekran->draw();
+    SetColor(255, 255, 255);
+    SetAlpha(1);
+    SetBlend(ALPHABLEND);
+    SetScale(1, 1);
+    SetRotation(0);
+    gui->draw();
+    // The bars: music above, effects below.
+    SetScale(1, 1);
+    SetAlpha(0.7f);
+    SetColor(0, 200, 200);
+    DrawRect(271, 189, 240 * musicVol, 14);
+    DrawRect(271, 267, 240 * soundVol, 14);
+    SetAlpha(1);
+    SetColor(255, 255, 255);
+    TMap& captions = objects().map;
+    const TRGB white = createRGB(255, 255, 255), black = createRGB(0, 0, 0);
+    SetImageFont(fonts.font_blueHigh26);
+    captions._drawSpecText("Settings", 400, 120, createRGB(255, 0, 255), createRGB(255, 255, 0), 0, 1);
+    captions._drawSpecText("Fullscreen", 445, 335, white, black, 0, 1);
+    // Each bar's caption above it.
+    SetImageFont(fonts.font_font16);
+    captions._drawSpecText(objects().teksty.txtMusicVolume, 400, 155, white, black, 0, 1);
+    captions._drawSpecText(objects().teksty.txtSoundVolume, 400, 235, white, black, 0, 1);
+    SetScale(1, 1);
+    return 0;
+}
+
+bool TSettings::react() {
+    if (KeyHit(KEY_ESCAPE) || gui->clickedItem("ok")) return true;
+    if (KeyHit(KEY_L)) gui->reload();
+    if (gui->clickedItem("on") || gui->clickedItem("off")) switchScreen();
+    if (gui->clickedItem("plus1")) musicVol += kStep;
+    if (gui->clickedItem("plus2")) soundVol += kStep;
+    if (gui->clickedItem("minus1")) musicVol -= kStep;
+    if (gui->clickedItem("minus2")) soundVol -= kStep;
+    for (const char* b : {"plus1", "plus2", "minus1", "minus2"})
+        if (gui->clickedItem(b)) checkSoundStuff();
+    return false;
+}
+
+int TSettings::mainLoop(TEkran* behind) {
+    ekran = behind;
+    do {
+        runFrame();
+    } while (!react());
+    saveSettings();
+    return 0;
+}

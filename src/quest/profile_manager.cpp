@@ -1,0 +1,131 @@
+#include "quest/profile_manager.h"
+
+#include <algorithm>
+
+#include "datafiles/rcm_file.h"
+#include "shell/game_objects.h"
+#include "shell/media/media.h"
+#include "shell/start.h"
+
+std::string TProfileManager::indexPath() { return saveFolder + "/profiles.dat"; }
+std::string TProfileManager::profilePath(int n) { return saveFolder + "/profile" + std::to_string(n) + ".dat"; }
+std::string TProfileManager::journalPath() { return saveFolder + "/profiles.pending"; }
+
+TProfile* TProfileManager::getProfile(const std::string& name) const {
+    for (const auto& p : profilesList)
+        if (sameProfileName(p->name, name)) return p.get();
+    return nullptr;
+}
+
+TProfileManager::NameProblem TProfileManager::checkName(const std::string& name, const TProfile* renaming) const {
+    const std::string saved = savedProfileName(name);
+    if (saved.empty() || saved == "-1") return NameProblem::Empty;
+    for (const auto& p : profilesList)
+        if (p.get() != renaming && sameProfileName(p->name, saved)) return NameProblem::Taken;
+    return NameProblem::None;
+}
+
+TProfile* TProfileManager::addProfile(const std::string& name) {
+    if (!canAddProfile() || checkName(name) != NameProblem::None) return nullptr;
+    auto p = std::make_unique<TProfile>();
+    p->name = savedProfileName(name);
+    profile = p.get();
+    profilesList.push_back(std::move(p));
+    return profile;
+}
+
+bool TProfileManager::changeName(TProfile& p, const std::string& name) {
+    if (checkName(name, &p) != NameProblem::None) return false;
+    p.name = savedProfileName(name);
+    return true;
+}
+
+void TProfileManager::removeProfile(const TProfile* p) {
+    if (p == profile) profile = nullptr;
+    profilesList.erase(std::remove_if(profilesList.begin(), profilesList.end(),
+                                      [p](const std::unique_ptr<TProfile>& q) { return q.get() == p; }),
+                       profilesList.end());
+}
+
+std::string TProfileManager::indexText() const {
+    std::string t = "profile {\n";
+    t += "\t i = " + std::to_string(profilesList.size()) + "\n";
+    for (size_t i = 0; i < profilesList.size(); ++i)
+        t += "\t profile" + std::to_string(i + 1) + " = \"" + savedProfileName(profilesList[i]->name) + "\" \n";
+    t += "\t akt = \"" + (profile ? savedProfileName(profile->name) : std::string()) + "\" \n";
+    t += "}\n\n";
+    return t;
+}
+
+TProfileManager::Index TProfileManager::readIndex(const TRCMFile& file) {
+    Index index;
+    index.readable = file.findEntry("profile::i") != nullptr;
+    if (!index.readable) return index;
+    index.count = std::clamp(file.getInt("profile::i"), 0, kMaxProfiles);
+    for (int n = 1; n <= index.count; ++n) index.names.push_back(file.getString("profile::profile" + std::to_string(n)));
+    index.current = file.getString("profile::akt");
+    return index;
+}
+
+void TProfileManager::loadQuestLevel(TProfile& p) {
+    p.level = nullptr;
+    // An edited or stale save may name a level the catalogue does not hold:
+    // that profile then simply has no level in progress.
+    if (p.aktLevel > 0 && objects().levelManager.getLevelData(p.aktLevel))
+        p.level = objects().levelManager.loadLevel(p.aktLevel);
+}
+
+std::unique_ptr<TProfile> TProfileManager::_loadProfile(int n, const std::string& fallbackName) {
+    auto p = std::make_unique<TProfile>();
+    const std::string path = profilePath(n);
+    if (FileType(path) == 1) p->readFrom(loadRCMFile(path));
+    else Print("Profile file missing: " + path);
+    if (p->name.empty()) p->name = savedProfileName(fallbackName);
+    if (p->name.empty()) p->name = "Player " + std::to_string(n);
+    loadQuestLevel(*p);
+    return p;
+}
+
+int TProfileManager::loadProfiles() {
+    media::finishPendingWrites(journalPath());
+    loaded = true;
+    profilesList.clear();
+    profile = nullptr;
+    if (FileType(indexPath()) != 1) return 0;
+    const Index index = readIndex(loadRCMFile(indexPath()));
+    int count = index.count;
+    if (!index.readable) {
+        // A damaged index must not cost the players their profiles: take
+        // the numbered files that are there.
+        Print("The profile index is damaged; reading the profile files directly.");
+        count = 0;
+        while (count < kMaxProfiles && FileType(profilePath(count + 1)) == 1) ++count;
+    }
+    for (int n = 1; n <= count; ++n) {
+        const std::string fallback = n <= int(index.names.size()) ? index.names[size_t(n - 1)] : std::string();
+        profilesList.push_back(_loadProfile(n, fallback));
+    }
+    profile = index.readable ? getProfile(index.current) : nullptr;
+    if (!index.readable && !profilesList.empty()) profile = profilesList.front().get();
+    return 0;
+}
+
+int TProfileManager::saveProfile() {
+    // Never before the files were read: an early save would replace them
+    // with an empty list.
+    if (!loaded) return 0;
+    // The folder may have been removed while the game ran.
+    if (FileType(saveFolder) != 2) CreateDir(saveFolder, 1);
+    std::vector<media::FileWrite> files;
+    for (size_t i = 0; i < profilesList.size(); ++i)
+        files.push_back({profilePath(int(i) + 1), media::encodeText(profilesList[i]->fileText())});
+    files.push_back({indexPath(), media::encodeText(indexText())});
+    bool saved = media::writeFilesTogether(files, journalPath());
+    for (const media::FileWrite& f : files)
+        if (saved && FileSize(f.path) <= 0) saved = false;
+    if (!saved) {
+        noteUnsaved("Profile not saved!");
+        return 0;
+    }
+    return 1;
+}

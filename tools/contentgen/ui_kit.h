@@ -1,0 +1,61 @@
+#pragma once
+// The game's interface kit for the picture generator: glossy pill buttons in
+// their four looks, round buttons, frame strips, dialog panels with a title
+// ribbon, and sunken wells. Every screen's pictures are built from these so
+// the whole game shares one look: plum rims, candy faces lit from above,
+// deep violet glass panels.
+#include <functional>
+#include <string>
+
+#include "art.h"
+
+namespace ui_kit {
+
+using art::Canvas;
+using art::Rgb;
+using art::Shape;
+
+enum class Look { Normal, Hover, Pressed, Disabled };
+// The four looks of a four-step button strip, in strip order.
+inline constexpr Look kStepLooks[4] = {Look::Normal, Look::Hover, Look::Pressed, Look::Disabled};
+
+// Draws an icon centred on (cx, cy) fitting a circle of radius r.
+using Icon = std::function<void(cairo_t*, double cx, double cy, double r)>;
+
+struct PillStyle {
+    Rgb base;
+    std::string label;
+    Icon icon;  // drawn left of the label when set
+};
+
+void pillPath(cairo_t* cr, double x, double y, double w, double h);
+// The shadow a sunken surface's rim casts onto it, falling `dy` downward:
+// everything outside `outline`, blurred. Painted clipped to the outline.
+void insetShadow(cairo_t* cr, int W, int H, double dy, double alpha, const Shape& outline);
+// A pill button filling canvas c (a margin is left for glow and shadow).
+void drawPill(Canvas& c, const PillStyle& style, Look look);
+// A round candy button with an icon, filling canvas c.
+void drawRoundButton(Canvas& c, Rgb base, const Icon& icon, Look look);
+
+// Writes cells side by side into one strip.
+void writeStrip(int cellW, int cellH, int count, const std::function<void(Canvas&, int)>& drawCell,
+                const std::string& path);
+// A four-step button strip (normal, hovered, pressed, inactive) of pills.
+void writePillButton(const std::string& path, int cellW, int cellH, const PillStyle& style);
+
+// A dialog panel: soft shadow, plum rim, violet glass with a sheen along the
+// top, inside the rectangle (x, y, w, h) of the canvas.
+void drawPanel(Canvas& c, double x, double y, double w, double h, double radius = 22);
+// A golden ribbon with a title across the top edge of a panel, centred on cx.
+void drawTitleRibbon(Canvas& c, double cx, double cy, double width, const std::string& title);
+// A sunken well (a slot for a bar or an entry) in the rectangle.
+void drawWell(Canvas& c, double x, double y, double w, double h, double radius);
+
+// Icons.
+void plusIcon(cairo_t* cr, double cx, double cy, double r);
+void minusIcon(cairo_t* cr, double cx, double cy, double r);
+void arrowIcon(cairo_t* cr, double cx, double cy, double r);
+void tickIcon(cairo_t* cr, double cx, double cy, double r);
+void crossIcon(cairo_t* cr, double cx, double cy, double r);
+
+}  // namespace ui_kit
