@@ -1,5 +1,21 @@
 #include "game/game.h"
 
+int TGame::setLevel(const TLevelPtr& newLevel) {
+    level = newLevel;
+    return 0;
+}
+
+int TGame::resetStartData(int /*openGate*/) {
+    state = "BEGIN";
+    zebraneKapsle = punkty = najwiekszyMatch = matches = 0;
+    goExit = 0;
+    return 0;
+}
+
+// The screen itself comes with the game screen's own loop; until then a
+// level handed to it ends at once, unplayed.
+int TGame::mainLoop() { return 0; }
+
 int TGame::WYGRANA() {
     ++wonCalls;
     return 0;

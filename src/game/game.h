@@ -30,6 +30,15 @@ public:
     int lostCalls = 0;
     std::string lostReason;
 
+    // The level the next attempt plays (the screen keeps it until the next).
+    int setLevel(const TLevelPtr& newLevel);
+    // A fresh attempt of the current level; with a non-zero argument the
+    // gate opens over it.
+    int resetStartData(int openGate);
+    // Plays the level: 1 when it was won and the results clicked away, 0
+    // when the player left it.
+    int mainLoop();
+
     // A lone bonus marble clicked on the board fires; 1 when it did, 0 for a
     // marble of an ordinary colour. The caller then empties its list of the
     // group under the pointer.

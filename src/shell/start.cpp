@@ -4,6 +4,7 @@
 #include <strings.h>
 
 #include "board/tile_data.h"
+#include "game/digits.h"
 #include "game/particle.h"
 #include "shell/delta_time.h"
 #include "shell/game_objects.h"
@@ -152,6 +153,7 @@ void initGame() {
     o.levelManager.setup();
     loadTileKinds();
     loadParticleImages();
+    loadDigits();
     o.loadingScreen.addField("nothing");
     o.profileManager.loadProfiles();
     o.loadingScreen.start();
