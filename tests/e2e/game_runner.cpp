@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <thread>
 
 #include "shell/media/files.h"
@@ -18,7 +19,16 @@ void runGame(GameRun& run, const std::string& script, const std::vector<std::str
     const std::string scriptPath = run.shotsDir.file("input.txt");
     testing_support::writeFile(scriptPath, script);
     const std::string logPath = run.saveDir.path() + "/../" + "vornell-run-" + std::to_string(getpid()) + ".log";
-    const std::string content = testing_support::contentDir();
+    std::string content = testing_support::contentDir();
+    if (run.cheats) {
+        // The generated folder's contents, linked, plus the developer file.
+        namespace fs = std::filesystem;
+        std::error_code ec;
+        for (const fs::directory_entry& e : fs::directory_iterator(content, ec))
+            fs::create_symlink(e.path(), fs::path(run.workDir.path()) / e.path().filename(), ec);
+        testing_support::writeFile(run.workDir.file("cheats.txt"), "");
+        content = run.workDir.path();
+    }
 
     std::vector<std::string> env = {
         "SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=dummy", "ALSOFT_DRIVERS=null", "VORNELL_CLOCK=virtual",

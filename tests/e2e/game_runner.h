@@ -8,11 +8,15 @@
 #include "test_support.h"
 
 struct GameRun {
+    // Run in a working folder of its own that also holds "cheats.txt", so
+    // the G key ends a game as won (the generated folder stays untouched).
+    bool cheats = false;
     int exitCode = -1;
     bool timedOut = false;
     std::string output;  // standard output and error
     testing_support::TempDir saveDir;
     testing_support::TempDir shotsDir;
+    testing_support::TempDir workDir;  // used when `cheats` is set
 
     // A screenshot the script took, or nullptr.
     TPixmapPtr shot(const std::string& name) const;
