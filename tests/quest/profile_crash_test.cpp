@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <random>
 
 #include "quest/profile_manager.h"
@@ -30,11 +31,13 @@ void fillGeneration(TProfileManager& m, int g) {
     }
 }
 
-[[noreturn]] void saveForever(int first) {
+// Saves again and again, saying on `ready` when the first save begins.
+[[noreturn]] void saveForever(int first, int ready) {
     TProfileManager m;
     m.loaded = true;
     for (int g = first;; ++g) {
         fillGeneration(m, g);
+        if (g == first && write(ready, "s", 1) != 1) _exit(1);
         m.saveProfile();
     }
 }
@@ -50,11 +53,22 @@ TEST(ProfileCrash, KilledAtRandomMomentsTheSavedProfilesStayWhole) {
     }
     std::mt19937 random(20261209);
     int lastSeen = 0, newer = 0;
+    // The child saves without pause, so any moment is a moment of saving.
+    // The range of moments follows the time a save takes on this machine:
+    // wider while no save finishes inside it, narrower again when one does.
+    useconds_t longest = 25000;
     for (int round = 0; round < 120; ++round) {
+        int ready[2];
+        ASSERT_EQ(pipe(ready), 0);
         const pid_t child = fork();
         ASSERT_GE(child, 0);
-        if (child == 0) saveForever(lastSeen + 1);
-        usleep(std::uniform_int_distribution<useconds_t>(0, 25000)(random));
+        if (child == 0) saveForever(lastSeen + 1, ready[1]);
+        // From the start of the first save on, any moment may be the last.
+        char started = 0;
+        ASSERT_EQ(read(ready[0], &started, 1), 1);
+        close(ready[0]);
+        close(ready[1]);
+        usleep(std::uniform_int_distribution<useconds_t>(0, longest)(random));
         kill(child, SIGKILL);
         int status = 0;
         waitpid(child, &status, 0);
@@ -73,7 +87,12 @@ TEST(ProfileCrash, KilledAtRandomMomentsTheSavedProfilesStayWhole) {
         }
         EXPECT_EQ(loaded.profilesList.back()->name, "Cyd");
         EXPECT_EQ(loaded.profile, loaded.profilesList.back().get());
-        if (g > lastSeen) ++newer;
+        if (g > lastSeen) {
+            ++newer;
+            longest = std::max<useconds_t>(longest / 2, 10000);
+        } else {
+            longest = std::min<useconds_t>(longest * 2, 400000);
+        }
         lastSeen = g;
     }
     // The kills did land in the middle of saving, not only before it began.
