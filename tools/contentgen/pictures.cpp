@@ -11,6 +11,7 @@
 #include "gui_pictures.h"
 #include "marbles.h"
 #include "particles.h"
+#include "scenes.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ bool writeContactSheet(const std::string& out) {
                 cairo_fill(cr);
             }
         const fs::path file = fs::path(out) / all[i].path;
-        cairo_surface_t* pic = cairo_image_surface_create_from_png(file.c_str());
+        cairo_surface_t* pic = readPicture(file.string());
         if (cairo_surface_status(pic) == CAIRO_STATUS_SUCCESS) {
             const double w = all[i].width, h = all[i].height;
             // Small sprites are shown enlarged (up to 3x) so they can be judged.
@@ -88,6 +89,7 @@ bool generatePictures(const std::string& out) {
     marbles::generate();
     particles::generate();
     button_pictures::generate();
+    scenes::generate();
 
     bool ok = !anyWriteFailed();
     ok = writeContactSheet(fs::absolute(folder).lexically_normal().string()) && ok;

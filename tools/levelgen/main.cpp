@@ -9,6 +9,7 @@
 // picture-puzzle boards are searched for layouts that can be cleared, using
 // the game's own rules.
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -40,36 +41,35 @@ const char* const kPlan[10] = {
 };
 
 const char* const kNames[kLevels] = {
-    // Sunny Meadows
-    "First Steps", "Daisy Row", "Clover Patch", "Buttercup Riddle", "Beehive Lane", "Honey Hollow",
-    "Windmill Hill", "Poppy Field", "Kite Festival", "Meadow's End",
-    // Whispering Woods
-    "Mossy Stones", "Owl Watch", "Fern Gully", "Mushroom Ring", "Acorn Puzzle", "Old Oak", "Fox Trail",
-    "Bramble Maze", "Woodland Picture", "Twilight Glade",
-    // Crystal Lake
-    "Glass Shore", "Lily Pads", "Two Moons", "Pebble Riddle", "Ferry Crossing", "Heron Point",
-    "Ripple Bay", "Mirror Waters", "Lakeside Fair", "Crystal Cave",
-    // Amber Desert
-    "Dune Sea", "Sandstone Gate", "Twin Oases", "Camel Road", "Scarab Riddle", "Mirage",
-    "Sun Temple", "Amber Caravan", "Desert Mosaic", "Starry Night",
-    // Misty Hills
-    "Foggy Pass", "Shepherd's Rest", "Rolling Mist", "Cairn Riddle", "Echo Valley", "Hilltop Bells",
-    "Lonely Tower", "Drizzle Road", "Balloon Race", "Cloud Top",
-    // Coral Coast
-    "Tide Pools", "Seashell Sands", "Lighthouse", "Starfish Riddle", "Pirate Cove", "Coral Gardens",
-    "High and Low Tide", "Sunken Ship", "Harbour Picture", "Pearl Bay",
-    // Frost Peaks
-    "Snowy Foothills", "Icicle Path", "Frozen Falls", "Glacier Riddle", "Yeti Tracks", "Aurora",
-    "Avalanche", "Ice Palace", "Sledge Shooting", "Summit",
-    // Lantern Town
-    "Market Square", "Clock Tower", "Rooftops", "Lantern Riddle", "Bakers' Street", "Puppet Show",
-    "Canal Bridges", "Festival Lights", "Town Portrait", "Midnight Bells",
-    // Starfall Ruins
-    "Broken Arch", "Overgrown Hall", "Star Map", "Runestone Riddle", "Moonlit Courtyard", "Twin Towers",
-    "Fallen Star", "Vault Door", "Guardian Targets", "Hall of Echoes",
-    // The Last Gate
-    "Gate Road", "Bridge of Light", "Stormy Steps", "Keystone Riddle", "Gatekeeper", "Two Worlds",
-    "Vornell",
+    // Meadows
+    "First Steps", "Daisy Chain", "Clover Carpet", "Buttercup Riddle", "Beehive Lane", "Sheep Hollow",
+    "Windmill Hill", "Sea of Poppies", "Scarecrow Targets", "Meadow's Edge",
+    // Old town
+    "Town Gate", "Cobbled Lanes", "Market Square", "Bakers' Row", "Weathervane Riddle", "Clock Tower",
+    "Lamplighter's Walk", "Guildhall", "Town Postcard", "Rooftop Bells",
+    // Wasteland
+    "Dusty Road", "Cracked Earth", "Tumbleweed Twins", "Dry Well Riddle", "Lonely Signpost", "Red Mesas",
+    "Heat Haze", "Vulture Rock", "Tin Can Alley", "Dust Devil",
+    // Base
+    "Checkpoint", "Signal Lights", "Twin Hangars", "Radar Watch", "Code Panel Riddle", "Supply Depot", "Runway",
+    "Control Tower", "Base Blueprint", "Lights Out",
+    // Mountains
+    "Foothills", "Pine Ridge", "Goat Trail", "Cairn Riddle", "Echo Pass", "Avalanche Slope", "Eagle's Nest",
+    "Snowline", "Snowball Shy", "The Summit",
+    // Rubble field
+    "Fallen Walls", "Brick by Brick", "Toppled Columns", "Cornerstone Riddle", "Ivy Arch", "Dusty Courtyard",
+    "Crumbling Stairs", "Weeds and Stones", "Broken Mosaic", "The Last Arch",
+    // Lakes
+    "Misty Shore", "Lily Pads", "Reed Maze", "Ripple Riddle", "Heron Point", "Two Lakes", "Boathouse",
+    "Stepping Stones", "Duck Pond Fair", "Moonlit Lake",
+    // Scrapyard
+    "Rusty Gate", "Tyre Towers", "Spring Coils", "Gearbox Riddle", "Tin Mountain", "Magnet Crane", "Two Heaps",
+    "Spare Parts", "Junkyard Portrait", "Scrap King",
+    // Coast
+    "Salty Breeze", "Rising Tide", "Sandcastles", "Seashell Riddle", "Rock Pools", "High and Low Tide",
+    "Gull Cliffs", "Lighthouse Keeper", "Buoy Bash", "Harbour Lights",
+    // Dunes
+    "Shifting Sands", "Caravan Trail", "Mirage", "Sundial Riddle", "Oasis", "Twin Dunes", "Journey's End",
 };
 
 // Colours in the order the quest introduces them.
@@ -398,21 +398,60 @@ bool writeLevel(const Level& level, const std::string& path) {
     return out.save(path);
 }
 
-// Markers wind across the map, one land per pass, from the bottom up.
-void markerPosition(int nr, int& x, int& y) {
-    const int land = (nr - 1) / 10, i = (nr - 1) % 10;
-    const int step = land % 2 == 0 ? i : 9 - i;
-    x = 90 + step * 68;
-    y = 545 - land * 50 - (i % 2) * 12;
+// ---- The quest map -------------------------------------------------------------
+
+// The road across the quest map, land by land: each land's stretch of road
+// runs through these points, and the land's markers sit evenly along it. The
+// journey starts in the meadows at the lower left, crosses the bottom of the
+// map to the base, climbs into the mountains under the clouds at the upper
+// right, comes back west through the middle and ends in the dunes at the
+// top. Markers stay between the title (y < 80) and the panel (y > 505), with
+// room below each for "You are here".
+struct Point {
+    double x, y;
+};
+const std::vector<Point> kRoad[10] = {
+    {{40, 486}, {80, 470}, {70, 426}, {112, 400}, {160, 416}, {160, 466}, {204, 486}},        // meadows
+    {{250, 480}, {290, 452}, {266, 410}, {310, 394}, {356, 418}, {352, 466}, {396, 486}},     // old town
+    {{442, 480}, {482, 454}, {462, 412}, {506, 394}, {552, 418}, {548, 466}, {590, 484}},     // wasteland
+    {{636, 488}, {692, 480}, {742, 456}, {702, 420}, {656, 396}, {698, 362}, {746, 338}},     // base
+    {{744, 290}, {702, 262}, {736, 222}, {744, 178}, {704, 140}, {650, 112}, {602, 132}, {612, 182}, {584, 226}},
+    {{540, 252}, {520, 292}, {546, 332}, {500, 362}, {456, 342}, {470, 296}, {432, 266}},     // rubble field
+    {{386, 252}, {350, 286}, {376, 330}, {334, 362}, {290, 340}, {302, 296}, {258, 266}},     // lakes
+    {{212, 254}, {180, 292}, {206, 336}, {160, 362}, {110, 346}, {124, 300}, {80, 276}, {44, 300}},  // scrapyard
+    {{46, 226}, {62, 186}, {46, 142}, {86, 106}, {136, 120}, {176, 100}, {216, 126}, {202, 170}, {250, 194}},
+    {{296, 190}, {330, 160}, {312, 118}, {356, 96}, {402, 116}, {442, 100}, {470, 142}, {450, 182}, {500, 196}},
+};
+
+// Marker positions of every quest level: each land's markers spread evenly
+// (by distance along the road) from the first to the last point of its
+// stretch.
+std::vector<Point> markerPositions() {
+    std::vector<Point> all;
+    for (int land = 0; land < 10; ++land) {
+        const std::vector<Point>& road = kRoad[land];
+        const int count = std::min(10, kLevels - land * 10);
+        std::vector<double> along = {0};
+        for (size_t i = 1; i < road.size(); ++i)
+            along.push_back(along.back() + std::hypot(road[i].x - road[i - 1].x, road[i].y - road[i - 1].y));
+        for (int k = 0; k < count; ++k) {
+            const double d = along.back() * k / (count - 1);
+            size_t i = 1;
+            while (i + 1 < along.size() && along[i] < d) ++i;
+            const double t = (d - along[i - 1]) / (along[i] - along[i - 1]);
+            all.push_back({road[i - 1].x + (road[i].x - road[i - 1].x) * t, road[i - 1].y + (road[i].y - road[i - 1].y) * t});
+        }
+    }
+    return all;
 }
 
 bool writeCatalogue(const std::string& path) {
     DataFileWriter out;
     out.openGroup("levels");
     out.integer("ilosc", kLevels);
+    const std::vector<Point> markers = markerPositions();
     for (int nr = 1; nr <= kLevels; ++nr) {
-        int x = 0, y = 0;
-        markerPosition(nr, x, y);
+        const int x = int(std::lround(markers[size_t(nr - 1)].x)), y = int(std::lround(markers[size_t(nr - 1)].y));
         out.openGroup("level" + std::to_string(nr));
         out.integer("nr", nr);
         out.integers("dim", {x, y});
