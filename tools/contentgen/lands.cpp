@@ -551,6 +551,7 @@ void mast(const Brush& b, double x, double g, double s, Random& rnd) {
 
 void snowPeak(const Brush& b, double x, double g, double s, Random& rnd) {
     cairo_t* cr = b.cr;
+    b.groundShadow(x, g, s * 0.6);
     const Land& L = *b.land;
     const double w = s * rnd.uniform(0.9, 1.2);
     const double px = x + rnd.uniform(-0.08, 0.08) * w;
@@ -567,7 +568,7 @@ void snowPeak(const Brush& b, double x, double g, double s, Random& rnd) {
         for (auto [rx, ry] : right) cairo_line_to(c, rx, ry);
         cairo_close_path(c);
     };
-    const Rgb rock = mix(L.colours.far, rgb255(150, 160, 200), 0.5);
+    const Rgb rock = mix(L.colours.far, rgb255(190, 200, 230), 0.6);
     outline(cr);
     setColour(cr, b.shade(rock));
     cairo_fill(cr);
@@ -835,11 +836,10 @@ void lilyPads(const Brush& b, double x, double g, double s, Random& rnd) {
 
 void pier(const Brush& b, double x, double g, double s, Random& rnd) {
     cairo_t* cr = b.cr;
-    const Land& L = *b.land;
     const double dir = -1;  // from the boathouse at the shore out to the left
     const Rgb wood = rgb255(170, 120, 80);
     const double deckY = g - s * 0.12, len = s * 0.7;
-    // Posts with their reflections.
+    // Posts.
     for (int i = 0; i < 5; ++i) {
         const double px = x + dir * len * i / 4.0;
         cairo_rectangle(cr, px - s * 0.02, deckY, s * 0.04, s * 0.2);

@@ -376,14 +376,17 @@ void paintMotifs(cairo_t* cr, const Field& f, const std::vector<Pond>& ponds, co
         const bool tall = k == 5;
         double best = 0;
         Point where{0, 0};
-        for (int y = 40; y < 528; y += 4)
-            for (int x = 20; x < 780; x += 4) {
+        for (int y = 70; y < 520; y += 4)
+            for (int x = 36; x < 764; x += 4) {
                 const int i = f.at(x, y);
                 if (f.land[i] != k || f.water[i] || inPond(ponds, x, y, 8)) continue;
-                // The foot sits below the open space: the road must be clear
-                // of the picture above it too.
+                // The foot sits below the open space: the road and the
+                // markers must be clear of the picture above it too, and the
+                // picture must stay on the map.
                 const int above = f.at(x, y - 20);
-                const double room = std::min({double(f.road[i]), double(f.road[above]), double(f.border[i]) * 2});
+                double room = std::min({double(f.road[i]), double(f.road[above]), double(f.border[i]) * 2,
+                                        (x - 10) / 1.2, (790 - x) / 1.2, (y - 20) / 2.6});
+                for (const Marker& m : markers) room = std::min(room, std::hypot(m.at.x - x, m.at.y - y + 15) - 16);
                 if (room > best) {
                     best = room;
                     where = {double(x), double(y)};
@@ -397,7 +400,7 @@ void paintMotifs(cairo_t* cr, const Field& f, const std::vector<Pond>& ponds, co
             const int i = f.at(int(px), int(py));
             if (f.water[i] || inPond(ponds, px, py, 4)) continue;
             const int land = f.land[i];
-            const double size = rnd.uniform(17, 24) * (land == 5 ? 1.3 : 1.0);
+            const double size = rnd.uniform(17, 24) * (land == 5 || land == 6 || land == 8 ? 1.3 : 1.0);
             if (f.road[i] < 9 || f.road[f.at(int(px), int(py - size * 0.6))] < 10) continue;
             if (!clearOfMarkers(px, py, 24)) continue;
             bool crowded = false;

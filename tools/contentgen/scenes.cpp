@@ -23,8 +23,8 @@ namespace {
 struct Job {
     std::string path;
     std::function<void(Canvas&)> paint;
-    std::unique_ptr<Canvas> result;
     int width = 800, height = 600;
+    std::unique_ptr<Canvas> result = nullptr;
 };
 
 // Paints every job on a few threads, then writes them in the list's order,
@@ -56,15 +56,13 @@ void backdrop(Canvas& out, int n) {
 void generate() {
     std::vector<Job> jobs;
     for (int n = 1; n <= lands::kLands; ++n)
-        jobs.push_back({"gfx/backgrounds/land" + std::to_string(n) + ".jpg", [n](Canvas& c) { backdrop(c, n); }});
-    jobs.push_back({"gfx/backgrounds/free.jpg", showcase::paintFreePlay});
+        jobs.push_back({"gfx/backgrounds/land" + std::to_string(n) + ".jpg", [n](Canvas& c) { backdrop(c, n); }, 800,
+                        600});
+    jobs.push_back({"gfx/backgrounds/free.jpg", showcase::paintFreePlay, 800, 600});
     // The file sits beside the menu's logo; the game finds it by either spelling.
-    jobs.push_back({"gfx/gui/mainMenu/tlo.jpg", showcase::paintMainMenu});
+    jobs.push_back({"gfx/gui/mainMenu/tlo.jpg", showcase::paintMainMenu, 800, 600});
     quest_map::addJobs([&](const std::string& path, int w, int h, std::function<void(Canvas&)> paint) {
-        Job job{path, std::move(paint)};
-        job.width = w;
-        job.height = h;
-        jobs.push_back(std::move(job));
+        jobs.push_back({path, std::move(paint), w, h});
     });
     paintAll(jobs);
 }

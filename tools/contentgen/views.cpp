@@ -12,10 +12,7 @@ using lands::Land;
 using lands::Palette;
 using scene::Ridge;
 
-namespace {
-
-// Snow on the upper slopes of a peaked skyline, lit on the sun's side.
-void snowCaps(cairo_t* cr, const Ridge& r, double w, const Brush& b) {
+void paintSnowCaps(cairo_t* cr, const Ridge& r, double w, const Brush& b) {
     cairo_save(cr);
     r.path(cr, -10, w + 10, r.base + 10);
     cairo_clip(cr);
@@ -54,9 +51,8 @@ void snowCaps(cairo_t* cr, const Ridge& r, double w, const Brush& b) {
     cairo_restore(cr);
 }
 
-// Open water from the horizon down to `bottom`, mirroring the sky.
-void water(cairo_t* cr, const Land& L, double w, double top, double bottom, double sunX, const Ridge& far,
-           uint32_t seed) {
+void paintWater(cairo_t* cr, const Land& L, double w, double top, double bottom, double sunX, const Ridge& far,
+                uint32_t seed) {
     const Palette& c = L.colours;
     cairo_pattern_t* g = cairo_pattern_create_linear(0, top, 0, bottom);
     addStop(g, 0.0, mix(c.skyHorizon, c.water, 0.45));
@@ -99,8 +95,6 @@ void water(cairo_t* cr, const Land& L, double w, double top, double bottom, doub
     }
 }
 
-}  // namespace
-
 void paintView(scene::Painting& p, const Land& L, const View& v) {
     cairo_t* cr = p.cr();
     const double W = p.width(), H = p.height();
@@ -115,13 +109,14 @@ void paintView(scene::Painting& p, const Land& L, const View& v) {
         const double w = rnd.uniform(90, 190) * (1.2 - y / horizon);
         scene::cloud(cr, x, y, w, lighten(c.light, 0.55), mix(c.skyHorizon, c.skyTop, 0.35), 0.85, rnd.next());
     }
+    if (v.overSky) v.overSky(cr, W, H);
 
     // The far skyline.
     Brush far{cr, &L, 0.72};
     Ridge farRidge{L.relief, horizon, H * L.reliefHeight, W * (L.relief == Ridge::Peaks ? 0.22 : 0.38), rnd.next()};
     if (L.relief == Ridge::Dunes) farRidge.wavelength = W * 0.3;
     scene::fillRidge(cr, farRidge, -10, W + 10, H, far.tone(lighten(c.far, 0.1)), far.tone(c.far), c.light, 0.35, 0.05);
-    if (L.relief == Ridge::Peaks) snowCaps(cr, farRidge, W, far);
+    if (L.relief == Ridge::Peaks) paintSnowCaps(cr, farRidge, W, far);
     if (L.farShape) {
         Brush distant{cr, &L, 0.65};
         const int n = 3 + rnd.range(0, 2);
@@ -139,7 +134,7 @@ void paintView(scene::Painting& p, const Land& L, const View& v) {
     std::vector<Placed> things;
 
     if (L.water) {
-        water(cr, L, W, horizon, floorTop + 20, sunX, farRidge, rnd.next());
+        paintWater(cr, L, W, horizon, floorTop + 20, sunX, farRidge, rnd.next());
     } else {
         // The middle ground, closer and warmer than the skyline.
         Ridge mid{L.relief == Ridge::Peaks ? Ridge::Rolling : L.relief, horizon + H * 0.1, H * 0.09, W * 0.3,

@@ -4,6 +4,7 @@
 // The level backdrops are views; story pages can be views with another
 // framing (a close-up is a view with a large, central landmark).
 #include <cstdint>
+#include <functional>
 
 #include "lands.h"
 #include "scene.h"
@@ -19,7 +20,17 @@ struct View {
     int features = 7;              // medium shapes on the near and middle ground
     double clearX0 = 0, clearX1 = 0;  // near features stay out of this band (fractions)
     uint32_t seed = 1;
+    // Painted over the sky, before the land (a rainbow, a moon ...).
+    std::function<void(cairo_t*, double width, double height)> overSky;
 };
+
+// Layers a scene can be built from, in the land's look.
+// Snow on the upper slopes of a peaked skyline, each crest's far flank in shade.
+void paintSnowCaps(cairo_t* cr, const scene::Ridge& ridge, double width, const lands::Brush& b);
+// Open water from `top` (the horizon) down to `bottom`, mirroring the sky,
+// the far shore and the sun at x = sunX.
+void paintWater(cairo_t* cr, const lands::Land& land, double width, double top, double bottom, double sunX,
+                const scene::Ridge& farShore, uint32_t seed);
 
 // Paints `land` seen as `view` over the whole painting.
 void paintView(scene::Painting& p, const lands::Land& land, const View& view);

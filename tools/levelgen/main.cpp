@@ -405,43 +405,65 @@ bool writeLevel(const Level& level, const std::string& path) {
 // journey starts in the meadows at the lower left, crosses the bottom of the
 // map to the base, climbs into the mountains under the clouds at the upper
 // right, comes back west through the middle and ends in the dunes at the
-// top. Markers stay between the title (y < 80) and the panel (y > 505), with
-// room below each for "You are here".
+// top. Markers stay between the title (y < 80) and the panel (y > 505), and
+// 70 pixels from the sides, with room below each for "You are here".
 struct Point {
     double x, y;
 };
 const std::vector<Point> kRoad[10] = {
-    {{40, 486}, {80, 470}, {70, 426}, {112, 400}, {160, 416}, {160, 466}, {204, 486}},        // meadows
-    {{250, 480}, {290, 452}, {266, 410}, {310, 394}, {356, 418}, {352, 466}, {396, 486}},     // old town
-    {{442, 480}, {482, 454}, {462, 412}, {506, 394}, {552, 418}, {548, 466}, {590, 484}},     // wasteland
-    {{636, 488}, {692, 480}, {742, 456}, {702, 420}, {656, 396}, {698, 362}, {746, 338}},     // base
-    {{744, 290}, {702, 262}, {736, 222}, {744, 178}, {704, 140}, {650, 112}, {602, 132}, {612, 182}, {584, 226}},
-    {{540, 252}, {520, 292}, {546, 332}, {500, 362}, {456, 342}, {470, 296}, {432, 266}},     // rubble field
-    {{386, 252}, {350, 286}, {376, 330}, {334, 362}, {290, 340}, {302, 296}, {258, 266}},     // lakes
-    {{212, 254}, {180, 292}, {206, 336}, {160, 362}, {110, 346}, {124, 300}, {80, 276}, {44, 300}},  // scrapyard
-    {{46, 226}, {62, 186}, {46, 142}, {86, 106}, {136, 120}, {176, 100}, {216, 126}, {202, 170}, {250, 194}},
-    {{296, 190}, {330, 160}, {312, 118}, {356, 96}, {402, 116}, {442, 100}, {470, 142}, {450, 182}, {500, 196}},
+    {{70, 490}, {108, 474}, {94, 428}, {132, 396}, {182, 406}, {188, 458}, {228, 490}},       // meadows
+    {{266, 484}, {306, 456}, {284, 412}, {322, 392}, {370, 410}, {366, 462}, {406, 490}},     // old town
+    {{446, 484}, {486, 456}, {466, 412}, {506, 392}, {554, 412}, {550, 462}, {590, 488}},     // wasteland
+    {{627, 488}, {680, 480}, {726, 456}, {689, 420}, {646, 396}, {685, 362}, {730, 338}},     // base
+    {{728, 290}, {689, 262}, {721, 222}, {728, 178}, {691, 140}, {640, 112}, {595, 132}, {605, 182}, {579, 226}},
+    {{538, 252}, {519, 292}, {543, 332}, {500, 362}, {459, 342}, {472, 296}, {437, 266}},     // rubble field
+    {{394, 252}, {360, 286}, {384, 330}, {345, 362}, {304, 340}, {315, 296}, {274, 266}},     // lakes
+    {{231, 254}, {201, 292}, {225, 336}, {182, 362}, {135, 346}, {149, 300}, {107, 276}, {74, 300}},  // scrapyard
+    {{76, 226}, {91, 186}, {76, 142}, {113, 106}, {160, 120}, {197, 100}, {235, 126}, {221, 170}, {266, 194}},
+    {{309, 190}, {341, 160}, {324, 118}, {365, 96}, {408, 116}, {446, 100}, {472, 142}, {453, 182}, {500, 196}},
 };
 
 // Marker positions of every quest level: each land's markers spread evenly
-// (by distance along the road) from the first to the last point of its
-// stretch.
+// along a smooth curve through its stretch of road, from its first point to
+// its last.
 std::vector<Point> markerPositions() {
     std::vector<Point> all;
     for (int land = 0; land < 10; ++land) {
         const std::vector<Point>& road = kRoad[land];
-        const int count = std::min(10, kLevels - land * 10);
+        // The curve (Catmull-Rom through the points), finely sampled.
+        std::vector<Point> curve;
+        for (size_t i = 0; i + 1 < road.size(); ++i) {
+            const Point p0 = road[i ? i - 1 : 0], p1 = road[i], p2 = road[i + 1];
+            const Point p3 = road[std::min(i + 2, road.size() - 1)];
+            for (int s = 0; s < 64; ++s) {
+                const double t = s / 64.0, t2 = t * t, t3 = t2 * t;
+                auto at = [&](double a, double b, double c, double d) {
+                    return 0.5 * (2 * b + (c - a) * t + (2 * a - 5 * b + 4 * c - d) * t2 + (3 * b - a - 3 * c + d) * t3);
+                };
+                curve.push_back({at(p0.x, p1.x, p2.x, p3.x), at(p0.y, p1.y, p2.y, p3.y)});
+            }
+        }
+        curve.push_back(road.back());
         std::vector<double> along = {0};
-        for (size_t i = 1; i < road.size(); ++i)
-            along.push_back(along.back() + std::hypot(road[i].x - road[i - 1].x, road[i].y - road[i - 1].y));
+        for (size_t i = 1; i < curve.size(); ++i)
+            along.push_back(along.back() + std::hypot(curve[i].x - curve[i - 1].x, curve[i].y - curve[i - 1].y));
+        const int count = std::min(10, kLevels - land * 10);
         for (int k = 0; k < count; ++k) {
             const double d = along.back() * k / (count - 1);
             size_t i = 1;
             while (i + 1 < along.size() && along[i] < d) ++i;
-            const double t = (d - along[i - 1]) / (along[i] - along[i - 1]);
-            all.push_back({road[i - 1].x + (road[i].x - road[i - 1].x) * t, road[i - 1].y + (road[i].y - road[i - 1].y) * t});
+            const double t = (d - along[i - 1]) / std::max(1e-9, along[i] - along[i - 1]);
+            all.push_back({curve[i - 1].x + (curve[i].x - curve[i - 1].x) * t,
+                           curve[i - 1].y + (curve[i].y - curve[i - 1].y) * t});
         }
     }
+    // Markers closer than this overlap on the map.
+    for (size_t i = 0; i < all.size(); ++i)
+        for (size_t j = i + 1; j < all.size(); ++j)
+            if (std::hypot(all[i].x - all[j].x, all[i].y - all[j].y) < 26) {
+                std::fprintf(stderr, "levelgen: the markers of levels %zu and %zu overlap\n", i + 1, j + 1);
+                std::exit(1);
+            }
     return all;
 }
 
