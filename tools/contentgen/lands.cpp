@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace lands {
 
@@ -63,17 +64,19 @@ void fillEdged(const Brush& b, double x0, double x1, Rgb c, double width) {
     edge(b, c, width);
 }
 
-// A ball of foliage (or a boulder) lit from the sun's side.
+// A clump of foliage (or a round stone), a little wider than tall, lit from
+// above on the sun's side: matte, so it never reads as a marble.
 void ball(const Brush& b, double cx, double cy, double r, Rgb c) {
     const double s = b.lightSide();
-    cairo_pattern_t* g = cairo_pattern_create_radial(cx + s * r * 0.35, cy - r * 0.4, r * 0.1, cx, cy, r * 1.05);
-    addStop(g, 0.0, b.lit(lighten(c, 0.15)));
-    addStop(g, 0.5, b.tone(c));
+    cairo_pattern_t* g = cairo_pattern_create_linear(cx + s * r * 0.5, cy - r, cx - s * r * 0.3, cy + r * 0.8);
+    addStop(g, 0.0, b.lit(c));
+    addStop(g, 0.55, b.tone(c));
     addStop(g, 1.0, b.shade(c));
-    circlePath(b.cr, cx, cy, r);
+    ellipsePath(b.cr, cx, cy, r * 1.1, r * 0.85);
     cairo_set_source(b.cr, g);
-    cairo_fill(b.cr);
+    cairo_fill_preserve(b.cr);
     cairo_pattern_destroy(g);
+    edge(b, c, std::max(0.5, r * 0.08), 0.35);
 }
 
 // A rim of light on the sun's side of a circle.
@@ -82,7 +85,7 @@ void rimArc(const Brush& b, double cx, double cy, double r, double width) {
     const double mid = s < 0 ? M_PI * 1.25 : M_PI * 1.75;
     cairo_new_path(b.cr);
     cairo_arc(b.cr, cx, cy, r - width / 2, mid - 0.7, mid + 0.7);
-    setColour(b.cr, b.tone(lighten(b.land->colours.light, 0.3)), 0.6 * (1 - b.depth));
+    setColour(b.cr, b.tone(lighten(b.land->colours.light, 0.3)), 0.35 * (1 - b.depth));
     cairo_set_line_width(b.cr, width);
     cairo_set_line_cap(b.cr, CAIRO_LINE_CAP_ROUND);
     cairo_stroke(b.cr);
@@ -168,16 +171,41 @@ void leafyTree(const Brush& b, double x, double g, double s, Random& rnd) {
     cairo_new_path(cr);
     const Rgb leaf = mix(L.colours.near, rgb255(60, 150, 60), rnd.uniform(0.2, 0.7));
     const double cy = g - s * 0.62;
+    // A crown of many small clumps, not one ball: it reads as foliage.
     struct P {
         double dx, dy, r;
-    } puffs[] = {{-0.18, 0.06, 0.2}, {0.18, 0.05, 0.21}, {0.0, -0.12, 0.26}, {-0.06, 0.1, 0.22}, {0.09, -0.02, 0.2}};
-    scene::soft(cr, x - s * 0.5, cy - s * 0.45, x + s * 0.5, cy + s * 0.4, s * 0.03, b.shade(leaf), 0.6,
+    };
+    std::vector<P> puffs;
+    for (int i = 0; i < 11; ++i) {
+        const double a = i * 2.4, d = std::sqrt((i + 0.5) / 11.0) * 0.24;
+        puffs.push_back({std::cos(a) * d * 1.15, std::sin(a) * d * 0.9, rnd.uniform(0.12, 0.16)});
+    }
+    std::sort(puffs.begin(), puffs.end(), [](const P& p, const P& q) { return p.dy > q.dy; });
+    scene::soft(cr, x - s * 0.5, cy - s * 0.45, x + s * 0.5, cy + s * 0.45, s * 0.03, b.shade(leaf), 0.8,
                 [&](cairo_t* c) {
-                    for (const P& p : puffs) circlePath(c, x + p.dx * s + s * 0.02, cy + p.dy * s + s * 0.03, p.r * s);
+                    for (const P& p : puffs) circlePath(c, x + p.dx * s, cy + p.dy * s + s * 0.03, p.r * s * 1.05);
                     cairo_fill(c);
                 });
-    for (const P& p : puffs) ball(b, x + p.dx * s, cy + p.dy * s, p.r * s, leaf);
-    for (const P& p : puffs) rimArc(b, x + p.dx * s, cy + p.dy * s, p.r * s, s * 0.02);
+    // Back clumps darker, front and sunny ones lighter.
+    for (const P& p : puffs) {
+        const double lightness = std::clamp(0.5 - p.dy * 1.5 - b.lightSide() * p.dx * 1.2, 0.0, 1.0);
+        const Rgb c = mix(darken(leaf, 0.2), lighten(leaf, 0.2), lightness);
+        const double px = x + p.dx * s, py = cy + p.dy * s, r = p.r * s;
+        cairo_pattern_t* gr = cairo_pattern_create_radial(px - b.lightSide() * -r * 0.3, py - r * 0.4, r * 0.1, px, py, r);
+        addStop(gr, 0.0, b.tone(lighten(c, 0.12)));
+        addStop(gr, 1.0, b.tone(darken(c, 0.15)));
+        circlePath(cr, px, py, r);
+        cairo_set_source(cr, gr);
+        cairo_fill(cr);
+        cairo_pattern_destroy(gr);
+    }
+    // Leaf specks.
+    for (int i = 0; i < 14; ++i) {
+        const double a = rnd.uniform(0, 2 * M_PI), d = rnd.uniform(0, 0.3) * s;
+        ellipsePath(cr, x + std::cos(a) * d, cy + std::sin(a) * d * 0.8, s * 0.022, s * 0.012, rnd.uniform(0, 180));
+        setColour(cr, b.tone(rnd.range(0, 1) ? lighten(leaf, 0.35) : darken(leaf, 0.3)), 0.7);
+        cairo_fill(cr);
+    }
 }
 
 void flowers(const Brush& b, double x, double g, double s, Random& rnd) {
@@ -380,19 +408,23 @@ void deadTree(const Brush& b, double x, double g, double s, Random& rnd) {
 void boulder(const Brush& b, double x, double g, double s, Random& rnd) {
     cairo_t* cr = b.cr;
     const Land& L = *b.land;
-    const double w = s * rnd.uniform(0.7, 1.0);
+    const double w = s * rnd.uniform(0.7, 1.1);
     b.groundShadow(x, g, w * 0.7);
-    cairo_move_to(cr, x - w / 2, g);
-    cairo_curve_to(cr, x - w * 0.55, g - s * 0.5, x - w * 0.1, g - s * rnd.uniform(0.7, 0.9), x + w * 0.15, g - s * 0.6);
-    cairo_curve_to(cr, x + w * 0.4, g - s * 0.5, x + w * 0.55, g - s * 0.3, x + w / 2, g);
-    cairo_close_path(cr);
-    fillEdged(b, x - w / 2, x + w / 2, mix(L.colours.near, L.colours.far, rnd.uniform(0, 0.5)), s * 0.015);
-    // Cracks and strata.
-    setColour(cr, b.shade(L.colours.near), 0.6);
+    // An angular rock: a few flat faces, the top one catching the sun.
+    const double peakX = x + rnd.uniform(-0.2, 0.2) * w, peakY = g - s * rnd.uniform(0.55, 0.8);
+    const double shoulderL = g - s * rnd.uniform(0.3, 0.45), shoulderR = g - s * rnd.uniform(0.25, 0.4);
+    polygon(cr, {{x - w / 2, g}, {x - w * 0.42, shoulderL}, {peakX - w * 0.12, peakY}, {peakX + w * 0.1, peakY + s * 0.04},
+                 {x + w * 0.44, shoulderR}, {x + w / 2, g}});
+    const Rgb rock = mix(L.colours.near, L.colours.far, rnd.uniform(0, 0.5));
+    fillEdged(b, x - w / 2, x + w / 2, rock, s * 0.015);
+    polygon(cr, {{x - w * 0.42, shoulderL}, {peakX - w * 0.12, peakY}, {peakX + w * 0.1, peakY + s * 0.04},
+                 {peakX, shoulderL + s * 0.05}});
+    setColour(cr, b.lit(rock), 0.8);
+    cairo_fill(cr);
+    setColour(cr, b.shade(rock), 0.6);
     cairo_set_line_width(cr, s * 0.015);
-    cairo_move_to(cr, x - w * 0.1, g - s * 0.55);
-    cairo_line_to(cr, x - w * 0.02, g - s * 0.35);
-    cairo_line_to(cr, x - w * 0.12, g - s * 0.2);
+    cairo_move_to(cr, peakX, shoulderL + s * 0.05);
+    cairo_line_to(cr, peakX + w * 0.05, g - s * 0.12);
     cairo_stroke(cr);
 }
 
@@ -503,6 +535,24 @@ void dome(const Brush& b, double x, double g, double s, Random& rnd) {
     cairo_set_line_width(cr, s * 0.008);
     cairo_stroke(cr);
     cairo_restore(cr);
+    // A painted band and a row of portholes round its foot.
+    cairo_save(cr);
+    cairo_move_to(cr, x - w / 2, g);
+    cairo_curve_to(cr, x - w / 2, g - h * 1.3, x + w / 2, g - h * 1.3, x + w / 2, g);
+    cairo_clip(cr);
+    cairo_rectangle(cr, x - w, g - h * 0.32, w * 2, h * 0.1);
+    cairo_pattern_t* band = b.sideLight(x - w / 2, x + w / 2, L.colours.accent);
+    cairo_set_source(cr, band);
+    cairo_fill(cr);
+    cairo_pattern_destroy(band);
+    cairo_restore(cr);
+    for (int i = -2; i <= 2; ++i)
+        if (i) {
+            circlePath(cr, x + i * w * 0.17, g - h * 0.55, s * 0.028);
+            setColour(cr, b.tone(L.colours.accent2));
+            cairo_fill_preserve(cr);
+            edge(b, rgb255(120, 130, 150), s * 0.008, 0.8);
+        }
     // Door with hazard stripes.
     roundedRectPath(cr, x - s * 0.09, g - s * 0.2, s * 0.18, s * 0.2, s * 0.03);
     setColour(cr, b.tone(rgb255(70, 80, 100)));
@@ -580,6 +630,20 @@ void snowPeak(const Brush& b, double x, double g, double s, Random& rnd) {
     cairo_close_path(cr);
     setColour(cr, b.lit(rock));
     cairo_fill(cr);
+    // Gullies running down both faces.
+    cairo_save(cr);
+    outline(cr);
+    cairo_clip(cr);
+    for (int i = 0; i < 7; ++i) {
+        const double t = (i + 0.5) / 7.0;
+        const double fx = x - w / 2 + w * t, fy = g - s * rnd.uniform(0.15, 0.45);
+        cairo_move_to(cr, px + (fx - px) * 0.25, g - s * 0.8);
+        cairo_curve_to(cr, px + (fx - px) * 0.5, fy - s * 0.2, fx, fy, fx + (fx - px) * 0.1, g);
+    }
+    setColour(cr, b.shade(rock), 0.45);
+    cairo_set_line_width(cr, std::max(0.6, s * 0.012));
+    cairo_stroke(cr);
+    cairo_restore(cr);
     // Snow cap with a ragged edge: bluish in shade, white in the sun.
     const double snow = g - s * rnd.uniform(0.55, 0.65);
     auto cap = [&](cairo_t* c) {
@@ -650,52 +714,82 @@ void alpineSpeck(const Brush& b, double x, double g, double s, Random& rnd) {
 
 // ---------------------------------------------------------------- 6 rubble field
 
-void blocks(cairo_t* cr, const Brush& b, double x0, double x1, double y, double h, Rgb c) {
-    // A course of stone blocks.
-    double x = x0;
-    Random rnd(uint32_t(x0 * 13 + y * 7));
-    while (x < x1 - 0.5) {
-        const double w = std::min(x1 - x, h * rnd.uniform(1.4, 2.2));
-        cairo_rectangle(cr, x + h * 0.04, y, w - h * 0.08, h * 0.92);
-        fillEdged(b, x, x + w, mix(c, rgb255(200, 190, 175), rnd.uniform(0, 0.4)), h * 0.06);
-        x += w;
-    }
-}
-
-void brokenArch(const Brush& b, double x, double g, double s, Random& rnd) {
+// What is left of a house: a wall of stone courses with an arched window,
+// its top broken off in steps, ivy climbing it and blocks fallen at its foot.
+void ruinedWall(const Brush& b, double x, double g, double s, Random& rnd) {
     cairo_t* cr = b.cr;
     const Land& L = *b.land;
-    b.groundShadow(x, g, s * 0.6);
-    const Rgb stone = rgb255(200, 184, 160);
-    const double pw = s * 0.18, gap = s * 0.32, course = s * 0.07;
-    // Two piers, the far one broken off lower.
-    const double leftX = x - gap / 2 - pw, rightX = x + gap / 2;
-    const int leftRows = 10, rightRows = 7;
-    for (int i = 0; i < leftRows; ++i) blocks(cr, b, leftX, leftX + pw, g - course * (i + 1), course, stone);
-    for (int i = 0; i < rightRows; ++i) blocks(cr, b, rightX, rightX + pw, g - course * (i + 1), course, stone);
-    // What is left of the arch: voussoirs from the left pier.
-    const double cx = x, cy = g - course * leftRows, r0 = gap / 2, r1 = gap / 2 + pw;
-    for (int k = 0; k < 5; ++k) {
-        const double a0 = M_PI + k * 0.22, a1 = a0 + 0.2;
-        cairo_new_path(cr);
-        cairo_arc(cr, cx, cy, r1, a0, a1);
-        cairo_arc_negative(cr, cx, cy, r0, a1, a0);
-        cairo_close_path(cr);
-        fillEdged(b, cx - r1, cx + r1, mix(stone, L.colours.accent, k % 2 ? 0.25 : 0.0), s * 0.006);
+    const Rgb stone = rgb255(206, 190, 166);
+    const double w = s * 0.62, course = s * 0.06;
+    b.groundShadow(x, g, w * 0.9);
+    // The broken outline: full height on one side, stepping down across.
+    std::vector<double> heights;
+    for (int i = 0; i < 8; ++i) heights.push_back(s * (0.95 - 0.55 * i / 7.0) * rnd.uniform(0.85, 1.05));
+    auto outline = [&](cairo_t* c) {
+        cairo_move_to(c, x - w / 2, g);
+        for (int i = 0; i < 8; ++i) {
+            const double x0 = x - w / 2 + w * i / 8.0;
+            cairo_line_to(c, x0, g - heights[size_t(i)]);
+            cairo_line_to(c, x0 + w / 8.0, g - heights[size_t(i)]);
+        }
+        cairo_line_to(c, x + w / 2, g);
+        cairo_close_path(c);
+        // The arched window.
+        const double wx = x - w * 0.12, wy = g - s * 0.52, ww = w * 0.26;
+        cairo_new_sub_path(c);
+        cairo_move_to(c, wx - ww / 2, wy);
+        cairo_arc(c, wx, wy - s * 0.06, ww / 2, M_PI, 2 * M_PI);
+        cairo_line_to(c, wx + ww / 2, wy + s * 0.2);
+        cairo_line_to(c, wx - ww / 2, wy + s * 0.2);
+        cairo_close_path(c);
+    };
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    outline(cr);
+    cairo_pattern_t* gr = b.sideLight(x - w / 2, x + w / 2, stone);
+    cairo_set_source(cr, gr);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(gr);
+    // Stone courses and joints.
+    cairo_save(cr);
+    cairo_clip(cr);
+    for (int row = 0; row * course < s; ++row) {
+        const double y = g - row * course;
+        cairo_move_to(cr, x - w, y);
+        cairo_line_to(cr, x + w, y);
+        for (double jx = x - w / 2 + (row % 2) * course * 0.9; jx < x + w / 2; jx += course * 1.8) {
+            cairo_move_to(cr, jx, y);
+            cairo_line_to(cr, jx, y - course);
+        }
     }
-    // Ivy and weeds.
+    setColour(cr, b.shade(stone), 0.5);
+    cairo_set_line_width(cr, s * 0.005);
+    cairo_stroke(cr);
+    // A few blocks in the land's brick colour.
     for (int i = 0; i < 6; ++i) {
-        const double vx = leftX + rnd.uniform(0, pw), vy = g - rnd.uniform(0, course * 6);
-        ball(b, vx, vy, s * rnd.uniform(0.025, 0.045), L.colours.accent2);
+        const double bx = x - w / 2 + rnd.uniform(0, w), by = g - course * rnd.range(1, 9);
+        cairo_rectangle(cr, bx, by, course * 1.7, course * 0.95);
+        setColour(cr, b.tone(mix(L.colours.accent, stone, 0.35)), 0.8);
+        cairo_fill(cr);
+    }
+    cairo_restore(cr);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    outline(cr);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+    edge(b, stone, s * 0.01);
+    // Ivy up the tall side.
+    const double ivyX = x - w / 2 + w * (b.lightSide() < 0 ? 0.8 : 0.1);
+    for (int i = 0; i < 14; ++i) {
+        const double vx = ivyX + rnd.uniform(-w * 0.1, w * 0.1), vy = g - rnd.uniform(0, s * 0.5);
+        ball(b, vx, vy, s * rnd.uniform(0.018, 0.03), L.colours.accent2);
     }
     // Fallen blocks at its foot.
-    for (int i = 0; i < 3; ++i) {
-        const double bx = x + rnd.uniform(-s * 0.2, s * 0.45), bw = s * rnd.uniform(0.1, 0.16);
+    for (int i = 0; i < 4; ++i) {
+        const double bx = x + rnd.uniform(-w * 0.7, w * 0.7), bw = s * rnd.uniform(0.07, 0.11);
         cairo_save(cr);
-        cairo_translate(cr, bx, g - bw * 0.3);
+        cairo_translate(cr, bx, g - bw * 0.25);
         cairo_rotate(cr, rnd.uniform(-0.4, 0.4));
         cairo_rectangle(cr, -bw / 2, -bw * 0.3, bw, bw * 0.6);
-        fillEdged(b, -bw / 2, bw / 2, stone, s * 0.006);
+        fillEdged(b, -bw / 2, bw / 2, i % 2 ? stone : mix(L.colours.accent, stone, 0.3), s * 0.006);
         cairo_restore(cr);
     }
 }
@@ -955,7 +1049,7 @@ void crane(const Brush& b, double x, double g, double s, Random& rnd) {
     cairo_t* cr = b.cr;
     const Land& L = *b.land;
     b.groundShadow(x, g, s * 0.3);
-    const double top = g - s * 0.85, dir = b.lightSide() < 0 ? -1 : 1;
+    const double top = g - s * 0.85, dir = -1;  // the jib reaches into the picture
     const Rgb paint = mix(L.colours.accent, rgb255(250, 190, 40), 0.6);
     // Mast.
     const double mw = s * 0.07;
@@ -1233,24 +1327,25 @@ void desertTufts(const Brush& b, double x, double g, double s, Random& rnd) {
 }
 
 void camel(const Brush& b, double x, double g, double s, Random& rnd) {
-    // A small caravan on a far crest, one flat tone.
+    // A camel on a far crest, one flat tone.
     cairo_t* cr = b.cr;
-    const int n = rnd.range(2, 4);
-    for (int i = 0; i < n; ++i) {
-        const double cx = x + i * s * 0.9;
-        cairo_move_to(cr, cx - s * 0.35, g - s * 0.45);
-        cairo_curve_to(cr, cx - s * 0.25, g - s * 0.8, cx - s * 0.05, g - s * 0.8, cx, g - s * 0.6);
-        cairo_curve_to(cr, cx + s * 0.1, g - s * 0.8, cx + s * 0.25, g - s * 0.7, cx + s * 0.3, g - s * 0.5);
-        cairo_line_to(cr, cx + s * 0.45, g - s * 0.85);
-        cairo_line_to(cr, cx + s * 0.58, g - s * 0.85);
-        cairo_line_to(cr, cx + s * 0.55, g - s * 0.75);
-        cairo_line_to(cr, cx + s * 0.38, g - s * 0.42);
-        cairo_line_to(cr, cx - s * 0.35, g - s * 0.38);
-        cairo_close_path(cr);
-        for (double lx : {-0.28, -0.18, 0.15, 0.25}) cairo_rectangle(cr, cx + lx * s, g - s * 0.42, s * 0.04, s * 0.42);
-        setColour(cr, b.tone(rgb255(120, 70, 60)));
-        cairo_fill(cr);
-    }
+    const double cx = x, dir = rnd.range(0, 1) ? 1 : -1;
+    cairo_save(cr);
+    cairo_translate(cr, cx, 0);
+    cairo_scale(cr, dir, 1);
+    cairo_move_to(cr, -s * 0.35, g - s * 0.45);
+    cairo_curve_to(cr, -s * 0.25, g - s * 0.8, -s * 0.05, g - s * 0.8, 0, g - s * 0.6);
+    cairo_curve_to(cr, s * 0.1, g - s * 0.8, s * 0.25, g - s * 0.7, s * 0.3, g - s * 0.5);
+    cairo_line_to(cr, s * 0.45, g - s * 0.85);
+    cairo_line_to(cr, s * 0.58, g - s * 0.85);
+    cairo_line_to(cr, s * 0.55, g - s * 0.75);
+    cairo_line_to(cr, s * 0.38, g - s * 0.42);
+    cairo_line_to(cr, -s * 0.35, g - s * 0.38);
+    cairo_close_path(cr);
+    for (double lx : {-0.28, -0.18, 0.15, 0.25}) cairo_rectangle(cr, lx * s, g - s * 0.42, s * 0.04, s * 0.42);
+    setColour(cr, b.tone(rgb255(120, 70, 60)));
+    cairo_fill(cr);
+    cairo_restore(cr);
 }
 
 // ---------------------------------------------------------------- the table
@@ -1259,43 +1354,43 @@ const Land kLandTable[kLands] = {
     {1, "Meadows",
      {rgb255(62, 140, 232), rgb255(206, 234, 252), rgb255(255, 246, 205), rgb255(196, 222, 246), rgb255(112, 176, 120),
       rgb255(92, 172, 64), rgb255(126, 198, 72), rgb255(62, 132, 52), rgb255(246, 86, 110), rgb255(255, 226, 80), rgb255(70, 160, 220)},
-     0.16, 0.14, 5, scene::Ridge::Rolling, 0.16, false, windmill, leafyTree, flowers, nullptr},
+     0.16, 0.14, 5, scene::Ridge::Rolling, 0.16, false, windmill, leafyTree, flowers, nullptr, 0},
     {2, "Old Town",
      {rgb255(84, 136, 214), rgb255(255, 218, 176), rgb255(255, 214, 150), rgb255(236, 206, 196), rgb255(150, 128, 150),
       rgb255(176, 124, 96), rgb255(198, 164, 124), rgb255(126, 92, 78), rgb255(204, 84, 62), rgb255(255, 214, 120), rgb255(90, 150, 200)},
-     0.82, 0.18, 3, scene::Ridge::Rolling, 0.08, false, clockTower, house, cobbles, townSkyline},
+     0.82, 0.18, 3, scene::Ridge::Rolling, 0.08, false, clockTower, house, cobbles, townSkyline, 4},
     {3, "Wasteland",
      {rgb255(116, 120, 196), rgb255(252, 196, 146), rgb255(255, 204, 136), rgb255(224, 184, 176), rgb255(184, 118, 98),
       rgb255(168, 104, 72), rgb255(206, 146, 94), rgb255(136, 84, 62), rgb255(150, 120, 100), rgb255(150, 166, 92), rgb255(90, 150, 170)},
-     0.8, 0.22, 1, scene::Ridge::Mesas, 0.22, false, deadTree, boulder, cracks, nullptr},
+     0.8, 0.22, 1, scene::Ridge::Mesas, 0.22, false, deadTree, boulder, cracks, nullptr, 0},
     {4, "Base",
      {rgb255(36, 92, 164), rgb255(160, 216, 234), rgb255(214, 244, 255), rgb255(174, 206, 226), rgb255(100, 140, 172),
       rgb255(96, 150, 136), rgb255(160, 186, 170), rgb255(80, 110, 110), rgb255(255, 150, 44), rgb255(110, 232, 255), rgb255(70, 150, 200)},
-     0.2, 0.16, 2, scene::Ridge::Rolling, 0.1, false, radarTower, dome, runwayLights, mast},
+     0.2, 0.16, 2, scene::Ridge::Rolling, 0.1, false, radarTower, dome, runwayLights, mast, 5},
     {5, "Mountains",
      {rgb255(44, 114, 222), rgb255(204, 228, 252), rgb255(255, 252, 236), rgb255(204, 222, 246), rgb255(120, 140, 196),
-      rgb255(76, 120, 116), rgb255(130, 170, 120), rgb255(62, 96, 90), rgb255(255, 255, 255), rgb255(46, 110, 76), rgb255(80, 170, 220)},
-     0.18, 0.12, 4, scene::Ridge::Peaks, 0.42, false, snowPeak, pine, alpineSpeck, nullptr},
+      rgb255(80, 150, 100), rgb255(130, 180, 110), rgb255(60, 110, 80), rgb255(255, 255, 255), rgb255(46, 110, 76), rgb255(80, 170, 220)},
+     0.18, 0.12, 4, scene::Ridge::Peaks, 0.42, false, snowPeak, pine, alpineSpeck, nullptr, 0},
     {6, "Rubble Field",
      {rgb255(108, 118, 184), rgb255(238, 208, 204), rgb255(255, 222, 184), rgb255(218, 204, 216), rgb255(146, 134, 156),
       rgb255(156, 140, 132), rgb255(176, 160, 142), rgb255(104, 92, 98), rgb255(202, 112, 82), rgb255(124, 168, 88), rgb255(100, 150, 190)},
-     0.78, 0.2, 3, scene::Ridge::Rolling, 0.1, false, brokenArch, rubbleHeap, bricksAndWeeds, brokenWall},
+     0.78, 0.2, 3, scene::Ridge::Rolling, 0.1, false, ruinedWall, rubbleHeap, bricksAndWeeds, brokenWall, 3},
     {7, "Lakes",
      {rgb255(58, 150, 230), rgb255(214, 242, 252), rgb255(255, 250, 226), rgb255(200, 230, 240), rgb255(84, 150, 140),
       rgb255(70, 150, 90), rgb255(112, 182, 92), rgb255(50, 112, 72), rgb255(80, 182, 212), rgb255(250, 176, 210), rgb255(60, 170, 214)},
-     0.22, 0.16, 4, scene::Ridge::Rolling, 0.14, true, pier, reeds, lilyPads, nullptr},
+     0.22, 0.16, 4, scene::Ridge::Rolling, 0.14, true, pier, reeds, lilyPads, nullptr, 0},
     {8, "Scrapyard",
      {rgb255(92, 130, 190), rgb255(242, 212, 150), rgb255(255, 214, 140), rgb255(216, 202, 182), rgb255(126, 112, 112),
       rgb255(134, 102, 82), rgb255(154, 124, 92), rgb255(92, 72, 62), rgb255(212, 110, 50), rgb255(132, 152, 172), rgb255(90, 140, 160)},
-     0.76, 0.2, 2, scene::Ridge::Rolling, 0.12, false, crane, junkHeap, bolts, farCrane},
+     0.76, 0.2, 2, scene::Ridge::Rolling, 0.12, false, crane, junkHeap, bolts, farCrane, 3},
     {9, "Coast",
      {rgb255(36, 140, 232), rgb255(192, 236, 252), rgb255(255, 250, 220), rgb255(190, 226, 246), rgb255(92, 150, 172),
       rgb255(222, 200, 150), rgb255(238, 218, 162), rgb255(182, 150, 110), rgb255(230, 62, 62), rgb255(40, 180, 204), rgb255(36, 170, 210)},
-     0.24, 0.14, 4, scene::Ridge::Rolling, 0.1, true, lighthouse, surfRock, shells, sailboat},
+     0.24, 0.14, 4, scene::Ridge::Rolling, 0.1, true, lighthouse, surfRock, shells, sailboat, 4},
     {10, "Dunes",
      {rgb255(40, 110, 212), rgb255(255, 222, 172), rgb255(255, 232, 160), rgb255(246, 216, 190), rgb255(222, 160, 112),
       rgb255(236, 172, 92), rgb255(242, 192, 112), rgb255(202, 122, 72), rgb255(76, 156, 76), rgb255(202, 92, 62), rgb255(50, 170, 190)},
-     0.8, 0.16, 1, scene::Ridge::Dunes, 0.16, false, oasis, palm, desertTufts, camel},
+     0.8, 0.16, 1, scene::Ridge::Dunes, 0.16, false, oasis, palm, desertTufts, camel, 4},
 };
 
 }  // namespace

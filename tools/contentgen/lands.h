@@ -69,6 +69,7 @@ struct Land {
     Motif feature;                  // medium shapes scattered about: trees, houses, rocks ...
     Motif speck;                    // the smallest detail: flowers, pebbles, bolts ...
     Motif farShape;                 // what stands on the far skyline (towers, cranes), or null
+    int farCount;                   // how many of them a wide view shows
 };
 
 // Land 1 (meadows) to 10 (dunes).

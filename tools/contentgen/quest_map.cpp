@@ -216,17 +216,16 @@ void paintGround(cairo_t* cr, const Field& f) {
             const lands::Palette& c = L.colours;
             const bool peaks = L.relief == scene::Ridge::Peaks;
             // Relief: a height field lit from the upper left.
-            const double scale = peaks ? 22.0 : 60.0;
+            const double scale = 60.0;
             const double h0 = scene::fbm((x - 1) / scale, (y - 1) / scale, 900 + L.number, 4);
             const double h1 = scene::fbm((x + 1) / scale, (y + 1) / scale, 900 + L.number, 4);
-            const double slope = std::clamp((h0 - h1) * (peaks ? 22.0 : 14.0), -1.0, 1.0);
+            const double slope = std::clamp((h0 - h1) * (peaks ? 20.0 : 14.0), -1.0, 1.0);
             const double tex = scene::fbm(x / 9.0, y / 9.0, 50 + L.number, 3);
             Rgb g = mix(c.groundShade, c.ground, 0.45 + 0.4 * tex);
             if (peaks) {
-                // Rock below, snow on the heights.
-                const double hh = scene::fbm(x / scale, y / scale, 900 + L.number, 4);
-                g = mix(mix(rgb255(150, 160, 196), c.ground, 0.35), rgb255(250, 252, 255),
-                        std::clamp((hh - 0.5) * 5, 0.0, 1.0));
+                // Alpine grass low down, snowfields on the heights.
+                const double hh = scene::fbm(x / 70.0, y / 70.0, 920, 3);
+                g = mix(g, rgb255(236, 242, 252), std::clamp((hh - 0.45) * 4, 0.0, 0.85));
             }
             g = slope > 0 ? mix(g, lighten(c.light, 0.2), slope * 0.45) : mix(g, darken(g, 0.45), -slope * 0.6);
             // The land's own grain: dune ripples, cracks, furrows.
@@ -387,6 +386,7 @@ void paintMotifs(cairo_t* cr, const Field& f, const std::vector<Pond>& ponds, co
                 double room = std::min({double(f.road[i]), double(f.road[above]), double(f.border[i]) * 2,
                                         (x - 10) / 1.2, (790 - x) / 1.2, (y - 20) / 2.6});
                 for (const Marker& m : markers) room = std::min(room, std::hypot(m.at.x - x, m.at.y - y + 15) - 16);
+                for (const Thing& t : things) room = std::min(room, (std::hypot(t.at.x - x, t.at.y - y) - t.size) / 1.5);
                 if (room > best) {
                     best = room;
                     where = {double(x), double(y)};
@@ -419,6 +419,7 @@ void paintMotifs(cairo_t* cr, const Field& f, const std::vector<Pond>& ponds, co
         // the peaks that name the land from afar.
         lands::Motif m = t.kind == 2 ? L.landmark : t.kind == 1 ? L.feature : L.speck;
         if (t.land == 5 && t.kind == 1 && detail.range(0, 2) > 0) m = L.landmark;
+        if (t.land == 4 && t.kind == 1 && detail.range(0, 2) == 0) m = L.farShape;
         m(b, t.at.x, t.at.y, t.size, detail);
     }
 }

@@ -301,8 +301,8 @@ void cloud(cairo_t* cr, double x, double y, double w, Rgb lit, Rgb shade, double
         cairo_rectangle(c, x - w * 0.45, y - w * 0.05 + dy, w * 0.9, w * 0.08);
         cairo_fill(c);
     };
-    soft(cr, x - w, y - h * 1.5, x + w, y + h, w * 0.03, shade, alpha, [&](cairo_t* c) { body(c, 1.0, 0); });
-    soft(cr, x - w, y - h * 1.5, x + w, y + h, w * 0.05, lit, alpha, [&](cairo_t* c) { body(c, 0.86, -w * 0.06); });
+    soft(cr, x - w, y - h * 1.5, x + w, y + h, w * 0.015, shade, alpha, [&](cairo_t* c) { body(c, 1.0, 0); });
+    soft(cr, x - w, y - h * 1.5, x + w, y + h, w * 0.03, lit, alpha, [&](cairo_t* c) { body(c, 0.86, -w * 0.06); });
 }
 
 }  // namespace scene

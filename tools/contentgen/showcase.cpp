@@ -28,7 +28,7 @@ const Land kRainbowValley = {
     {rgb255(96, 166, 244), rgb255(255, 226, 238), rgb255(255, 246, 220), rgb255(236, 222, 246), rgb255(160, 150, 220),
      rgb255(116, 196, 120), rgb255(150, 214, 104), rgb255(80, 150, 84), rgb255(255, 120, 178), rgb255(255, 222, 96),
      rgb255(110, 190, 240)},
-    0.2, 0.14, 4, Ridge::Rolling, 0.2, false, leafyTree, leafyTree, flowers, nullptr};
+    0.2, 0.14, 4, Ridge::Rolling, 0.2, false, leafyTree, leafyTree, flowers, nullptr, 0};
 
 void rainbow(cairo_t* cr, double w, double h) {
     const Rgb bands[6] = {rgb255(255, 90, 90), rgb255(255, 170, 60), rgb255(255, 236, 90),
@@ -137,10 +137,13 @@ void paintMainMenu(Canvas& out) {
         const double x = rnd.uniform(0, 240), y = rnd.uniform(horizon + 150, H - 10);
         meadows.speck(near, x, y, 16, detail);
     }
+    // A grassy near shore across the bottom, quiet under the greeting.
+    Ridge front{Ridge::Rolling, 548, 22, 420, 55};
+    scene::fillRidge(cr, front, -10, W + 10, H + 10, lighten(c.ground, 0.05), c.groundShade, c.light, 0.7, 0.12);
     // The lakes' reeds along the near shore.
     Brush reedBrush{cr, &lakes, 0};
-    lakes.feature(reedBrush, 262, 500, 60, detail);
-    lakes.feature(reedBrush, 548, 505, 56, detail);
+    lakes.feature(reedBrush, 262, 536, 60, detail);
+    lakes.feature(reedBrush, 548, 540, 56, detail);
     // Marbles heaped in the lower left corner and a few along the right edge,
     // clear of the panel, the title and the profile plate.
     struct Heap {

@@ -41,9 +41,7 @@ void paintSnowCaps(cairo_t* cr, const Ridge& r, double w, const Brush& b) {
                         while (v > -20 && v < w + 20 && r.top(v - side * 2) >= r.top(v) - 0.01) v -= side * 2;
                         cairo_move_to(m, x, y);
                         for (double u = x; (u - v) * side > 0 || u == x; u -= side * 2) cairo_line_to(m, u, r.top(u));
-                        const double drop = r.base - y;
-                        cairo_line_to(m, v, r.top(v) + (r.base - r.top(v)) * 0.6);
-                        cairo_line_to(m, x - side * (x - v) * -0.25, y + drop * 0.9);
+                        cairo_line_to(m, x + (v - x) * 0.45, y + (r.base - y) * 0.6);
                         cairo_close_path(m);
                     }
                     cairo_fill(m);
@@ -119,10 +117,10 @@ void paintView(scene::Painting& p, const Land& L, const View& v) {
     if (L.relief == Ridge::Peaks) paintSnowCaps(cr, farRidge, W, far);
     if (L.farShape) {
         Brush distant{cr, &L, 0.65};
-        const int n = 3 + rnd.range(0, 2);
+        const int n = L.farCount;
         for (int i = 0; i < n; ++i) {
             const double x = W * (i + rnd.uniform(0.2, 0.8)) / n;
-            L.farShape(distant, x, farRidge.top(x) + 3, H * rnd.uniform(0.05, 0.08), rnd);
+            L.farShape(distant, x, farRidge.top(x) + 3, H * rnd.uniform(0.07, 0.1), rnd);
         }
     }
 
@@ -141,12 +139,15 @@ void paintView(scene::Painting& p, const Land& L, const View& v) {
                   rnd.next()};
         if (L.relief == Ridge::Mesas) mid.amplitude = H * 0.12;
         Brush midBrush{cr, &L, 0.4};
-        const Rgb body = mix(c.far, c.near, 0.6);
+        const Rgb body = mix(c.far, c.near, 0.75);
         scene::fillRidge(cr, mid, -10, W + 10, H, midBrush.tone(lighten(body, 0.1)), midBrush.tone(darken(body, 0.1)),
                          c.light, 0.5, 0.08);
-        for (int i = 0; i < v.features; ++i) {
-            const double x = rnd.uniform(0, W);
-            things.push_back({x, mid.top(x) + H * 0.03, H * rnd.uniform(0.06, 0.09), 0.4, 0});
+        // Features recede from the near ground up to the middle ridge:
+        // smaller and hazier the farther up they stand.
+        for (int i = 0; i < v.features * 2; ++i) {
+            const double x = rnd.uniform(0, W), t = rnd.uniform(0, 1);
+            const double ground = mid.top(x) + H * 0.03 + t * std::max(0.0, floorTop - mid.top(x) - H * 0.03);
+            things.push_back({x, ground, H * (0.06 + 0.06 * t) * rnd.uniform(0.85, 1.15), 0.42 - 0.25 * t, 0});
         }
     }
 
@@ -154,6 +155,19 @@ void paintView(scene::Painting& p, const Land& L, const View& v) {
     Ridge nearRidge{Ridge::Rolling, floorTop, H * 0.05, W * 0.45, rnd.next()};
     if (L.relief == Ridge::Dunes) nearRidge = Ridge{Ridge::Dunes, floorTop + H * 0.02, H * 0.08, W * 0.5, rnd.next()};
     scene::fillRidge(cr, nearRidge, -10, W + 10, H + 10, c.ground, c.groundShade, c.light, 0.7, 0.14);
+    // Brush strokes over the near ground, denser toward the eye.
+    for (int i = 0; i < 700; ++i) {
+        const double x = rnd.uniform(-5, W + 5), t = std::sqrt(rnd.uniform(0, 1));
+        const double y = nearRidge.top(x) + 4 + t * (H - nearRidge.top(x));
+        const double len = 2 + t * 6;
+        cairo_move_to(cr, x, y);
+        cairo_line_to(cr, x + rnd.uniform(-1.5, 1.5), y - len);
+        const bool light = rnd.range(0, 2) == 0;
+        setColour(cr, light ? lighten(c.ground, 0.3) : darken(c.groundShade, 0.15), 0.35);
+        cairo_set_line_width(cr, 0.8 + t);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+        cairo_stroke(cr);
+    }
 
     for (int i = 0; i < v.features; ++i) {
         double x = rnd.uniform(0.02, 0.98) * W;
@@ -179,7 +193,7 @@ void paintView(scene::Painting& p, const Land& L, const View& v) {
     }
 
     // Sunlight over everything, and a gentle darkening at the lower corners.
-    scene::glow(cr, sunX, sunY, W * 0.8, c.light, 0.18);
+    scene::glow(cr, sunX, sunY, W * 0.8, c.light, 0.1);
     cairo_pattern_t* vignette = cairo_pattern_create_radial(W / 2, H * 0.4, H * 0.45, W / 2, H * 0.45, W * 0.75);
     cairo_pattern_add_color_stop_rgba(vignette, 0.0, 0, 0, 0, 0);
     cairo_pattern_add_color_stop_rgba(vignette, 1.0, 0.1, 0.04, 0.15, 0.28);
