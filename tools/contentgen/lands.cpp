@@ -722,9 +722,10 @@ void ruinedWall(const Brush& b, double x, double g, double s, Random& rnd) {
     const Rgb stone = rgb255(206, 190, 166);
     const double w = s * 0.62, course = s * 0.06;
     b.groundShadow(x, g, w * 0.9);
-    // The broken outline: full height on one side, stepping down across.
+    // The broken outline: full height on the sunny side, stepping down across.
     std::vector<double> heights;
     for (int i = 0; i < 8; ++i) heights.push_back(s * (0.95 - 0.55 * i / 7.0) * rnd.uniform(0.85, 1.05));
+    if (b.lightSide() > 0) std::reverse(heights.begin(), heights.end());
     auto outline = [&](cairo_t* c) {
         cairo_move_to(c, x - w / 2, g);
         for (int i = 0; i < 8; ++i) {
@@ -735,7 +736,7 @@ void ruinedWall(const Brush& b, double x, double g, double s, Random& rnd) {
         cairo_line_to(c, x + w / 2, g);
         cairo_close_path(c);
         // The arched window.
-        const double wx = x - w * 0.12, wy = g - s * 0.52, ww = w * 0.26;
+        const double wx = x + b.lightSide() * w * 0.12, wy = g - s * 0.52, ww = w * 0.26;
         cairo_new_sub_path(c);
         cairo_move_to(c, wx - ww / 2, wy);
         cairo_arc(c, wx, wy - s * 0.06, ww / 2, M_PI, 2 * M_PI);
@@ -777,7 +778,7 @@ void ruinedWall(const Brush& b, double x, double g, double s, Random& rnd) {
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
     edge(b, stone, s * 0.01);
     // Ivy up the tall side.
-    const double ivyX = x - w / 2 + w * (b.lightSide() < 0 ? 0.8 : 0.1);
+    const double ivyX = x - b.lightSide() * w * 0.3;
     for (int i = 0; i < 14; ++i) {
         const double vx = ivyX + rnd.uniform(-w * 0.1, w * 0.1), vy = g - rnd.uniform(0, s * 0.5);
         ball(b, vx, vy, s * rnd.uniform(0.018, 0.03), L.colours.accent2);
