@@ -130,27 +130,42 @@ Field measure(const std::vector<RoadPoint>& road) {
     f.road.assign(W * H, 1e9f);
     f.border.assign(W * H, 1e9f);
     f.water.assign(W * H, 0);
-    // Every fourth road point is close enough for the regions.
-    std::vector<RoadPoint> coarse;
-    for (size_t i = 0; i < road.size(); i += 4) coarse.push_back(road[i]);
+    // The distance to each land's road on a coarse grid; a distance field is
+    // smooth, so every pixel interpolates it from the four grid points round it.
+    constexpr int kCell = 4, kSlots = lands::kLands + 1;
+    const int gw = W / kCell + 2, gh = H / kCell + 2;
+    std::vector<float> grid(size_t(gw) * gh * kSlots, 1e9f);
+    for (int gy = 0; gy < gh; ++gy)
+        for (int gx = 0; gx < gw; ++gx) {
+            float* cell = &grid[(size_t(gy) * gw + gx) * kSlots];
+            for (size_t i = 0; i < road.size(); i += 2) {
+                const RoadPoint& r = road[i];
+                const double dx = r.at.x - gx * kCell, dy = r.at.y - gy * kCell;
+                cell[r.land] = std::min(cell[r.land], float(dx * dx + dy * dy));
+            }
+            for (int k = 0; k < kSlots; ++k) cell[k] = std::sqrt(cell[k]);
+        }
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) {
-            double best[lands::kLands + 1];
-            std::fill(std::begin(best), std::end(best), 1e18);
+            const int gx = x / kCell, gy = y / kCell;
+            const double tx = double(x % kCell) / kCell, ty = double(y % kCell) / kCell;
+            const float* c00 = &grid[(size_t(gy) * gw + gx) * kSlots];
+            const float* c10 = c00 + kSlots;
+            const float* c01 = c00 + size_t(gw) * kSlots;
+            const float* c11 = c01 + kSlots;
+            double best[kSlots];
             double nearest = 1e18;
-            for (const RoadPoint& r : coarse) {
-                const double d = (r.at.x - x) * (r.at.x - x) + (r.at.y - y) * (r.at.y - y);
-                best[r.land] = std::min(best[r.land], d);
-                nearest = std::min(nearest, d);
+            for (int k = 1; k < kSlots; ++k) {
+                best[k] = (c00[k] * (1 - tx) + c10[k] * tx) * (1 - ty) + (c01[k] * (1 - tx) + c11[k] * tx) * ty;
+                nearest = std::min(nearest, best[k]);
             }
             // Borders wander a little so the regions look like countries,
             // not cells.
             int first = 1;
             double d1 = 1e18, d2 = 1e18;
-            const double reach = std::sqrt(nearest) + 20;
-            for (int k = 1; k <= lands::kLands; ++k) {
-                if (best[k] > reach * reach) continue;
-                const double d = std::sqrt(best[k]) + 18 * (scene::fbm(x / 45.0, y / 45.0, 300 + k, 3) - 0.5);
+            for (int k = 1; k < kSlots; ++k) {
+                if (best[k] > nearest + 20) continue;
+                const double d = best[k] + 18 * (scene::fbm(x / 45.0, y / 45.0, 300 + k, 3) - 0.5);
                 if (d < d1) {
                     d2 = d1;
                     d1 = d;
@@ -159,7 +174,7 @@ Field measure(const std::vector<RoadPoint>& road) {
             }
             const int i = f.at(x, y);
             f.land[i] = first;
-            f.road[i] = float(std::sqrt(nearest));
+            f.road[i] = float(nearest);
             f.border[i] = float(d2 - d1);
             f.water[i] = first == 9 && seaAt(x, y) ? 1 : 0;
         }

@@ -148,18 +148,23 @@ void soft(cairo_t* cr, double x0, double y0, double x1, double y1, double radius
 
 void mottle(cairo_t* cr, double x0, double y0, double x1, double y1, const Shape& shape, Rgb dark, Rgb light,
             double scale, double strength, uint32_t seed) {
-    const DeviceBox b = deviceBox(cr, x0, y0, x1, y1, 1);
-    if (b.w <= 0 || b.h <= 0 || strength <= 0) return;
+    if (strength <= 0) return;
+    // The texture is smooth at the pixel level, so it is computed at one
+    // sample per picture pixel and stretched over the device pixels.
+    const double step = std::max(1.0, deviceScale(cr));
+    const DeviceBox b = deviceBox(cr, x0, y0, x1, y1, step + 1);
+    if (b.w <= 0 || b.h <= 0) return;
+    const int tw = int(std::ceil(b.w / step)) + 1, th = int(std::ceil(b.h / step)) + 1;
     cairo_matrix_t toUser;
     cairo_get_matrix(cr, &toUser);
     cairo_matrix_invert(&toUser);
-    cairo_surface_t* tex = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, b.w, b.h);
+    cairo_surface_t* tex = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, tw, th);
     unsigned char* data = cairo_image_surface_get_data(tex);
     const int stride = cairo_image_surface_get_stride(tex);
-    for (int y = 0; y < b.h; ++y) {
+    for (int y = 0; y < th; ++y) {
         uint32_t* row = reinterpret_cast<uint32_t*>(data + size_t(y) * stride);
-        for (int x = 0; x < b.w; ++x) {
-            double ux = b.x + x + 0.5, uy = b.y + y + 0.5;
+        for (int x = 0; x < tw; ++x) {
+            double ux = b.x + (x + 0.5) * step, uy = b.y + (y + 0.5) * step;
             cairo_matrix_transform_point(&toUser, &ux, &uy);
             const double t = std::clamp((fbm(ux / scale, uy / scale, seed, 3) - 0.5) * 3.0, -1.0, 1.0);
             const Rgb c = t < 0 ? dark : light;
@@ -174,7 +179,10 @@ void mottle(cairo_t* cr, double x0, double y0, double x1, double y1, const Shape
     shape(cr);
     cairo_clip(cr);
     cairo_identity_matrix(cr);
-    cairo_set_source_surface(cr, tex, b.x, b.y);
+    cairo_translate(cr, b.x, b.y);
+    cairo_scale(cr, step, step);
+    cairo_set_source_surface(cr, tex, 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_BILINEAR);
     cairo_paint(cr);
     cairo_restore(cr);
     cairo_surface_destroy(tex);

@@ -154,7 +154,16 @@ void paintMainMenu(Canvas& out) {
                               {110, 528, 22, 2}, {12, 480, 20, 6}, {180, 590, 20, 5}, {772, 420, 24, 8},
                               {752, 462, 20, 9}, {786, 372, 16, 3}};
     std::sort(heap.begin(), heap.end(), [](const Heap& a, const Heap& b) { return a.y < b.y; });
-    for (const Heap& h : heap) marbles::drawColour(cr, h.x, h.y, h.r, h.colour);
+    for (const Heap& h : heap) {
+        // The marble's own shadow would blur the whole picture; this one
+        // blurs only around the marble.
+        scene::soft(cr, h.x - h.r, h.y - h.r, h.x + h.r * 1.3, h.y + h.r * 1.3, h.r * 0.08, {0, 0, 0}, 0.35,
+                    [&](cairo_t* m) {
+                        circlePath(m, h.x + h.r * 0.1, h.y + h.r * 0.12, h.r * 0.96);
+                        cairo_fill(m);
+                    });
+        marbles::drawColour(cr, h.x, h.y, h.r, h.colour, false);
+    }
     // Sunlight and a soft frame.
     scene::glow(cr, 90, 70, 700, c.light, 0.2);
     cairo_pattern_t* vignette = cairo_pattern_create_radial(W / 2, H * 0.45, H * 0.4, W / 2, H * 0.45, W * 0.75);
