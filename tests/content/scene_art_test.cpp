@@ -115,8 +115,8 @@ TEST_F(SceneArt, EachLandHasABackdropOfItsOwn) {
             for (size_t k = 0; k < blocks[i].size(); ++k)
                 sum += std::hypot(blocks[i][k].r - blocks[j][k].r, blocks[i][k].g - blocks[j][k].g,
                                   blocks[i][k].b - blocks[j][k].b);
-            EXPECT_GT(sum / blocks[i].size(), 20.0) << "the backdrops of lands " << i + 1 << " and " << j + 1
-                                                    << " look alike";
+            EXPECT_GT(sum / blocks[i].size(), 20.0)
+                << "the backdrops of lands " << i + 1 << " and " << j + 1 << " look alike";
         }
 }
 

@@ -32,8 +32,8 @@ cairo_pattern_t* Brush::sideLight(double x0, double x1, Rgb c) const {
 
 void Brush::groundShadow(double x, double ground, double w) const {
     const double off = -lightSide() * w * 0.12;
-    scene::soft(cr, x - w, ground - w * 0.2, x + w, ground + w * 0.2, w * 0.08, {0.05, 0.03, 0.08},
-                0.35 * (1 - depth), [&](cairo_t* c) {
+    scene::soft(cr, x - w, ground - w * 0.2, x + w, ground + w * 0.2, w * 0.08, {0.05, 0.03, 0.08}, 0.35 * (1 - depth),
+                [&](cairo_t* c) {
                     ellipsePath(c, x + off, ground, w * 0.55, w * 0.09);
                     cairo_fill(c);
                 });
@@ -94,8 +94,10 @@ void rimArc(const Brush& b, double cx, double cy, double r, double width) {
 void polygon(cairo_t* cr, std::initializer_list<std::pair<double, double>> points) {
     bool first = true;
     for (auto [x, y] : points) {
-        if (first) cairo_move_to(cr, x, y);
-        else cairo_line_to(cr, x, y);
+        if (first)
+            cairo_move_to(cr, x, y);
+        else
+            cairo_line_to(cr, x, y);
         first = false;
     }
     cairo_close_path(cr);
@@ -191,7 +193,8 @@ void leafyTree(const Brush& b, double x, double g, double s, Random& rnd) {
         const double lightness = std::clamp(0.5 - p.dy * 1.5 - b.lightSide() * p.dx * 1.2, 0.0, 1.0);
         const Rgb c = mix(darken(leaf, 0.2), lighten(leaf, 0.2), lightness);
         const double px = x + p.dx * s, py = cy + p.dy * s, r = p.r * s;
-        cairo_pattern_t* gr = cairo_pattern_create_radial(px - b.lightSide() * -r * 0.3, py - r * 0.4, r * 0.1, px, py, r);
+        cairo_pattern_t* gr =
+            cairo_pattern_create_radial(px - b.lightSide() * -r * 0.3, py - r * 0.4, r * 0.1, px, py, r);
         addStop(gr, 0.0, b.tone(lighten(c, 0.12)));
         addStop(gr, 1.0, b.tone(darken(c, 0.15)));
         circlePath(cr, px, py, r);
@@ -265,7 +268,8 @@ void house(const Brush& b, double x, double g, double s, Random& rnd) {
     const double roofTop = g - wall - s * rnd.uniform(0.3, 0.4);
     cairo_rectangle(cr, x + w * 0.18, roofTop + s * 0.02, s * 0.07, s * 0.22);
     fillEdged(b, x + w * 0.18, x + w * 0.18 + s * 0.07, rgb255(170, 100, 80), s * 0.008);
-    polygon(cr, {{x - w / 2 - s * 0.06, g - wall + s * 0.02}, {x, roofTop}, {x + w / 2 + s * 0.06, g - wall + s * 0.02}});
+    polygon(cr,
+            {{x - w / 2 - s * 0.06, g - wall + s * 0.02}, {x, roofTop}, {x + w / 2 + s * 0.06, g - wall + s * 0.02}});
     const Rgb roof = mix(L.colours.accent, rgb255(150, 70, 60), rnd.uniform(0, 0.6));
     fillSide(b, x - w / 2, x + w / 2, roof);
     cairo_save(cr);
@@ -349,7 +353,10 @@ void townSkyline(const Brush& b, double x, double g, double s, Random& rnd) {
         cx += w * 0.92;
     }
     const double sx = x + s * rnd.uniform(-0.3, 0.3);
-    polygon(cr, {{sx - s * 0.07, g}, {sx - s * 0.07, g - s * 0.8}, {sx, g - s * 1.15}, {sx + s * 0.07, g - s * 0.8},
+    polygon(cr, {{sx - s * 0.07, g},
+                 {sx - s * 0.07, g - s * 0.8},
+                 {sx, g - s * 1.15},
+                 {sx + s * 0.07, g - s * 0.8},
                  {sx + s * 0.07, g}});
     setColour(cr, b.tone(b.land->colours.far));
     cairo_fill(cr);
@@ -400,7 +407,11 @@ void deadTree(const Brush& b, double x, double g, double s, Random& rnd) {
     cairo_rectangle(cr, -s * 0.015, -s * 0.32, s * 0.03, s * 0.32);
     setColour(cr, b.tone(rgb255(130, 95, 70)));
     cairo_fill(cr);
-    polygon(cr, {{-s * 0.12, -s * 0.3}, {s * 0.1, -s * 0.3}, {s * 0.15, -s * 0.26}, {s * 0.1, -s * 0.22}, {-s * 0.12, -s * 0.22}});
+    polygon(cr, {{-s * 0.12, -s * 0.3},
+                 {s * 0.1, -s * 0.3},
+                 {s * 0.15, -s * 0.26},
+                 {s * 0.1, -s * 0.22},
+                 {-s * 0.12, -s * 0.22}});
     fillEdged(b, -s * 0.12, s * 0.15, rgb255(190, 150, 110), s * 0.008);
     cairo_restore(cr);
 }
@@ -413,11 +424,17 @@ void boulder(const Brush& b, double x, double g, double s, Random& rnd) {
     // An angular rock: a few flat faces, the top one catching the sun.
     const double peakX = x + rnd.uniform(-0.2, 0.2) * w, peakY = g - s * rnd.uniform(0.55, 0.8);
     const double shoulderL = g - s * rnd.uniform(0.3, 0.45), shoulderR = g - s * rnd.uniform(0.25, 0.4);
-    polygon(cr, {{x - w / 2, g}, {x - w * 0.42, shoulderL}, {peakX - w * 0.12, peakY}, {peakX + w * 0.1, peakY + s * 0.04},
-                 {x + w * 0.44, shoulderR}, {x + w / 2, g}});
+    polygon(cr, {{x - w / 2, g},
+                 {x - w * 0.42, shoulderL},
+                 {peakX - w * 0.12, peakY},
+                 {peakX + w * 0.1, peakY + s * 0.04},
+                 {x + w * 0.44, shoulderR},
+                 {x + w / 2, g}});
     const Rgb rock = mix(L.colours.near, L.colours.far, rnd.uniform(0, 0.5));
     fillEdged(b, x - w / 2, x + w / 2, rock, s * 0.015);
-    polygon(cr, {{x - w * 0.42, shoulderL}, {peakX - w * 0.12, peakY}, {peakX + w * 0.1, peakY + s * 0.04},
+    polygon(cr, {{x - w * 0.42, shoulderL},
+                 {peakX - w * 0.12, peakY},
+                 {peakX + w * 0.1, peakY + s * 0.04},
                  {peakX, shoulderL + s * 0.05}});
     setColour(cr, b.lit(rock), 0.8);
     cairo_fill(cr);
@@ -482,7 +499,8 @@ void radarTower(const Brush& b, double x, double g, double s, Random&) {
     // Cabin.
     roundedRectPath(cr, x - s * 0.12, deck - s * 0.1, s * 0.24, s * 0.11, s * 0.02);
     fillEdged(b, x - s * 0.12, x + s * 0.12, rgb255(225, 232, 238), s * 0.008);
-    for (int i = 0; i < 3; ++i) window(b, x - s * 0.07 + s * 0.07 * i, deck - s * 0.055, s * 0.04, s * 0.035, L.colours.accent2);
+    for (int i = 0; i < 3; ++i)
+        window(b, x - s * 0.07 + s * 0.07 * i, deck - s * 0.055, s * 0.04, s * 0.035, L.colours.accent2);
     cairo_rectangle(cr, x - s * 0.12, deck - s * 0.005, s * 0.24, s * 0.02);
     setColour(cr, b.tone(L.colours.accent));
     cairo_fill(cr);
@@ -696,7 +714,8 @@ void pine(const Brush& b, double x, double g, double s, Random& rnd) {
 void alpineSpeck(const Brush& b, double x, double g, double s, Random& rnd) {
     cairo_t* cr = b.cr;
     for (int i = 0; i < 5; ++i) {
-        const double rx = x + rnd.uniform(-s, s), ry = g + rnd.uniform(-s * 0.2, s * 0.2), r = s * rnd.uniform(0.06, 0.14);
+        const double rx = x + rnd.uniform(-s, s), ry = g + rnd.uniform(-s * 0.2, s * 0.2),
+                     r = s * rnd.uniform(0.06, 0.14);
         ellipsePath(cr, rx, ry, r, r * 0.6);
         setColour(cr, b.tone(rgb255(150, 155, 170)));
         cairo_fill(cr);
@@ -812,7 +831,8 @@ void rubbleHeap(const Brush& b, double x, double g, double s, Random& rnd) {
         cairo_translate(cr, bx, by);
         cairo_rotate(cr, rnd.uniform(-0.6, 0.6));
         cairo_rectangle(cr, -bw / 2, -bw * 0.25, bw, bw * 0.5);
-        const Rgb c = rnd.range(0, 2) ? mix(L.colours.accent, rgb255(170, 90, 70), rnd.uniform(0, 1)) : rgb255(190, 185, 180);
+        const Rgb c =
+            rnd.range(0, 2) ? mix(L.colours.accent, rgb255(170, 90, 70), rnd.uniform(0, 1)) : rgb255(190, 185, 180);
         fillEdged(b, -bw / 2, bw / 2, c, s * 0.008);
         cairo_restore(cr);
     }
@@ -908,7 +928,8 @@ void reeds(const Brush& b, double x, double g, double s, Random& rnd) {
 void lilyPads(const Brush& b, double x, double g, double s, Random& rnd) {
     cairo_t* cr = b.cr;
     for (int i = 0; i < 4; ++i) {
-        const double lx = x + rnd.uniform(-s, s), ly = g + rnd.uniform(-s * 0.2, s * 0.2), r = s * rnd.uniform(0.12, 0.2);
+        const double lx = x + rnd.uniform(-s, s), ly = g + rnd.uniform(-s * 0.2, s * 0.2),
+                     r = s * rnd.uniform(0.12, 0.2);
         cairo_save(cr);
         cairo_translate(cr, lx, ly);
         cairo_scale(cr, 1, 0.45);
@@ -921,7 +942,8 @@ void lilyPads(const Brush& b, double x, double g, double s, Random& rnd) {
         if (i % 2 == 0) {
             for (int p = 0; p < 6; ++p) {
                 const double a = p * M_PI / 3;
-                ellipsePath(cr, lx + std::cos(a) * r * 0.18, ly - r * 0.2 + std::sin(a) * r * 0.08, r * 0.18, r * 0.09, a * 180 / M_PI);
+                ellipsePath(cr, lx + std::cos(a) * r * 0.18, ly - r * 0.2 + std::sin(a) * r * 0.08, r * 0.18, r * 0.09,
+                            a * 180 / M_PI);
             }
             setColour(cr, b.tone(b.land->colours.accent2));
             cairo_fill(cr);
@@ -966,7 +988,8 @@ void pier(const Brush& b, double x, double g, double s, Random& rnd) {
     roundedRectPath(cr, hx + hw * 0.05, deckY - s * 0.035 - hh * 0.75, hw * 0.3, hh * 0.75, s * 0.01);
     setColour(cr, b.tone(rgb255(110, 70, 50)));
     cairo_fill(cr);
-    polygon(cr, {{hx - hw * 0.62, deckY - s * 0.03 - hh}, {hx, deckY - s * 0.035 - hh - s * 0.2},
+    polygon(cr, {{hx - hw * 0.62, deckY - s * 0.03 - hh},
+                 {hx, deckY - s * 0.035 - hh - s * 0.2},
                  {hx + hw * 0.62, deckY - s * 0.03 - hh}});
     fillEdged(b, hx - hw * 0.62, hx + hw * 0.62, rgb255(70, 130, 150), s * 0.01);
     // A rowing boat tied at the end.
@@ -1114,7 +1137,8 @@ void crane(const Brush& b, double x, double g, double s, Random& rnd) {
 void bolts(const Brush& b, double x, double g, double s, Random& rnd) {
     cairo_t* cr = b.cr;
     for (int i = 0; i < 5; ++i) {
-        const double cx = x + rnd.uniform(-s, s), cy = g + rnd.uniform(-s * 0.2, s * 0.2), r = s * rnd.uniform(0.06, 0.12);
+        const double cx = x + rnd.uniform(-s, s), cy = g + rnd.uniform(-s * 0.2, s * 0.2),
+                     r = s * rnd.uniform(0.06, 0.12);
         if (i % 2 == 0) {
             starPath(cr, cx, cy, 8, r, r * 0.75, rnd.uniform(0, 45));
             setColour(cr, b.tone(rgb255(140, 145, 155)));
@@ -1159,9 +1183,7 @@ void lighthouse(const Brush& b, double x, double g, double s, Random& rnd) {
         ball(b, rx, g - r * 0.5, r, rgb255(130, 125, 135));
     }
     const double base = g - s * 0.1, top = g - s * 0.78, wb = s * 0.11, wt = s * 0.075;
-    auto tower = [&](cairo_t* c) {
-        polygon(c, {{x - wb, base}, {x + wb, base}, {x + wt, top}, {x - wt, top}});
-    };
+    auto tower = [&](cairo_t* c) { polygon(c, {{x - wb, base}, {x + wb, base}, {x + wt, top}, {x - wt, top}}); };
     tower(cr);
     fillSide(b, x - wb, x + wb, rgb255(250, 248, 240));
     cairo_save(cr);
@@ -1214,7 +1236,8 @@ void surfRock(const Brush& b, double x, double g, double s, Random& rnd) {
 void shells(const Brush& b, double x, double g, double s, Random& rnd) {
     cairo_t* cr = b.cr;
     for (int i = 0; i < 4; ++i) {
-        const double cx = x + rnd.uniform(-s, s), cy = g + rnd.uniform(-s * 0.2, s * 0.2), r = s * rnd.uniform(0.08, 0.13);
+        const double cx = x + rnd.uniform(-s, s), cy = g + rnd.uniform(-s * 0.2, s * 0.2),
+                     r = s * rnd.uniform(0.08, 0.13);
         if (i % 2) {
             starPath(cr, cx, cy, 5, r, r * 0.45, rnd.uniform(0, 72));
             setColour(cr, b.tone(rgb255(245, 130, 90)));
@@ -1302,7 +1325,8 @@ void oasis(const Brush& b, double x, double g, double s, Random& rnd) {
     setColour(cr, b.tone(rgb255(230, 250, 255)), 0.7);
     cairo_fill(cr);
     // Bushes and palms around it.
-    for (int i = 0; i < 5; ++i) ball(b, x + (i - 2) * s * 0.2, g - s * 0.05, s * rnd.uniform(0.05, 0.08), rgb255(90, 160, 70));
+    for (int i = 0; i < 5; ++i)
+        ball(b, x + (i - 2) * s * 0.2, g - s * 0.05, s * rnd.uniform(0.05, 0.08), rgb255(90, 160, 70));
     palm(b, x - s * 0.32, g - s * 0.02, s * 0.8, rnd);
     palm(b, x + s * 0.3, g - s * 0.03, s * 1.0, rnd);
     palm(b, x + s * 0.05, g - s * 0.06, s * 0.65, rnd);
@@ -1314,7 +1338,8 @@ void desertTufts(const Brush& b, double x, double g, double s, Random& rnd) {
         const double tx = x + rnd.uniform(-s, s), ty = g + rnd.uniform(-s * 0.2, s * 0.2);
         for (int k = -3; k <= 3; ++k) {
             cairo_move_to(cr, tx, ty);
-            cairo_curve_to(cr, tx + k * s * 0.02, ty - s * 0.1, tx + k * s * 0.06, ty - s * 0.16, tx + k * s * 0.08, ty - s * 0.18);
+            cairo_curve_to(cr, tx + k * s * 0.02, ty - s * 0.1, tx + k * s * 0.06, ty - s * 0.16, tx + k * s * 0.08,
+                           ty - s * 0.18);
         }
         setColour(cr, b.tone(rgb255(150, 150, 80)));
         cairo_set_line_width(cr, s * 0.02);
@@ -1351,48 +1376,171 @@ void camel(const Brush& b, double x, double g, double s, Random& rnd) {
 
 // ---------------------------------------------------------------- the table
 
+// clang-format off
 const Land kLandTable[kLands] = {
-    {1, "Meadows",
-     {rgb255(62, 140, 232), rgb255(206, 234, 252), rgb255(255, 246, 205), rgb255(196, 222, 246), rgb255(112, 176, 120),
-      rgb255(92, 172, 64), rgb255(126, 198, 72), rgb255(62, 132, 52), rgb255(246, 86, 110), rgb255(255, 226, 80), rgb255(70, 160, 220)},
-     0.16, 0.14, 5, scene::Ridge::Rolling, 0.16, false, windmill, leafyTree, flowers, nullptr, 0},
-    {2, "Old Town",
-     {rgb255(84, 136, 214), rgb255(255, 218, 176), rgb255(255, 214, 150), rgb255(236, 206, 196), rgb255(150, 128, 150),
-      rgb255(176, 124, 96), rgb255(198, 164, 124), rgb255(126, 92, 78), rgb255(204, 84, 62), rgb255(255, 214, 120), rgb255(90, 150, 200)},
-     0.82, 0.18, 3, scene::Ridge::Rolling, 0.08, false, clockTower, house, cobbles, townSkyline, 4},
-    {3, "Wasteland",
-     {rgb255(116, 120, 196), rgb255(252, 196, 146), rgb255(255, 204, 136), rgb255(224, 184, 176), rgb255(184, 118, 98),
-      rgb255(168, 104, 72), rgb255(206, 146, 94), rgb255(136, 84, 62), rgb255(150, 120, 100), rgb255(150, 166, 92), rgb255(90, 150, 170)},
-     0.8, 0.22, 1, scene::Ridge::Mesas, 0.22, false, deadTree, boulder, cracks, nullptr, 0},
-    {4, "Base",
-     {rgb255(36, 92, 164), rgb255(160, 216, 234), rgb255(214, 244, 255), rgb255(174, 206, 226), rgb255(100, 140, 172),
-      rgb255(96, 150, 136), rgb255(160, 186, 170), rgb255(80, 110, 110), rgb255(255, 150, 44), rgb255(110, 232, 255), rgb255(70, 150, 200)},
-     0.2, 0.16, 2, scene::Ridge::Rolling, 0.1, false, radarTower, dome, runwayLights, mast, 5},
-    {5, "Mountains",
-     {rgb255(44, 114, 222), rgb255(204, 228, 252), rgb255(255, 252, 236), rgb255(204, 222, 246), rgb255(120, 140, 196),
-      rgb255(80, 150, 100), rgb255(130, 180, 110), rgb255(60, 110, 80), rgb255(255, 255, 255), rgb255(46, 110, 76), rgb255(80, 170, 220)},
-     0.18, 0.12, 4, scene::Ridge::Peaks, 0.42, false, snowPeak, pine, alpineSpeck, nullptr, 0},
-    {6, "Rubble Field",
-     {rgb255(108, 118, 184), rgb255(238, 208, 204), rgb255(255, 222, 184), rgb255(218, 204, 216), rgb255(146, 134, 156),
-      rgb255(156, 140, 132), rgb255(176, 160, 142), rgb255(104, 92, 98), rgb255(202, 112, 82), rgb255(124, 168, 88), rgb255(100, 150, 190)},
-     0.78, 0.2, 3, scene::Ridge::Rolling, 0.1, false, ruinedWall, rubbleHeap, bricksAndWeeds, brokenWall, 3},
-    {7, "Lakes",
-     {rgb255(58, 150, 230), rgb255(214, 242, 252), rgb255(255, 250, 226), rgb255(200, 230, 240), rgb255(84, 150, 140),
-      rgb255(70, 150, 90), rgb255(112, 182, 92), rgb255(50, 112, 72), rgb255(80, 182, 212), rgb255(250, 176, 210), rgb255(60, 170, 214)},
-     0.22, 0.16, 4, scene::Ridge::Rolling, 0.14, true, pier, reeds, lilyPads, nullptr, 0},
-    {8, "Scrapyard",
-     {rgb255(92, 130, 190), rgb255(242, 212, 150), rgb255(255, 214, 140), rgb255(216, 202, 182), rgb255(126, 112, 112),
-      rgb255(134, 102, 82), rgb255(154, 124, 92), rgb255(92, 72, 62), rgb255(212, 110, 50), rgb255(132, 152, 172), rgb255(90, 140, 160)},
-     0.76, 0.2, 2, scene::Ridge::Rolling, 0.12, false, crane, junkHeap, bolts, farCrane, 3},
-    {9, "Coast",
-     {rgb255(36, 140, 232), rgb255(192, 236, 252), rgb255(255, 250, 220), rgb255(190, 226, 246), rgb255(92, 150, 172),
-      rgb255(222, 200, 150), rgb255(238, 218, 162), rgb255(182, 150, 110), rgb255(230, 62, 62), rgb255(40, 180, 204), rgb255(36, 170, 210)},
-     0.24, 0.14, 4, scene::Ridge::Rolling, 0.1, true, lighthouse, surfRock, shells, sailboat, 4},
-    {10, "Dunes",
-     {rgb255(40, 110, 212), rgb255(255, 222, 172), rgb255(255, 232, 160), rgb255(246, 216, 190), rgb255(222, 160, 112),
-      rgb255(236, 172, 92), rgb255(242, 192, 112), rgb255(202, 122, 72), rgb255(76, 156, 76), rgb255(202, 92, 62), rgb255(50, 170, 190)},
-     0.8, 0.16, 1, scene::Ridge::Dunes, 0.16, false, oasis, palm, desertTufts, camel, 4},
+    {.number = 1, .name = "Meadows",
+     .colours = {
+         .skyTop = rgb255(62, 140, 232),
+         .skyHorizon = rgb255(206, 234, 252),
+         .light = rgb255(255, 246, 205),
+         .haze = rgb255(196, 222, 246),
+         .far = rgb255(112, 176, 120),
+         .near = rgb255(92, 172, 64),
+         .ground = rgb255(126, 198, 72),
+         .groundShade = rgb255(62, 132, 52),
+         .accent = rgb255(246, 86, 110),
+         .accent2 = rgb255(255, 226, 80),
+         .water = rgb255(70, 160, 220),
+     },
+     .sunX = 0.16, .sunY = 0.14, .clouds = 5, .relief = scene::Ridge::Rolling, .reliefHeight = 0.16, .water = false,
+     .landmark = windmill, .feature = leafyTree, .speck = flowers, .farShape = nullptr, .farCount = 0},
+    {.number = 2, .name = "Old Town",
+     .colours = {
+         .skyTop = rgb255(84, 136, 214),
+         .skyHorizon = rgb255(255, 218, 176),
+         .light = rgb255(255, 214, 150),
+         .haze = rgb255(236, 206, 196),
+         .far = rgb255(150, 128, 150),
+         .near = rgb255(176, 124, 96),
+         .ground = rgb255(198, 164, 124),
+         .groundShade = rgb255(126, 92, 78),
+         .accent = rgb255(204, 84, 62),
+         .accent2 = rgb255(255, 214, 120),
+         .water = rgb255(90, 150, 200),
+     },
+     .sunX = 0.82, .sunY = 0.18, .clouds = 3, .relief = scene::Ridge::Rolling, .reliefHeight = 0.08, .water = false,
+     .landmark = clockTower, .feature = house, .speck = cobbles, .farShape = townSkyline, .farCount = 4},
+    {.number = 3, .name = "Wasteland",
+     .colours = {
+         .skyTop = rgb255(116, 120, 196),
+         .skyHorizon = rgb255(252, 196, 146),
+         .light = rgb255(255, 204, 136),
+         .haze = rgb255(224, 184, 176),
+         .far = rgb255(184, 118, 98),
+         .near = rgb255(168, 104, 72),
+         .ground = rgb255(206, 146, 94),
+         .groundShade = rgb255(136, 84, 62),
+         .accent = rgb255(150, 120, 100),
+         .accent2 = rgb255(150, 166, 92),
+         .water = rgb255(90, 150, 170),
+     },
+     .sunX = 0.8, .sunY = 0.22, .clouds = 1, .relief = scene::Ridge::Mesas, .reliefHeight = 0.22, .water = false,
+     .landmark = deadTree, .feature = boulder, .speck = cracks, .farShape = nullptr, .farCount = 0},
+    {.number = 4, .name = "Base",
+     .colours = {
+         .skyTop = rgb255(36, 92, 164),
+         .skyHorizon = rgb255(160, 216, 234),
+         .light = rgb255(214, 244, 255),
+         .haze = rgb255(174, 206, 226),
+         .far = rgb255(100, 140, 172),
+         .near = rgb255(96, 150, 136),
+         .ground = rgb255(160, 186, 170),
+         .groundShade = rgb255(80, 110, 110),
+         .accent = rgb255(255, 150, 44),
+         .accent2 = rgb255(110, 232, 255),
+         .water = rgb255(70, 150, 200),
+     },
+     .sunX = 0.2, .sunY = 0.16, .clouds = 2, .relief = scene::Ridge::Rolling, .reliefHeight = 0.1, .water = false,
+     .landmark = radarTower, .feature = dome, .speck = runwayLights, .farShape = mast, .farCount = 5},
+    {.number = 5, .name = "Mountains",
+     .colours = {
+         .skyTop = rgb255(44, 114, 222),
+         .skyHorizon = rgb255(204, 228, 252),
+         .light = rgb255(255, 252, 236),
+         .haze = rgb255(204, 222, 246),
+         .far = rgb255(120, 140, 196),
+         .near = rgb255(80, 150, 100),
+         .ground = rgb255(130, 180, 110),
+         .groundShade = rgb255(60, 110, 80),
+         .accent = rgb255(255, 255, 255),
+         .accent2 = rgb255(46, 110, 76),
+         .water = rgb255(80, 170, 220),
+     },
+     .sunX = 0.18, .sunY = 0.12, .clouds = 4, .relief = scene::Ridge::Peaks, .reliefHeight = 0.42, .water = false,
+     .landmark = snowPeak, .feature = pine, .speck = alpineSpeck, .farShape = nullptr, .farCount = 0},
+    {.number = 6, .name = "Rubble Field",
+     .colours = {
+         .skyTop = rgb255(108, 118, 184),
+         .skyHorizon = rgb255(238, 208, 204),
+         .light = rgb255(255, 222, 184),
+         .haze = rgb255(218, 204, 216),
+         .far = rgb255(146, 134, 156),
+         .near = rgb255(156, 140, 132),
+         .ground = rgb255(176, 160, 142),
+         .groundShade = rgb255(104, 92, 98),
+         .accent = rgb255(202, 112, 82),
+         .accent2 = rgb255(124, 168, 88),
+         .water = rgb255(100, 150, 190),
+     },
+     .sunX = 0.78, .sunY = 0.2, .clouds = 3, .relief = scene::Ridge::Rolling, .reliefHeight = 0.1, .water = false,
+     .landmark = ruinedWall, .feature = rubbleHeap, .speck = bricksAndWeeds, .farShape = brokenWall, .farCount = 3},
+    {.number = 7, .name = "Lakes",
+     .colours = {
+         .skyTop = rgb255(58, 150, 230),
+         .skyHorizon = rgb255(214, 242, 252),
+         .light = rgb255(255, 250, 226),
+         .haze = rgb255(200, 230, 240),
+         .far = rgb255(84, 150, 140),
+         .near = rgb255(70, 150, 90),
+         .ground = rgb255(112, 182, 92),
+         .groundShade = rgb255(50, 112, 72),
+         .accent = rgb255(80, 182, 212),
+         .accent2 = rgb255(250, 176, 210),
+         .water = rgb255(60, 170, 214),
+     },
+     .sunX = 0.22, .sunY = 0.16, .clouds = 4, .relief = scene::Ridge::Rolling, .reliefHeight = 0.14, .water = true,
+     .landmark = pier, .feature = reeds, .speck = lilyPads, .farShape = nullptr, .farCount = 0},
+    {.number = 8, .name = "Scrapyard",
+     .colours = {
+         .skyTop = rgb255(92, 130, 190),
+         .skyHorizon = rgb255(242, 212, 150),
+         .light = rgb255(255, 214, 140),
+         .haze = rgb255(216, 202, 182),
+         .far = rgb255(126, 112, 112),
+         .near = rgb255(134, 102, 82),
+         .ground = rgb255(154, 124, 92),
+         .groundShade = rgb255(92, 72, 62),
+         .accent = rgb255(212, 110, 50),
+         .accent2 = rgb255(132, 152, 172),
+         .water = rgb255(90, 140, 160),
+     },
+     .sunX = 0.76, .sunY = 0.2, .clouds = 2, .relief = scene::Ridge::Rolling, .reliefHeight = 0.12, .water = false,
+     .landmark = crane, .feature = junkHeap, .speck = bolts, .farShape = farCrane, .farCount = 3},
+    {.number = 9, .name = "Coast",
+     .colours = {
+         .skyTop = rgb255(36, 140, 232),
+         .skyHorizon = rgb255(192, 236, 252),
+         .light = rgb255(255, 250, 220),
+         .haze = rgb255(190, 226, 246),
+         .far = rgb255(92, 150, 172),
+         .near = rgb255(222, 200, 150),
+         .ground = rgb255(238, 218, 162),
+         .groundShade = rgb255(182, 150, 110),
+         .accent = rgb255(230, 62, 62),
+         .accent2 = rgb255(40, 180, 204),
+         .water = rgb255(36, 170, 210),
+     },
+     .sunX = 0.24, .sunY = 0.14, .clouds = 4, .relief = scene::Ridge::Rolling, .reliefHeight = 0.1, .water = true,
+     .landmark = lighthouse, .feature = surfRock, .speck = shells, .farShape = sailboat, .farCount = 4},
+    {.number = 10, .name = "Dunes",
+     .colours = {
+         .skyTop = rgb255(40, 110, 212),
+         .skyHorizon = rgb255(255, 222, 172),
+         .light = rgb255(255, 232, 160),
+         .haze = rgb255(246, 216, 190),
+         .far = rgb255(222, 160, 112),
+         .near = rgb255(236, 172, 92),
+         .ground = rgb255(242, 192, 112),
+         .groundShade = rgb255(202, 122, 72),
+         .accent = rgb255(76, 156, 76),
+         .accent2 = rgb255(202, 92, 62),
+         .water = rgb255(50, 170, 190),
+     },
+     .sunX = 0.8, .sunY = 0.16, .clouds = 1, .relief = scene::Ridge::Dunes, .reliefHeight = 0.16, .water = false,
+     .landmark = oasis, .feature = palm, .speck = desertTufts, .farShape = camel, .farCount = 4},
 };
+// clang-format on
+
 
 }  // namespace
 

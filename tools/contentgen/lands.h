@@ -60,16 +60,16 @@ struct Land {
     int number;
     const char* name;
     Palette colours;
-    double sunX, sunY;              // where the sun stands, fractions of a wide view
-    int clouds;                     // clouds in a wide sky
-    scene::Ridge::Kind relief;      // the shape of the land's hills
-    double reliefHeight;            // how high the far hills rise, fraction of a view's height
-    bool water;                     // water reaches the horizon (lakes, coast)
-    Motif landmark;                 // the focal object: windmill, clock tower, lighthouse ...
-    Motif feature;                  // medium shapes scattered about: trees, houses, rocks ...
-    Motif speck;                    // the smallest detail: flowers, pebbles, bolts ...
-    Motif farShape;                 // what stands on the far skyline (towers, cranes), or null
-    int farCount;                   // how many of them a wide view shows
+    double sunX, sunY;          // where the sun stands, fractions of a wide view
+    int clouds;                 // clouds in a wide sky
+    scene::Ridge::Kind relief;  // the shape of the land's hills
+    double reliefHeight;        // how high the far hills rise, fraction of a view's height
+    bool water;                 // water reaches the horizon (lakes, coast)
+    Motif landmark;             // the focal object: windmill, clock tower, lighthouse ...
+    Motif feature;              // medium shapes scattered about: trees, houses, rocks ...
+    Motif speck;                // the smallest detail: flowers, pebbles, bolts ...
+    Motif farShape;             // what stands on the far skyline (towers, cranes), or null
+    int farCount;               // how many of them a wide view shows
 };
 
 // Land 1 (meadows) to 10 (dunes).

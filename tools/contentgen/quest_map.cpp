@@ -170,7 +170,8 @@ Field measure(const std::vector<RoadPoint>& road) {
                     d2 = d1;
                     d1 = d;
                     first = k;
-                } else d2 = std::min(d2, d);
+                } else
+                    d2 = std::min(d2, d);
             }
             const int i = f.at(x, y);
             f.land[i] = first;
@@ -255,12 +256,15 @@ void paintGround(cairo_t* cr, const Field& f) {
             if (f.water[i]) {
                 const double depth = std::clamp(scene::fbm(x / 80.0, y / 80.0, 11, 2) * 1.5 - 0.2, 0.0, 1.0);
                 g = mix(lighten(c.water, 0.25), darken(c.water, 0.25), depth);
-                if (std::sin(x * 0.15 + y * 0.9 + 6 * scene::noise(x / 30.0, y / 30.0, 12)) > 0.93) g = lighten(g, 0.35);
+                if (std::sin(x * 0.15 + y * 0.9 + 6 * scene::noise(x / 30.0, y / 30.0, 12)) > 0.93)
+                    g = lighten(g, 0.35);
             }
             // Borders: a soft darker seam with a light edge beside it.
             const double b = f.border[i];
-            if (b < 5) g = mix(g, darken(g, 0.3), (5 - b) / 5 * 0.7);
-            else if (b < 8) g = mix(g, lighten(g, 0.25), (8 - b) / 3 * 0.4);
+            if (b < 5)
+                g = mix(g, darken(g, 0.3), (5 - b) / 5 * 0.7);
+            else if (b < 8)
+                g = mix(g, lighten(g, 0.25), (8 - b) / 3 * 0.4);
             auto ch = [](double v) { return uint32_t(std::clamp(int(std::lround(v * 255)), 0, 255)); };
             row[x] = 0xff000000u | ch(g.r) << 16 | ch(g.g) << 8 | ch(g.b);
         }
@@ -281,7 +285,8 @@ void paintShore(cairo_t* cr, const Field& f) {
         for (int x = 1; x < W - 1; x += 1) {
             const int i = f.at(x, y);
             if (!f.water[i]) continue;
-            if (f.water[f.at(x + 1, y)] && f.water[f.at(x, y + 1)] && f.water[f.at(x - 1, y)] && f.water[f.at(x, y - 1)])
+            if (f.water[f.at(x + 1, y)] && f.water[f.at(x, y + 1)] && f.water[f.at(x - 1, y)] &&
+                f.water[f.at(x, y - 1)])
                 continue;
             cairo_rectangle(cr, x - 1, y - 1, 3, 3);
         }
@@ -297,9 +302,12 @@ void paintPonds(cairo_t* cr, const std::vector<Pond>& ponds, const lands::Land& 
             for (int k = 0; k <= 36; ++k) {
                 const double a = k * 2 * M_PI / 36;
                 const double wob = 1 + 0.12 * (scene::noise(std::cos(a) * 2 + p.at.x, std::sin(a) * 2, 21) - 0.5);
-                const double x = p.at.x + std::cos(a) * (p.rx + grow) * wob, y = p.at.y + std::sin(a) * (p.ry + grow) * wob;
-                if (k == 0) cairo_move_to(c, x, y);
-                else cairo_line_to(c, x, y);
+                const double x = p.at.x + std::cos(a) * (p.rx + grow) * wob,
+                             y = p.at.y + std::sin(a) * (p.ry + grow) * wob;
+                if (k == 0)
+                    cairo_move_to(c, x, y);
+                else
+                    cairo_line_to(c, x, y);
             }
             cairo_close_path(c);
         };
@@ -401,7 +409,8 @@ void paintMotifs(cairo_t* cr, const Field& f, const std::vector<Pond>& ponds, co
                 double room = std::min({double(f.road[i]), double(f.road[above]), double(f.border[i]) * 2,
                                         (x - 10) / 1.2, (790 - x) / 1.2, (y - 20) / 2.6});
                 for (const Marker& m : markers) room = std::min(room, std::hypot(m.at.x - x, m.at.y - y + 15) - 16);
-                for (const Thing& t : things) room = std::min(room, (std::hypot(t.at.x - x, t.at.y - y) - t.size) / 1.5);
+                for (const Thing& t : things)
+                    room = std::min(room, (std::hypot(t.at.x - x, t.at.y - y) - t.size) / 1.5);
                 if (room > best) {
                     best = room;
                     where = {double(x), double(y)};
@@ -532,8 +541,9 @@ void paintPanel(Canvas& c) {
     cairo_set_source(cr, g);
     cairo_fill(cr);
     cairo_pattern_destroy(g);
-    scene::mottle(cr, 0, 4, w, h, [&](cairo_t* k) { cairo_rectangle(k, 0, 4, w, h - 4); }, rgb255(30, 10, 50),
-                  rgb255(160, 110, 200), 14, 0.12, 71);
+    scene::mottle(
+        cr, 0, 4, w, h, [&](cairo_t* k) { cairo_rectangle(k, 0, 4, w, h - 4); }, rgb255(30, 10, 50),
+        rgb255(160, 110, 200), 14, 0.12, 71);
     // Golden edge along the top, with a soft shadow on the map above.
     cairo_pattern_t* gold = cairo_pattern_create_linear(0, 0, 0, 7);
     addStop(gold, 0.0, rgb255(255, 244, 180));

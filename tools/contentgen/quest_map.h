@@ -9,8 +9,8 @@
 
 namespace quest_map {
 
-using AddJob = std::function<void(const std::string& path, int width, int height,
-                                  std::function<void(art::Canvas&)> paint)>;
+using AddJob =
+    std::function<void(const std::string& path, int width, int height, std::function<void(art::Canvas&)> paint)>;
 // Hands every picture of the map to `add`, to be painted and written.
 void addJobs(const AddJob& add);
 

@@ -245,8 +245,9 @@ void fillRidge(cairo_t* cr, const Ridge& ridge, double x0, double x1, double bot
     cairo_set_source(cr, g);
     cairo_fill(cr);
     cairo_pattern_destroy(g);
-    mottle(cr, x0, high, x1, bottom, [&](cairo_t* c) { ridge.path(c, x0, x1, bottom); }, darken(shade, 0.3),
-           lighten(lit, 0.3), std::max(6.0, ridge.wavelength / 12), texture, ridge.seed + 99);
+    mottle(
+        cr, x0, high, x1, bottom, [&](cairo_t* c) { ridge.path(c, x0, x1, bottom); }, darken(shade, 0.3),
+        lighten(lit, 0.3), std::max(6.0, ridge.wavelength / 12), texture, ridge.seed + 99);
     if (rimAlpha <= 0) return;
     cairo_save(cr);
     ridge.path(cr, x0, x1, bottom);

@@ -56,8 +56,8 @@ void backdrop(Canvas& out, int n) {
 void generate() {
     std::vector<Job> jobs;
     for (int n = 1; n <= lands::kLands; ++n)
-        jobs.push_back({"gfx/backgrounds/land" + std::to_string(n) + ".jpg", [n](Canvas& c) { backdrop(c, n); }, 800,
-                        600});
+        jobs.push_back(
+            {"gfx/backgrounds/land" + std::to_string(n) + ".jpg", [n](Canvas& c) { backdrop(c, n); }, 800, 600});
     jobs.push_back({"gfx/backgrounds/free.jpg", showcase::paintFreePlay, 800, 600});
     // The file sits beside the menu's logo; the game finds it by either spelling.
     jobs.push_back({"gfx/gui/mainMenu/tlo.jpg", showcase::paintMainMenu, 800, 600});

@@ -23,15 +23,28 @@ void flowers(const Brush& b, double x, double g, double s, Random& rnd) { lands:
 
 // A valley under a rainbow: the free-play backdrop, cheerful and belonging
 // to no land of the quest.
+// clang-format off
 const Land kRainbowValley = {
-    0, "Rainbow Valley",
-    {rgb255(96, 166, 244), rgb255(255, 226, 238), rgb255(255, 246, 220), rgb255(236, 222, 246), rgb255(160, 150, 220),
-     rgb255(116, 196, 120), rgb255(150, 214, 104), rgb255(80, 150, 84), rgb255(255, 120, 178), rgb255(255, 222, 96),
-     rgb255(110, 190, 240)},
-    0.2, 0.14, 4, Ridge::Rolling, 0.2, false, leafyTree, leafyTree, flowers, nullptr, 0};
+    .number = 0, .name = "Rainbow Valley",
+    .colours = {
+        .skyTop = rgb255(96, 166, 244),
+        .skyHorizon = rgb255(255, 226, 238),
+        .light = rgb255(255, 246, 220),
+        .haze = rgb255(236, 222, 246),
+        .far = rgb255(160, 150, 220),
+        .near = rgb255(116, 196, 120),
+        .ground = rgb255(150, 214, 104),
+        .groundShade = rgb255(80, 150, 84),
+        .accent = rgb255(255, 120, 178),
+        .accent2 = rgb255(255, 222, 96),
+        .water = rgb255(110, 190, 240),
+    },
+    .sunX = 0.2, .sunY = 0.14, .clouds = 4, .relief = Ridge::Rolling, .reliefHeight = 0.2, .water = false,
+    .landmark = leafyTree, .feature = leafyTree, .speck = flowers, .farShape = nullptr, .farCount = 0};
+// clang-format on
 
 void rainbow(cairo_t* cr, double w, double h) {
-    const Rgb bands[6] = {rgb255(255, 90, 90), rgb255(255, 170, 60), rgb255(255, 236, 90),
+    const Rgb bands[6] = {rgb255(255, 90, 90),   rgb255(255, 170, 60), rgb255(255, 236, 90),
                           rgb255(110, 210, 110), rgb255(90, 160, 255), rgb255(170, 110, 230)};
     const double cx = w * 0.6, cy = h * 0.78, outer = w * 0.52, band = w * 0.018;
     scene::soft(cr, 0, 0, w, h, 3, {1, 1, 1}, 1.0, [&](cairo_t* m) {
@@ -121,8 +134,9 @@ void paintMainMenu(Canvas& out) {
         cairo_set_source(cr, g);
         cairo_fill(cr);
         cairo_pattern_destroy(g);
-        scene::mottle(cr, side ? 480 : 0, horizon, side ? W : 320, H, [&](cairo_t*) { bank(side == 0); },
-                      darken(c.groundShade, 0.2), lighten(c.ground, 0.3), 14, 0.14, 60 + uint32_t(side));
+        scene::mottle(
+            cr, side ? 480 : 0, horizon, side ? W : 320, H, [&](cairo_t*) { bank(side == 0); },
+            darken(c.groundShade, 0.2), lighten(c.ground, 0.3), 14, 0.14, 60 + uint32_t(side));
     }
     Random detail(8);
     lands::land(1).feature(near, 40, horizon + 90, 80, detail);
@@ -150,7 +164,7 @@ void paintMainMenu(Canvas& out) {
         double x, y, r;
         int colour;
     };
-    std::vector<Heap> heap = {{28, 560, 30, 1}, {86, 575, 28, 4}, {52, 512, 26, 3}, {140, 584, 24, 7},
+    std::vector<Heap> heap = {{28, 560, 30, 1},  {86, 575, 28, 4}, {52, 512, 26, 3},  {140, 584, 24, 7},
                               {110, 528, 22, 2}, {12, 480, 20, 6}, {180, 590, 20, 5}, {772, 420, 24, 8},
                               {752, 462, 20, 9}, {786, 372, 16, 3}};
     std::sort(heap.begin(), heap.end(), [](const Heap& a, const Heap& b) { return a.y < b.y; });

@@ -109,7 +109,15 @@ void paintView(scene::Painting& p, const Land& L, const View& v) {
     }
     if (v.overSky) v.overSky(cr, W, H);
 
-    // The far skyline.
+    // A last range at the edge of sight, almost lost in the haze, then the
+    // far skyline in front of it.
+    Brush farthest{cr, &L, 0.95};
+    const Ridge::Kind distantKind = L.relief == Ridge::Mesas || L.relief == Ridge::Flat ? Ridge::Rolling : L.relief;
+    Ridge distant{distantKind, horizon - H * L.reliefHeight * 0.35, H * (L.reliefHeight * 0.8 + 0.05), W * 0.28,
+                  rnd.next()};
+    scene::fillRidge(cr, distant, -10, W + 10, H, farthest.tone(lighten(c.far, 0.25)), farthest.tone(c.far), c.light,
+                     0.2, 0.03);
+    if (L.relief == Ridge::Peaks) paintSnowCaps(cr, distant, W, farthest);
     Brush far{cr, &L, 0.72};
     Ridge farRidge{L.relief, horizon, H * L.reliefHeight, W * (L.relief == Ridge::Peaks ? 0.22 : 0.38), rnd.next()};
     if (L.relief == Ridge::Dunes) farRidge.wavelength = W * 0.3;
@@ -178,7 +186,8 @@ void paintView(scene::Painting& p, const Land& L, const View& v) {
     }
     things.push_back({v.landmarkX * W, v.landmarkGround * H, v.landmarkSize * H, 0, 1});
     // Back to front.
-    std::stable_sort(things.begin(), things.end(), [](const Placed& a, const Placed& b) { return a.ground < b.ground; });
+    std::stable_sort(things.begin(), things.end(),
+                     [](const Placed& a, const Placed& b) { return a.ground < b.ground; });
     for (const Placed& t : things) {
         Brush b{cr, &L, t.depth};
         Random detail(rnd.next());

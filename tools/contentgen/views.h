@@ -12,12 +12,12 @@
 namespace views {
 
 struct View {
-    double horizon = 0.52;         // where the sky meets the land, fraction of the height
-    double foreground = 0.84;      // top of the near ground, fraction of the height
-    double landmarkX = 0.9;        // the focal landmark's foot, fractions of the picture
+    double horizon = 0.52;     // where the sky meets the land, fraction of the height
+    double foreground = 0.84;  // top of the near ground, fraction of the height
+    double landmarkX = 0.9;    // the focal landmark's foot, fractions of the picture
     double landmarkGround = 0.96;
-    double landmarkSize = 0.5;     // its height, fraction of the picture's height
-    int features = 7;              // medium shapes on the near and middle ground
+    double landmarkSize = 0.5;        // its height, fraction of the picture's height
+    int features = 7;                 // medium shapes on the near and middle ground
     double clearX0 = 0, clearX1 = 0;  // near features stay out of this band (fractions)
     uint32_t seed = 1;
     // Painted over the sky, before the land (a rainbow, a moon ...).
