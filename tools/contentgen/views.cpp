@@ -123,14 +123,18 @@ void paintView(scene::Painting& p, const Land& L, const View& v) {
     if (L.relief == Ridge::Dunes) farRidge.wavelength = W * 0.3;
     scene::fillRidge(cr, farRidge, -10, W + 10, H, far.tone(lighten(c.far, 0.1)), far.tone(c.far), c.light, 0.35, 0.05);
     if (L.relief == Ridge::Peaks) paintSnowCaps(cr, farRidge, W, far);
-    if (L.farShape) {
-        Brush distant{cr, &L, 0.65};
-        const int n = L.farCount;
-        for (int i = 0; i < n; ++i) {
-            const double x = W * (i + rnd.uniform(0.2, 0.8)) / n;
-            L.farShape(distant, x, farRidge.top(x) + 3, H * rnd.uniform(0.07, 0.1), rnd);
+    // What stands on the skyline; on a land of water it floats on the water
+    // instead (boats), nearer and larger the lower it sits.
+    auto farShapes = [&] {
+        for (int i = 0; i < L.farCount; ++i) {
+            const double x = W * (i + rnd.uniform(0.2, 0.8)) / L.farCount;
+            const double t = L.water ? rnd.uniform(0, 1) : 0;
+            Brush distant{cr, &L, 0.65 - 0.3 * t};
+            const double ground = L.water ? horizon + 6 + t * H * 0.1 : farRidge.top(x) + 3;
+            L.farShape(distant, x, ground, H * rnd.uniform(0.07, 0.1) * (1 + t * 0.6), rnd);
         }
-    }
+    };
+    if (L.farShape && !L.water) farShapes();
 
     const double floorTop = H * v.foreground;
     struct Placed {
@@ -141,6 +145,7 @@ void paintView(scene::Painting& p, const Land& L, const View& v) {
 
     if (L.water) {
         paintWater(cr, L, W, horizon, floorTop + 20, sunX, farRidge, rnd.next());
+        if (L.farShape) farShapes();
     } else {
         // The middle ground, closer and warmer than the skyline.
         Ridge mid{L.relief == Ridge::Peaks ? Ridge::Rolling : L.relief, horizon + H * 0.1, H * 0.09, W * 0.3,
@@ -163,13 +168,16 @@ void paintView(scene::Painting& p, const Land& L, const View& v) {
     Ridge nearRidge{Ridge::Rolling, floorTop, H * 0.05, W * 0.45, rnd.next()};
     if (L.relief == Ridge::Dunes) nearRidge = Ridge{Ridge::Dunes, floorTop + H * 0.02, H * 0.08, W * 0.5, rnd.next()};
     scene::fillRidge(cr, nearRidge, -10, W + 10, H + 10, c.ground, c.groundShade, c.light, 0.7, 0.14);
-    // Brush strokes over the near ground, denser toward the eye.
+    // Brush strokes over the near ground, denser toward the eye: blades on
+    // grass, ripples and grit on sand and earth.
+    const bool grassy = c.ground.g > c.ground.r;
     for (int i = 0; i < 700; ++i) {
         const double x = rnd.uniform(-5, W + 5), t = std::sqrt(rnd.uniform(0, 1));
         const double y = nearRidge.top(x) + 4 + t * (H - nearRidge.top(x));
         const double len = 2 + t * 6;
         cairo_move_to(cr, x, y);
-        cairo_line_to(cr, x + rnd.uniform(-1.5, 1.5), y - len);
+        if (grassy) cairo_line_to(cr, x + rnd.uniform(-1.5, 1.5), y - len);
+        else cairo_line_to(cr, x + len * 1.5, y + rnd.uniform(-0.8, 0.8));
         const bool light = rnd.range(0, 2) == 0;
         setColour(cr, light ? lighten(c.ground, 0.3) : darken(c.groundShade, 0.15), 0.35);
         cairo_set_line_width(cr, 0.8 + t);
