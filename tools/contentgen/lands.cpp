@@ -19,7 +19,7 @@ Rgb Brush::tone(Rgb c) const {
 
 double Brush::lightSide() const { return land->sunX < 0.5 ? -1 : 1; }
 
-Rgb Brush::land_light() const { return land->colours.light; }
+Rgb Brush::sunlight() const { return land->colours.light; }
 
 cairo_pattern_t* Brush::sideLight(double x0, double x1, Rgb c) const {
     if (lightSide() > 0) std::swap(x0, x1);

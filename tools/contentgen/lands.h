@@ -43,9 +43,9 @@ struct Brush {
     // -1 when the sun stands to the left (lit faces point left), +1 right.
     double lightSide() const;
     // A shape's lit and shaded colours for a base colour.
-    Rgb lit(Rgb c) const { return tone(art::mix(art::lighten(c, 0.22), land_light(), 0.15)); }
+    Rgb lit(Rgb c) const { return tone(art::mix(art::lighten(c, 0.22), sunlight(), 0.15)); }
     Rgb shade(Rgb c) const { return tone(art::darken(c, 0.28)); }
-    Rgb land_light() const;
+    Rgb sunlight() const;
     // A horizontal gradient across [x0, x1] from the lit side to the shaded one.
     cairo_pattern_t* sideLight(double x0, double x1, Rgb c) const;
     // A soft contact shadow on the ground under something `w` wide.

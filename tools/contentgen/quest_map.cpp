@@ -406,7 +406,7 @@ void paintMotifs(cairo_t* cr, const Field& f, const std::vector<Pond>& ponds, co
                 // markers must be clear of the picture above it too, and the
                 // picture must stay on the map.
                 const int above = f.at(x, y - 20);
-                double room = std::min({double(f.road[i]), double(f.road[above]), double(f.border[i]) * 2,
+                double room = std::min({double(f.road[i]), double(f.road[above]), double(f.border[i]) * 1.2,
                                         (x - 10) / 1.2, (790 - x) / 1.2, (y - 20) / 2.6});
                 for (const Marker& m : markers) room = std::min(room, std::hypot(m.at.x - x, m.at.y - y + 15) - 16);
                 for (const Thing& t : things)
