@@ -537,7 +537,7 @@ void dome(const Brush& b, double x, double g, double s, Random& rnd) {
     cairo_move_to(cr, x - w / 2, g);
     cairo_curve_to(cr, x - w / 2, g - h * 1.3, x + w / 2, g - h * 1.3, x + w / 2, g);
     cairo_close_path(cr);
-    fillEdged(b, x - w / 2, x + w / 2, rgb255(226, 234, 240), s * 0.012);
+    fillEdged(b, x - w / 2, x + w / 2, rgb255(200, 212, 228), s * 0.012);
     // Panel seams.
     cairo_save(cr);
     cairo_move_to(cr, x - w / 2, g);
@@ -1433,9 +1433,9 @@ const Land kLandTable[kLands] = {
          .light = rgb255(214, 244, 255),
          .haze = rgb255(174, 206, 226),
          .far = rgb255(100, 140, 172),
-         .near = rgb255(96, 150, 136),
-         .ground = rgb255(160, 186, 170),
-         .groundShade = rgb255(80, 110, 110),
+         .near = rgb255(104, 158, 118),
+         .ground = rgb255(150, 184, 120),
+         .groundShade = rgb255(82, 120, 92),
          .accent = rgb255(255, 150, 44),
          .accent2 = rgb255(110, 232, 255),
          .water = rgb255(70, 150, 200),
