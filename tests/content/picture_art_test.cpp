@@ -90,7 +90,8 @@ TEST_F(PictureArt, SpritesStandOnTransparentGround) {
         "gfx/gui/gate/0.png",         "gfx/gui/cyfry/0.png",           "gfx/tiles/bonus/back.png",
         "gfx/gui/game/howMany.png",   "gfx/gui/mainMenu/logo.png",     "gfx/splash/on.png",
         "gfx/gui/map/chmury/chmura1.png", "gfx/particles/cleanup.png", "gfx/tiles/bonus/button_red.png",
-        "gfx/tiles/bonus/button_red_off.png"};
+        "gfx/tiles/bonus/button_red_off.png", "gfx/gui/map/level1.png", "gfx/gui/map/level2.png",
+        "gfx/gui/map/duzyPodklad.png", "gfx/gui/map/duzyPodklad2.png"};
     for (const char* c : kColours) {
         sprites.push_back(std::string("gfx/tiles/marbles/") + c + "_20.png");
         sprites.push_back(std::string("gfx/tiles/bonus/blast_") + c + "_45.png");

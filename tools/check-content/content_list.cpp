@@ -38,6 +38,17 @@ std::vector<Picture> namedPictures() {
         {"gfx/gui/game/howMany.png"},
         {"gfx/gui/map/diamond.png"},
         {"gfx/gui/mainMenu/logo.png", 560, 150},
+        // Full-screen scenes: the main menu, the free-play backdrop, the
+        // quest map and its bottom panel (drawn at 0, 528).
+        {"gfx/gui/mainmenu/tlo.jpg", 800, 600, true},
+        {"gfx/backgrounds/free.jpg", 800, 600, true},
+        {"gfx/gui/map/mapa.jpg", 800, 600, true},
+        {"gfx/gui/map/panel.png", 800, 72, true},
+        // The quest map's markers: small and big, reached and ahead.
+        {"gfx/gui/map/level1.png", 34, 34},
+        {"gfx/gui/map/level2.png", 34, 34},
+        {"gfx/gui/map/duzyPodklad.png", 48, 48},
+        {"gfx/gui/map/duzyPodklad2.png", 48, 48},
         // The widget gallery (vornell --gallery): its backdrop and one strip
         // per button scheme, cut into 1, 8, 2 and 4 frames, and the
         // 8-frame bouncing marble.
@@ -51,6 +62,9 @@ std::vector<Picture> namedPictures() {
         {"gfx/gui/pytanie.png", 480, 250, true},
         {"gfx/gui/game/menu.png", 310, 420, true},
     };
+    // The backdrop of each land of the quest (the level files name them too).
+    for (int n = 1; n <= kQuestLands; ++n)
+        list.push_back({"gfx/backgrounds/land" + std::to_string(n) + ".jpg", 800, 600, true});
     // The gate's four marbles and the HUD digits.
     for (int i = 0; i < 4; ++i) list.push_back({"gfx/gui/gate/" + std::to_string(i) + ".png"});
     for (int d = 0; d < 10; ++d) list.push_back({"gfx/gui/cyfry/" + std::to_string(d) + ".png"});

@@ -28,6 +28,7 @@ extern const char* const kTileKinds;     // data/tiles1.dat
 extern const char* const kBonusButtons;  // data/bonusy_tiles.dat
 extern const char* const kLevelCatalogue;  // data/levels.dat, naming the level files
 constexpr int kQuestLevels = 97;
+constexpr int kQuestLands = 10;
 constexpr int kBonusButtonCount = 17;
 
 }  // namespace content

@@ -145,8 +145,8 @@ public:
     }
 
     // The level catalogue and every level file it names: each quest level
-    // 1 to 97 present, and every board within what the board can hold.
-    // (Level backgrounds and puzzle pictures come with their art.)
+    // 1 to 97 present, its backdrop a full-screen picture, and every board
+    // within what the board can hold. (Puzzle pictures come with their art.)
     void levels() {
         TRCMFile catalogue;
         if (!dataFile(catalogue, content::kLevelCatalogue)) return;
@@ -170,6 +170,9 @@ public:
     void levelFile(const TRCMFile& f, const std::string& path, int nr) {
         auto bad = [&](const std::string& what) { problem(path + ": " + what); };
         if (f.getInt("level::nr") != nr) bad("nr is not " + std::to_string(nr));
+        const std::string backdrop = f.getString("level::img");
+        if (backdrop.empty()) bad("no backdrop (img)");
+        else size({backdrop, 800, 600, true}, picture(backdrop, path));
         const std::string typ = upperCase(f.getString("level::typ"));
         const std::string kind = typ.substr(0, typ.find('-'));
         if (kind == "SHOOTING" || kind == "STORY" || typ == "PUZZLE") return;

@@ -9,6 +9,9 @@
 #include <cstdio>
 #include <filesystem>
 
+// libjpeg's header needs FILE and size_t declared first.
+#include <jpeglib.h>
+
 namespace art {
 
 // ---------------------------------------------------------------- colours
@@ -72,13 +75,94 @@ const std::string& outputFolder() { return g_output; }
 const std::vector<Written>& writtenPictures() { return g_written; }
 bool anyWriteFailed() { return g_failed; }
 
+namespace {
+
+bool endsWith(const std::string& text, const std::string& tail) {
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// A scene as a baseline JPEG with fixed settings, so the bytes depend only on
+// the pixels. Transparent parts come out black: scenes are painted opaque.
+bool writeJpeg(cairo_surface_t* surface, const char* path) {
+    FILE* file = std::fopen(path, "wb");
+    if (!file) return false;
+    jpeg_compress_struct info;
+    jpeg_error_mgr errors;
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    jpeg_stdio_dest(&info, file);
+    info.image_width = JDIMENSION(cairo_image_surface_get_width(surface));
+    info.image_height = JDIMENSION(cairo_image_surface_get_height(surface));
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, kJpegQuality, TRUE);
+    info.optimize_coding = TRUE;
+    jpeg_start_compress(&info, TRUE);
+    const unsigned char* data = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    std::vector<unsigned char> row(size_t(info.image_width) * 3);
+    while (info.next_scanline < info.image_height) {
+        const uint32_t* src = reinterpret_cast<const uint32_t*>(data + size_t(info.next_scanline) * stride);
+        for (JDIMENSION x = 0; x < info.image_width; ++x) {
+            row[x * 3 + 0] = (src[x] >> 16) & 255;
+            row[x * 3 + 1] = (src[x] >> 8) & 255;
+            row[x * 3 + 2] = src[x] & 255;
+        }
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    return std::fclose(file) == 0;
+}
+
+cairo_surface_t* readJpeg(const char* path) {
+    FILE* file = std::fopen(path, "rb");
+    if (!file) return cairo_image_surface_create(CAIRO_FORMAT_INVALID, 0, 0);
+    jpeg_decompress_struct info;
+    jpeg_error_mgr errors;
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_decompress(&info);
+    jpeg_stdio_src(&info, file);
+    jpeg_read_header(&info, TRUE);
+    info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&info);
+    cairo_surface_t* surface =
+        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, int(info.output_width), int(info.output_height));
+    unsigned char* data = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    std::vector<unsigned char> row(size_t(info.output_width) * 3);
+    while (info.output_scanline < info.output_height) {
+        uint32_t* dst = reinterpret_cast<uint32_t*>(data + size_t(info.output_scanline) * stride);
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_read_scanlines(&info, rows, 1);
+        for (JDIMENSION x = 0; x < info.output_width; ++x)
+            dst[x] = 0xff000000u | uint32_t(row[x * 3]) << 16 | uint32_t(row[x * 3 + 1]) << 8 | row[x * 3 + 2];
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    std::fclose(file);
+    cairo_surface_mark_dirty(surface);
+    return surface;
+}
+
+}  // namespace
+
+cairo_surface_t* readPicture(const std::string& fullPath) {
+    if (endsWith(fullPath, ".jpg")) return readJpeg(fullPath.c_str());
+    return cairo_image_surface_create_from_png(fullPath.c_str());
+}
+
 bool writePicture(Canvas& canvas, const std::string& relativePath) {
     namespace fs = std::filesystem;
     const fs::path full = fs::path(g_output) / relativePath;
     std::error_code ec;
     fs::create_directories(full.parent_path(), ec);
     cairo_surface_flush(canvas.surface());
-    if (cairo_surface_write_to_png(canvas.surface(), full.c_str()) != CAIRO_STATUS_SUCCESS) {
+    const bool jpeg = endsWith(relativePath, ".jpg");
+    if (jpeg ? !writeJpeg(canvas.surface(), full.c_str())
+             : cairo_surface_write_to_png(canvas.surface(), full.c_str()) != CAIRO_STATUS_SUCCESS) {
         std::fprintf(stderr, "contentgen: cannot write %s\n", full.c_str());
         g_failed = true;
         return false;

@@ -50,9 +50,15 @@ private:
 
 // Where pictures go, and the record of every picture written (for the
 // contact sheet). Paths are relative to the output folder, with "/".
+// A path ending in ".jpg" is written as an opaque JPEG (painted scenes),
+// anything else as PNG.
 void setOutputFolder(const std::string& folder);
 const std::string& outputFolder();
 bool writePicture(Canvas& canvas, const std::string& relativePath);
+constexpr int kJpegQuality = 90;
+// Reads a PNG or JPEG written by writePicture back as an ARGB32 surface (the
+// caller destroys it); a surface in an error state when it cannot.
+cairo_surface_t* readPicture(const std::string& fullPath);
 struct Written {
     std::string path;
     int width, height;

@@ -12,6 +12,7 @@
 #include "marbles.h"
 #include "particles.h"
 #include "popup_pictures.h"
+#include "scenes.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ bool writeContactSheet(const std::string& out) {
                 cairo_fill(cr);
             }
         const fs::path file = fs::path(out) / all[i].path;
-        cairo_surface_t* pic = cairo_image_surface_create_from_png(file.c_str());
+        cairo_surface_t* pic = readPicture(file.string());
         if (cairo_surface_status(pic) == CAIRO_STATUS_SUCCESS) {
             const double w = all[i].width, h = all[i].height;
             // Small sprites are shown enlarged (up to 3x) so they can be judged.
@@ -90,6 +91,7 @@ bool generatePictures(const std::string& out) {
     particles::generate();
     button_pictures::generate();
     popup_pictures::generate();
+    scenes::generate();
 
     bool ok = !anyWriteFailed();
     ok = writeContactSheet(fs::absolute(folder).lexically_normal().string()) && ok;

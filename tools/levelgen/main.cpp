@@ -9,6 +9,7 @@
 // picture-puzzle boards are searched for layouts that can be cleared, using
 // the game's own rules.
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -40,36 +41,35 @@ const char* const kPlan[10] = {
 };
 
 const char* const kNames[kLevels] = {
-    // Sunny Meadows
-    "First Steps", "Daisy Row", "Clover Patch", "Buttercup Riddle", "Beehive Lane", "Honey Hollow",
-    "Windmill Hill", "Poppy Field", "Kite Festival", "Meadow's End",
-    // Whispering Woods
-    "Mossy Stones", "Owl Watch", "Fern Gully", "Mushroom Ring", "Acorn Puzzle", "Old Oak", "Fox Trail",
-    "Bramble Maze", "Woodland Picture", "Twilight Glade",
-    // Crystal Lake
-    "Glass Shore", "Lily Pads", "Two Moons", "Pebble Riddle", "Ferry Crossing", "Heron Point",
-    "Ripple Bay", "Mirror Waters", "Lakeside Fair", "Crystal Cave",
-    // Amber Desert
-    "Dune Sea", "Sandstone Gate", "Twin Oases", "Camel Road", "Scarab Riddle", "Mirage",
-    "Sun Temple", "Amber Caravan", "Desert Mosaic", "Starry Night",
-    // Misty Hills
-    "Foggy Pass", "Shepherd's Rest", "Rolling Mist", "Cairn Riddle", "Echo Valley", "Hilltop Bells",
-    "Lonely Tower", "Drizzle Road", "Balloon Race", "Cloud Top",
-    // Coral Coast
-    "Tide Pools", "Seashell Sands", "Lighthouse", "Starfish Riddle", "Pirate Cove", "Coral Gardens",
-    "High and Low Tide", "Sunken Ship", "Harbour Picture", "Pearl Bay",
-    // Frost Peaks
-    "Snowy Foothills", "Icicle Path", "Frozen Falls", "Glacier Riddle", "Yeti Tracks", "Aurora",
-    "Avalanche", "Ice Palace", "Sledge Shooting", "Summit",
-    // Lantern Town
-    "Market Square", "Clock Tower", "Rooftops", "Lantern Riddle", "Bakers' Street", "Puppet Show",
-    "Canal Bridges", "Festival Lights", "Town Portrait", "Midnight Bells",
-    // Starfall Ruins
-    "Broken Arch", "Overgrown Hall", "Star Map", "Runestone Riddle", "Moonlit Courtyard", "Twin Towers",
-    "Fallen Star", "Vault Door", "Guardian Targets", "Hall of Echoes",
-    // The Last Gate
-    "Gate Road", "Bridge of Light", "Stormy Steps", "Keystone Riddle", "Gatekeeper", "Two Worlds",
-    "Vornell",
+    // Meadows
+    "First Steps", "Daisy Chain", "Clover Carpet", "Buttercup Riddle", "Beehive Lane", "Sheep Hollow",
+    "Windmill Hill", "Sea of Poppies", "Scarecrow Targets", "Meadow's Edge",
+    // Old town
+    "Town Gate", "Cobbled Lanes", "Market Square", "Bakers' Row", "Weathervane Riddle", "Clock Tower",
+    "Lamplighter's Walk", "Guildhall", "Town Postcard", "Rooftop Bells",
+    // Wasteland
+    "Dusty Road", "Cracked Earth", "Tumbleweed Twins", "Dry Well Riddle", "Lonely Signpost", "Red Mesas",
+    "Heat Haze", "Vulture Rock", "Tin Can Alley", "Dust Devil",
+    // Base
+    "Checkpoint", "Signal Lights", "Twin Hangars", "Radar Watch", "Code Panel Riddle", "Supply Depot", "Runway",
+    "Control Tower", "Base Blueprint", "Lights Out",
+    // Mountains
+    "Foothills", "Pine Ridge", "Goat Trail", "Cairn Riddle", "Echo Pass", "Avalanche Slope", "Eagle's Nest",
+    "Snowline", "Snowball Shy", "The Summit",
+    // Rubble field
+    "Fallen Walls", "Brick by Brick", "Toppled Columns", "Cornerstone Riddle", "Ivy Arch", "Dusty Courtyard",
+    "Crumbling Stairs", "Weeds and Stones", "Broken Mosaic", "The Last Arch",
+    // Lakes
+    "Misty Shore", "Lily Pads", "Reed Maze", "Ripple Riddle", "Heron Point", "Two Lakes", "Boathouse",
+    "Stepping Stones", "Duck Pond Fair", "Moonlit Lake",
+    // Scrapyard
+    "Rusty Gate", "Tyre Towers", "Spring Coils", "Gearbox Riddle", "Tin Mountain", "Magnet Crane", "Two Heaps",
+    "Spare Parts", "Junkyard Portrait", "Scrap King",
+    // Coast
+    "Salty Breeze", "Rising Tide", "Sandcastles", "Seashell Riddle", "Rock Pools", "High and Low Tide",
+    "Gull Cliffs", "Lighthouse Keeper", "Buoy Bash", "Harbour Lights",
+    // Dunes
+    "Shifting Sands", "Caravan Trail", "Mirage", "Sundial Riddle", "Oasis", "Twin Dunes", "Journey's End",
 };
 
 // Colours in the order the quest introduces them.
@@ -398,21 +398,82 @@ bool writeLevel(const Level& level, const std::string& path) {
     return out.save(path);
 }
 
-// Markers wind across the map, one land per pass, from the bottom up.
-void markerPosition(int nr, int& x, int& y) {
-    const int land = (nr - 1) / 10, i = (nr - 1) % 10;
-    const int step = land % 2 == 0 ? i : 9 - i;
-    x = 90 + step * 68;
-    y = 545 - land * 50 - (i % 2) * 12;
+// ---- The quest map -------------------------------------------------------------
+
+// The road across the quest map, land by land: each land's stretch of road
+// runs through these points, and the land's markers sit evenly along it. The
+// journey starts in the meadows at the lower left, crosses the bottom of the
+// map to the base, climbs into the mountains under the clouds at the upper
+// right, comes back west through the middle and ends in the dunes at the
+// top. Markers stay between the title (y < 80) and the panel (y > 505), and
+// 70 pixels from the sides, with room below each for "You are here".
+struct Point {
+    double x, y;
+};
+const std::vector<Point> kRoad[10] = {
+    {{70, 490}, {108, 474}, {94, 428}, {132, 396}, {182, 406}, {188, 458}, {228, 490}},       // meadows
+    {{266, 484}, {306, 456}, {284, 412}, {322, 392}, {370, 410}, {366, 462}, {406, 490}},     // old town
+    {{446, 484}, {486, 456}, {466, 412}, {506, 392}, {554, 412}, {550, 462}, {590, 488}},     // wasteland
+    {{627, 488}, {680, 480}, {726, 456}, {689, 420}, {646, 396}, {685, 362}, {730, 338}},     // base
+    {{728, 290}, {689, 262}, {721, 222}, {728, 178}, {691, 140}, {640, 112}, {595, 132}, {605, 182}, {579, 226}},
+    {{538, 252}, {519, 292}, {543, 332}, {500, 362}, {459, 342}, {472, 296}, {437, 266}},     // rubble field
+    {{394, 252}, {360, 286}, {384, 330}, {345, 362}, {304, 340}, {315, 296}, {274, 266}},     // lakes
+    {{231, 254}, {201, 292}, {225, 336}, {182, 362}, {135, 346}, {149, 300}, {107, 276}, {74, 300}},  // scrapyard
+    {{76, 226}, {91, 186}, {76, 142}, {113, 106}, {160, 120}, {197, 100}, {235, 126}, {221, 170}, {266, 194}},
+    {{309, 190}, {341, 160}, {324, 118}, {365, 96}, {408, 116}, {446, 100}, {472, 142}, {453, 182}, {500, 196}},
+};
+
+// Marker positions of every quest level: each land's markers spread evenly
+// along a smooth curve through its stretch of road, from its first point to
+// its last.
+std::vector<Point> markerPositions() {
+    std::vector<Point> all;
+    for (int land = 0; land < 10; ++land) {
+        const std::vector<Point>& road = kRoad[land];
+        // The curve (Catmull-Rom through the points), finely sampled.
+        std::vector<Point> curve;
+        for (size_t i = 0; i + 1 < road.size(); ++i) {
+            const Point p0 = road[i ? i - 1 : 0], p1 = road[i], p2 = road[i + 1];
+            const Point p3 = road[std::min(i + 2, road.size() - 1)];
+            for (int s = 0; s < 64; ++s) {
+                const double t = s / 64.0, t2 = t * t, t3 = t2 * t;
+                auto at = [&](double a, double b, double c, double d) {
+                    return 0.5 * (2 * b + (c - a) * t + (2 * a - 5 * b + 4 * c - d) * t2 + (3 * b - a - 3 * c + d) * t3);
+                };
+                curve.push_back({at(p0.x, p1.x, p2.x, p3.x), at(p0.y, p1.y, p2.y, p3.y)});
+            }
+        }
+        curve.push_back(road.back());
+        std::vector<double> along = {0};
+        for (size_t i = 1; i < curve.size(); ++i)
+            along.push_back(along.back() + std::hypot(curve[i].x - curve[i - 1].x, curve[i].y - curve[i - 1].y));
+        const int count = std::min(10, kLevels - land * 10);
+        for (int k = 0; k < count; ++k) {
+            const double d = along.back() * k / (count - 1);
+            size_t i = 1;
+            while (i + 1 < along.size() && along[i] < d) ++i;
+            const double t = (d - along[i - 1]) / std::max(1e-9, along[i] - along[i - 1]);
+            all.push_back({curve[i - 1].x + (curve[i].x - curve[i - 1].x) * t,
+                           curve[i - 1].y + (curve[i].y - curve[i - 1].y) * t});
+        }
+    }
+    // Markers closer than this overlap on the map.
+    for (size_t i = 0; i < all.size(); ++i)
+        for (size_t j = i + 1; j < all.size(); ++j)
+            if (std::hypot(all[i].x - all[j].x, all[i].y - all[j].y) < 26) {
+                std::fprintf(stderr, "levelgen: the markers of levels %zu and %zu overlap\n", i + 1, j + 1);
+                std::exit(1);
+            }
+    return all;
 }
 
 bool writeCatalogue(const std::string& path) {
     DataFileWriter out;
     out.openGroup("levels");
     out.integer("ilosc", kLevels);
+    const std::vector<Point> markers = markerPositions();
     for (int nr = 1; nr <= kLevels; ++nr) {
-        int x = 0, y = 0;
-        markerPosition(nr, x, y);
+        const int x = int(std::lround(markers[size_t(nr - 1)].x)), y = int(std::lround(markers[size_t(nr - 1)].y));
         out.openGroup("level" + std::to_string(nr));
         out.integer("nr", nr);
         out.integers("dim", {x, y});
