@@ -58,7 +58,7 @@ TEST(DialogsRun, EachPopUpAnswersAfterItsAnimationAndLooksRight) {
             "key G\nwait 350\nshot gate-half.png\nwait 1200\nshot gate-closed.png\nkey G\nwait 2500\n"
             // Closing the window saves the profiles.
             "close\n",
-            {}, 90, {"--dialogs"});
+            {}, 400, {"--dialogs"});
     ASSERT_FALSE(run.timedOut) << run.output;
     ASSERT_EQ(run.exitCode, 0) << run.output;
 

@@ -31,9 +31,13 @@ TEST(Images, MaskingClearsPureBlackOnlyInPicturesWithoutAlpha) {
     writeRgbPng(dir.file("rgb.png"), 2, 1, {0, 0, 0, 10, 20, 30});
     TImagePtr masked = LoadImage(dir.file("rgb.png"));
     ASSERT_TRUE(masked);
+    // Loading reads the size; the pixels come when first needed.
+    EXPECT_TRUE(masked->source.pixels.empty());
+    ASSERT_TRUE(ensurePixels(*masked));
     EXPECT_EQ(masked->source.at(0, 0) >> 24, 0u);
     EXPECT_EQ(masked->source.at(1, 0), 0xFF0A141Eu);
     TImagePtr plain = LoadImage(dir.file("rgb.png"), FILTEREDIMAGE);
+    ASSERT_TRUE(ensurePixels(*plain));
     EXPECT_EQ(plain->source.at(0, 0), 0xFF000000u);
 
     TPixmap rgba(2, 1);
@@ -42,6 +46,7 @@ TEST(Images, MaskingClearsPureBlackOnlyInPicturesWithoutAlpha) {
     ASSERT_TRUE(SavePixmapPNG(rgba, dir.file("rgba.png")));
     TImagePtr withAlpha = LoadImage(dir.file("rgba.png"), -1);
     ASSERT_TRUE(withAlpha);
+    ASSERT_TRUE(ensurePixels(*withAlpha));
     EXPECT_EQ(withAlpha->source.at(0, 0), 0xFF000000u);
     EXPECT_EQ(withAlpha->source.at(1, 0) >> 24, 0x80u);
     EXPECT_EQ(withAlpha->flags, MASKEDIMAGE | FILTEREDIMAGE);
@@ -56,6 +61,20 @@ TEST(Images, MissingOrBrokenFilesGiveNone) {
     EXPECT_EQ(LoadImage(dir.file("broken.jpg")), nullptr);
     writeFile(dir.file("text.png"), "hello");
     EXPECT_EQ(LoadImage(dir.file("text.png")), nullptr);
+    // A header promising more than the game decodes is refused before any
+    // pixel is decoded; a body broken past a good header gives no pixels.
+    TPixmap wide(8, 2, 0xFF102030u);
+    ASSERT_TRUE(SavePixmapPNG(wide, dir.file("wide.png")));
+    std::string bytes = testing_support::readFile(dir.file("wide.png"));
+    std::string huge = bytes;
+    huge[16] = 0, huge[17] = 1, huge[18] = 0, huge[19] = 0;  // width 65536
+    writeFile(dir.file("huge.png"), huge);
+    EXPECT_EQ(LoadImage(dir.file("huge.png")), nullptr);
+    writeFile(dir.file("cut.png"), bytes.substr(0, bytes.size() - 20));
+    TImagePtr cut = LoadImage(dir.file("cut.png"));
+    ASSERT_TRUE(cut);
+    EXPECT_EQ(ImageWidth(cut), 8);
+    EXPECT_FALSE(ensurePixels(*cut));
     // Drawing none does nothing.
     DrawImage(nullptr, 10, 10);
     EXPECT_EQ(ImageWidth(nullptr), 0);
@@ -70,6 +89,7 @@ TEST(Images, BmpPicturesDecode) {
     writeFile(dir.file("p.bmp"), bmp);
     TImagePtr img = LoadImage(dir.file("p.bmp"), 0);
     ASSERT_TRUE(img);
+    ASSERT_TRUE(ensurePixels(*img));
     EXPECT_EQ(img->source.at(0, 0), 0xFF0000FFu);
     EXPECT_EQ(img->source.at(1, 0), 0xFFFF0000u);
 }

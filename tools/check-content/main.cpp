@@ -30,6 +30,8 @@ public:
         if (found != loaded_.end()) return found->second;
         ++checked_;
         TImagePtr image = LoadImage(path, -1);
+        // Loading reads the header only: decode the whole picture here.
+        if (image && !ensurePixels(*image)) image = nullptr;
         if (!image) {
             const std::string where = namedBy.empty() ? "" : " (named in " + namedBy + ")";
             problem(FileType(path) == 1 ? "does not decode: " + path + where : "missing: " + path + where);

@@ -38,6 +38,9 @@ bool prepareTexture(TImage& image);
 // The image's pixels changed (a growing glyph atlas): upload them again.
 void textureChanged(TImage& image);
 void releaseTexture(TImage& image);
+// Texture coordinates per pixel of a texture (pages grow, so this is asked
+// at every draw rather than kept).
+void textureScale(int texture, float& invWidth, float& invHeight);
 // A texel of pure white for rectangles and lines.
 const TextureSlot* whiteTexel();
 

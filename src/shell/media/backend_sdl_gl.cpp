@@ -72,7 +72,9 @@ struct GpuTexture {
     GLuint id = 0;
     int width = 0, height = 0;
     int page = -1;  // atlas page it shows, or -1 for a picture of its own
+    int kind = 0;  // sampling kind: filtered and mipmapped flags
     bool mipmapped = false;
+    bool needsMipmaps = false;  // pictures were added since the smaller copies were made
 };
 
 int samplingKind(int flags) { return flags & (FILTEREDIMAGE | MIPMAPPEDIMAGE); }
@@ -86,7 +88,7 @@ public:
     bool fullScreen = false;
     bool headless = false;  // no screen a person could look at
     int width = 800, height = 600;
-    GLuint program = 0, vao = 0, vbo = 0, ibo = 0, fbo = 0, fboTexture = 0;
+    GLuint program = 0, vao = 0, vbo = 0, ibo = 0, fbo = 0, fboTexture = 0, scratchFbo = 0;
     GLint surfaceScaleLoc = -1, blendModeLoc = -1;
     int swapInterval = -1;
     int boundTexture = -1, currentGlBlend = -1;
@@ -112,8 +114,16 @@ public:
     bool initGl();
     bool prepare(TImage& image);
     int newTexture(int w, int h, int kind);
+    // Empties a texture (every pixel transparent) through a scratch framebuffer.
+    void clearTexture(GLuint id);
+    // Gives a shared page's texture more room, keeping what it shows.
+    void growPage(int texture, int size);
     void uploadOwn(TImage& image);
-    void uploadPage(int page);
+    // The picture's frames' pixels into the texture at (x, y), premultiplied.
+    void uploadPicture(int texture, int x, int y, const TPixmap& picture);
+    // A picture on the GPU keeps no copy in main memory, unless the game may
+    // read it back (its own texture changes, or it has no file to reload from).
+    static void dropPixels(TImage& image);
     void drawRuns(const std::vector<Vertex>& vertices, const std::vector<SpriteBatch::Run>& runs) override;
     void applyBlend(int blend);
     void present(bool vsync);
@@ -267,6 +277,7 @@ int Backend::newTexture(int w, int h, int kind) {
     GpuTexture tex;
     tex.width = w;
     tex.height = h;
+    tex.kind = kind;
     tex.mipmapped = (kind & MIPMAPPEDIMAGE) != 0;
     glGenTextures(1, &tex.id);
     glBindTexture(GL_TEXTURE_2D, tex.id);
@@ -281,6 +292,7 @@ int Backend::newTexture(int w, int h, int kind) {
     // Shared pages keep 8 pixels between pictures: three smaller copies at most.
     if (tex.mipmapped) glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 3);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, w, h, 0, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, nullptr);
+    clearTexture(tex.id);
     int index;
     if (!freeTextureSlots.empty()) {
         index = freeTextureSlots.back();
@@ -293,6 +305,56 @@ int Backend::newTexture(int w, int h, int kind) {
     return index;
 }
 
+void Backend::clearTexture(GLuint id) {
+    if (!scratchFbo) glGenFramebuffers(1, &scratchFbo);
+    glBindFramebuffer(GL_FRAMEBUFFER, scratchFbo);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, id, 0);
+    glClearColor(0, 0, 0, 0);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, 0, 0);
+    glBindFramebuffer(GL_FRAMEBUFFER, fbo);
+}
+
+void Backend::growPage(int texture, int size) {
+    // Quads already queued were placed by the page's old size.
+    batch.flush();
+    const int fresh = newTexture(size, size, textures[size_t(texture)].kind);
+    GpuTexture& grown = textures[size_t(fresh)];
+    GpuTexture& before = textures[size_t(texture)];  // the vector may have moved
+    GLuint read = 0;
+    glGenFramebuffers(1, &read);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, read);
+    glFramebufferTexture2D(GL_READ_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, before.id, 0);
+    if (!scratchFbo) glGenFramebuffers(1, &scratchFbo);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, scratchFbo);
+    glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, grown.id, 0);
+    glBlitFramebuffer(0, 0, before.width, before.height, 0, 0, before.width, before.height, GL_COLOR_BUFFER_BIT,
+                      GL_NEAREST);
+    glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, 0, 0);
+    glBindFramebuffer(GL_FRAMEBUFFER, fbo);
+    glDeleteFramebuffers(1, &read);
+    glDeleteTextures(1, &before.id);
+    // The page keeps its texture index, which its pictures' slots name.
+    before.id = grown.id;
+    before.width = before.height = size;
+    before.needsMipmaps = before.mipmapped;
+    grown = GpuTexture{};
+    freeTextureSlots.push_back(fresh);
+    boundTexture = -1;
+}
+
+void Backend::uploadPicture(int texture, int x, int y, const TPixmap& picture) {
+    std::vector<uint32_t> premultiplied(picture.pixels.size());
+    std::transform(picture.pixels.begin(), picture.pixels.end(), premultiplied.begin(), premultiply);
+    GpuTexture& tex = textures[size_t(texture)];
+    glBindTexture(GL_TEXTURE_2D, tex.id);
+    boundTexture = -1;
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, x, y, picture.width, picture.height, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV,
+                    premultiplied.data());
+    tex.needsMipmaps = tex.mipmapped;
+}
+
 void Backend::uploadOwn(TImage& image) {
     GpuTexture& tex = textures[size_t(image.slot.texture)];
     const TPixmap& src = image.source;
@@ -302,57 +364,50 @@ void Backend::uploadOwn(TImage& image) {
                      nullptr);
         tex.width = src.width;
         tex.height = src.height;
-        image.slot.invWidth = 1.0f / float(src.width);
-        image.slot.invHeight = 1.0f / float(src.height);
     }
-    std::vector<uint32_t> premultiplied(src.pixels.size());
-    std::transform(src.pixels.begin(), src.pixels.end(), premultiplied.begin(), premultiply);
-    glBindTexture(GL_TEXTURE_2D, tex.id);
-    boundTexture = -1;
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, src.width, src.height, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV,
-                    premultiplied.data());
-    if (tex.mipmapped) glGenerateMipmap(GL_TEXTURE_2D);
+    uploadPicture(image.slot.texture, 0, 0, src);
 }
 
-void Backend::uploadPage(int page) {
-    TextureAtlas::Page& p = atlas.pages()[size_t(page)];
-    if (p.dirtyBottom <= p.dirtyTop) return;
-    GpuTexture& tex = textures[size_t(pageTexture[size_t(page)])];
-    glBindTexture(GL_TEXTURE_2D, tex.id);
-    boundTexture = -1;
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, p.dirtyTop, p.pixels.width, p.dirtyBottom - p.dirtyTop, GL_BGRA,
-                    GL_UNSIGNED_INT_8_8_8_8_REV, &p.pixels.pixels[size_t(p.dirtyTop) * p.pixels.width]);
-    if (tex.mipmapped) glGenerateMipmap(GL_TEXTURE_2D);
-    p.dirtyTop = p.dirtyBottom = 0;
+void Backend::dropPixels(TImage& image) {
+    if (image.changing || image.path.empty()) return;
+    image.source.pixels = std::vector<uint32_t>();
 }
 
 bool Backend::prepare(TImage& image) {
     if (!open) return false;
     if (image.slot.texture >= 0) return true;
     if (image.source.width <= 0 || image.source.height <= 0) return false;
+    // The pixels are decoded now, the first time the picture is drawn. A
+    // picture broken past its header is given up for good, not read again
+    // every frame.
+    if (!ensurePixels(image)) {
+        Print("Picture does not decode: " + image.path);
+        image.source.width = image.source.height = 0;
+        return false;
+    }
     const int kind = samplingKind(image.flags);
     const int gutter = gutterFor(kind);
     if (!image.changing && atlas.fits(image.source.width, image.source.height, gutter)) {
-        TextureAtlas::Place place = atlas.add(image.source, kind, gutter);
-        while (int(pageTexture.size()) <= place.page) {
-            pageTexture.push_back(newTexture(atlas.pageSize(), atlas.pageSize(), kind));
+        const TextureAtlas::Place place = atlas.add(image.source.width, image.source.height, kind, gutter);
+        const int size = atlas.pages()[size_t(place.page)].size;
+        if (place.newPage) {
+            pageTexture.push_back(newTexture(size, size, kind));
             textures[size_t(pageTexture.back())].page = int(pageTexture.size() - 1);
+        } else if (place.grownFrom) {
+            growPage(pageTexture[size_t(place.page)], size);
         }
         image.slot.texture = pageTexture[size_t(place.page)];
         image.slot.x = place.x;
         image.slot.y = place.y;
         image.slot.ownTexture = false;
-        image.slot.invWidth = image.slot.invHeight = 1.0f / float(atlas.pageSize());
-        return true;
+        uploadPicture(image.slot.texture, place.x, place.y, image.source);
+    } else {
+        image.slot.texture = newTexture(image.source.width, image.source.height, kind);
+        image.slot.x = image.slot.y = 0;
+        image.slot.ownTexture = true;
+        uploadOwn(image);
     }
-    image.slot.texture = newTexture(image.source.width, image.source.height, kind);
-    image.slot.x = image.slot.y = 0;
-    image.slot.ownTexture = true;
-    image.slot.invWidth = 1.0f / float(image.source.width);
-    image.slot.invHeight = 1.0f / float(image.source.height);
-    uploadOwn(image);
+    dropPixels(image);
     return true;
 }
 
@@ -381,10 +436,14 @@ void Backend::applyBlend(int blend) {
 }
 
 void Backend::drawRuns(const std::vector<Vertex>& vertices, const std::vector<SpriteBatch::Run>& runs) {
-    // Pictures placed on shared pages since the last upload go up first.
+    // Textures with new pictures get their smaller copies made first.
     for (const SpriteBatch::Run& run : runs) {
-        const GpuTexture& tex = textures[size_t(run.texture)];
-        if (tex.page >= 0) uploadPage(tex.page);
+        GpuTexture& tex = textures[size_t(run.texture)];
+        if (!tex.needsMipmaps) continue;
+        glBindTexture(GL_TEXTURE_2D, tex.id);
+        boundTexture = -1;
+        glGenerateMipmap(GL_TEXTURE_2D);
+        tex.needsMipmaps = false;
     }
     // One fresh store of just this size: the driver never waits for the
     // previous frame, and nothing larger is allocated or cleared.
@@ -704,6 +763,13 @@ void releaseTexture(TImage& image) {
     tex = GpuTexture{};
     b.freeTextureSlots.push_back(image.slot.texture);
     image.slot.texture = -1;
+}
+
+void textureScale(int texture, float& invWidth, float& invHeight) {
+    const Backend& b = theBackend();
+    const GpuTexture& tex = b.textures[size_t(texture)];
+    invWidth = 1.0f / float(tex.width);
+    invHeight = 1.0f / float(tex.height);
 }
 
 const TextureSlot* whiteTexel() {

@@ -34,6 +34,8 @@ std::array<std::vector<PlacedQuad>, 32> layers;
 
 bool place(const TImagePtr& image, float x, float y, int frame, int id, PlacedQuad& out) {
     if (!image || frame < 0 || frame >= image->frameCount()) return false;
+    // Pictures drawn before keep their pixels on the GPU only.
+    if (!ensurePixels(*image)) return false;
     float m[4];
     media::currentTransform(m);
     float det = m[0] * m[3] - m[1] * m[2];

@@ -3,6 +3,9 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <map>
+#include <memory>
+#include <tuple>
 #include <unordered_map>
 #include <vector>
 
@@ -25,7 +28,8 @@ constexpr int kMaxAtlasSize = 4096;
 }  // namespace
 
 struct TImageFont::Impl {
-    std::vector<uint8_t> fileBytes;  // FreeType reads the face from memory
+    // FreeType reads the face from memory; every size of one file shares it.
+    std::shared_ptr<const std::vector<uint8_t>> fileBytes;
     FT_Face face = nullptr;
     bool smooth = true;
     ~Impl() {
@@ -40,20 +44,35 @@ struct TImageFont::Extra {
 TImageFont::~TImageFont() = default;
 
 TImageFontPtr LoadImageFont(const std::string& path, int size, int style) {
-    return TImageFont::load(path, size, style);
+    // Screens name the same fonts again and again: one font (and one glyph
+    // atlas) per file, size and style while any screen holds it.
+    static std::map<std::tuple<std::string, int, int>, std::weak_ptr<TImageFont>> loaded;
+    const auto key = std::make_tuple(media::resolvePath(path), size, style);
+    if (TImageFontPtr font = loaded[key].lock()) return font;
+    TImageFontPtr font = TImageFont::load(path, size, style);
+    if (font) loaded[key] = font;
+    return font;
 }
 
 TImageFontPtr TImageFont::load(const std::string& path, int size, int style) {
     if (size <= 0 || size > 512 || !freetype()) return nullptr;
-    auto bytes = media::readFileBytes(path);
-    if (!bytes || bytes->empty()) return nullptr;
+    // The file's bytes, read once for all its sizes.
+    static std::map<std::string, std::weak_ptr<const std::vector<uint8_t>>> files;
+    const std::string file = media::resolvePath(path);
+    std::shared_ptr<const std::vector<uint8_t>> bytes = files[file].lock();
+    if (!bytes) {
+        auto read = media::readFileBytes(path);
+        if (!read || read->empty()) return nullptr;
+        bytes = std::make_shared<const std::vector<uint8_t>>(std::move(*read));
+        files[file] = bytes;
+    }
     TImageFontPtr font(new TImageFont());
     font->impl_ = std::make_unique<Impl>();
     font->extra_ = std::make_unique<Extra>();
     Impl& impl = *font->impl_;
-    impl.fileBytes = std::move(*bytes);
+    impl.fileBytes = bytes;
     impl.smooth = (style & SMOOTHFONT) != 0;
-    if (FT_New_Memory_Face(freetype(), impl.fileBytes.data(), FT_Long(impl.fileBytes.size()), 0, &impl.face) != 0) {
+    if (FT_New_Memory_Face(freetype(), impl.fileBytes->data(), FT_Long(impl.fileBytes->size()), 0, &impl.face) != 0) {
         impl.face = nullptr;
         return nullptr;
     }

@@ -48,8 +48,10 @@ void emitQuad(TImage& image, int srcX, int srcY, float w, float h, float x, floa
     if (!media::backend::prepareTexture(image)) return;
     const media::TextureSlot& slot = image.slot;
     media::Quad q = media::transformedQuad(x, y, w, h, hx, hy);
-    float u0 = float(slot.x + srcX) * slot.invWidth, v0 = float(slot.y + srcY) * slot.invHeight;
-    float u1 = float(slot.x + srcX + w) * slot.invWidth, v1 = float(slot.y + srcY + h) * slot.invHeight;
+    float iw, ih;
+    media::backend::textureScale(slot.texture, iw, ih);
+    float u0 = float(slot.x + srcX) * iw, v0 = float(slot.y + srcY) * ih;
+    float u1 = float(slot.x + srcX + w) * iw, v1 = float(slot.y + srcY + h) * ih;
     media::Vertex v[4] = {
         {q.x[0], q.y[0], u0, v0, state.packed},
         {q.x[1], q.y[1], u1, v0, state.packed},
@@ -62,7 +64,9 @@ void emitQuad(TImage& image, int srcX, int srcY, float w, float h, float x, floa
 void emitSolid(const float xs[4], const float ys[4]) {
     const media::TextureSlot* white = media::backend::whiteTexel();
     if (!white) return;
-    float u = (float(white->x) + 0.5f) * white->invWidth, v = (float(white->y) + 0.5f) * white->invHeight;
+    float iw, ih;
+    media::backend::textureScale(white->texture, iw, ih);
+    float u = (float(white->x) + 0.5f) * iw, v = (float(white->y) + 0.5f) * ih;
     media::Vertex vs[4];
     for (int i = 0; i < 4; ++i) vs[i] = {xs[i], ys[i], u, v, state.packed};
     media::backend::drawQuad(white->texture, state.blend, vs);

@@ -18,19 +18,27 @@ void applyMask(TPixmap& pix) {
     }
 }
 
-TImagePtr makeImage(TPixmap&& pixels, bool hasAlpha, int flags, int cellW, int cellH, int first, int count) {
-    flags = normalisedFlags(flags);
-    if ((flags & MASKEDIMAGE) && !hasAlpha) applyMask(pixels);
+// An image of `count` cells of cellW x cellH from `first`, cut from a picture
+// of pictureW x pictureH; the pixels, when given, are masked by the flags.
+TImagePtr makeImage(int pictureW, int pictureH, int flags, int cellW, int cellH, int first, int count) {
     auto image = std::make_shared<TImage>();
-    image->flags = flags;
+    image->flags = normalisedFlags(flags);
     image->width = cellW;
     image->height = cellH;
-    const int columns = pixels.width / cellW;
+    image->source.width = pictureW;
+    image->source.height = pictureH;
+    const int columns = pictureW / cellW;
     for (int i = first; i < first + count; ++i) {
         image->frames.push_back({(i % columns) * cellW, (i / columns) * cellH});
     }
-    image->source = std::move(pixels);
     return image;
+}
+
+// The size of the picture in the file; false when it is missing or not a
+// picture the game can show.
+bool readPictureSize(const std::string& path, int& w, int& h) {
+    auto bytes = media::readFileBytes(path);
+    return bytes && media::pictureSize(*bytes, w, h);
 }
 
 }  // namespace
@@ -42,33 +50,46 @@ TPixmapPtr LoadPixmap(const std::string& path) {
 }
 
 TImagePtr LoadImage(const std::string& path, int flags) {
-    auto bytes = media::readFileBytes(path);
-    if (!bytes) return nullptr;
+    int w = 0, h = 0;
+    if (!readPictureSize(path, w, h)) return nullptr;
+    TImagePtr image = makeImage(w, h, flags, w, h, 0, 1);
+    image->path = path;
+    return image;
+}
+
+bool ensurePixels(TImage& image) {
+    if (!image.source.pixels.empty()) return true;
+    if (image.path.empty()) return false;
+    auto bytes = media::readFileBytes(image.path);
+    if (!bytes) return false;
     bool hasAlpha = false;
     TPixmapPtr pix = media::decodePicture(*bytes, &hasAlpha);
-    if (!pix) return nullptr;
-    int w = pix->width, h = pix->height;
-    return makeImage(std::move(*pix), hasAlpha, flags, w, h, 0, 1);
+    // The file must still be the picture that was cut into frames.
+    if (!pix || pix->width != image.source.width || pix->height != image.source.height) return false;
+    if ((image.flags & MASKEDIMAGE) && !hasAlpha) applyMask(*pix);
+    image.source.pixels = std::move(pix->pixels);
+    return true;
 }
 
 TImagePtr LoadImage(const TPixmapPtr& pixmap, int flags) {
     if (!pixmap || pixmap->width <= 0 || pixmap->height <= 0) return nullptr;
-    TPixmap copy = *pixmap;
-    return makeImage(std::move(copy), true, flags, pixmap->width, pixmap->height, 0, 1);
+    // A picture made in memory has no file to decode again: it keeps its pixels.
+    TImagePtr image = makeImage(pixmap->width, pixmap->height, flags, pixmap->width, pixmap->height, 0, 1);
+    image->source.pixels = pixmap->pixels;
+    return image;
 }
 
 TImagePtr LoadAnimImage(const std::string& path, int cellWidth, int cellHeight, int firstCell, int cellCount,
                         int flags) {
     if (cellWidth <= 0 || cellHeight <= 0 || firstCell < 0 || cellCount <= 0) return nullptr;
-    auto bytes = media::readFileBytes(path);
-    if (!bytes) return nullptr;
-    bool hasAlpha = false;
-    TPixmapPtr pix = media::decodePicture(*bytes, &hasAlpha);
-    if (!pix) return nullptr;
-    const int columns = pix->width / cellWidth;
-    const int rows = pix->height / cellHeight;
+    int w = 0, h = 0;
+    if (!readPictureSize(path, w, h)) return nullptr;
+    const int columns = w / cellWidth;
+    const int rows = h / cellHeight;
     if (columns == 0 || rows == 0 || firstCell + cellCount > columns * rows) return nullptr;
-    return makeImage(std::move(*pix), hasAlpha, flags, cellWidth, cellHeight, firstCell, cellCount);
+    TImagePtr image = makeImage(w, h, flags, cellWidth, cellHeight, firstCell, cellCount);
+    image->path = path;
+    return image;
 }
 
 void MidHandleImage(const TImagePtr& image) {

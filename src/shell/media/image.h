@@ -1,6 +1,9 @@
 #pragma once
-// Pictures: decoded pixels kept on the CPU side (for masks, collisions and
-// screen grabs) and uploaded to the GPU once, the first time they are drawn.
+// Pictures: loading reads a file's header for its size; the pixels are
+// decoded the first time the picture is drawn, uploaded to the GPU, and from
+// then on kept in the texture alone, so pictures loaded but not shown cost no
+// memory. Collisions read pixels back: a picture collided with decodes its
+// file (again) and keeps those pixels.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -28,11 +31,10 @@ enum ImageFlags : int {
 
 namespace media {
 // Where an image's pixels live on the GPU; filled in by the renderer the first
-// time the image is drawn. u = (x + pixel x) * invWidth, likewise v.
+// time the image is drawn.
 struct TextureSlot {
     int texture = -1;  // renderer texture index, -1 when not placed yet
     int x = 0, y = 0;  // top-left corner of the source picture in that texture
-    float invWidth = 0, invHeight = 0;
     bool ownTexture = false;  // a texture of its own rather than a place on a shared page
 };
 }  // namespace media
@@ -43,7 +45,10 @@ struct TImage {
     int flags = DEFAULT_IMAGE_FLAGS;
     float handle_x = 0;
     float handle_y = 0;
-    TPixmap source;  // every frame, as cut from the file
+    // Every frame, as cut from the file. Its size is known from loading on;
+    // its pixels only while they are needed (see ensurePixels).
+    TPixmap source;
+    std::string path;  // the file it came from ("" for a picture made in memory)
     struct Frame { int x, y; };  // top-left corner of each frame in `source`
     std::vector<Frame> frames;
 
@@ -58,7 +63,8 @@ struct TImage {
 using TImagePtr = std::shared_ptr<TImage>;
 
 // Flags -1 mean the default flags (masked and filtered). None (nullptr) when
-// the file is missing or does not decode (PNG, JPEG and BMP).
+// the file is missing or its header is not that of a PNG, JPEG or BMP picture
+// the game can show; a picture broken past its header draws nothing.
 TImagePtr LoadImage(const std::string& path, int flags = -1);
 TImagePtr LoadImage(const TPixmapPtr& pixmap, int flags = -1);
 TImagePtr LoadAnimImage(const std::string& path, int cellWidth, int cellHeight,
@@ -68,6 +74,9 @@ void SetImageHandle(const TImagePtr& image, float x, float y);
 int ImageWidth(const TImagePtr& image);
 int ImageHeight(const TImagePtr& image);
 
+// The image's pixels in `source`: decoded from its file (masked by its
+// flags) when they are not there. False when they cannot be had.
+bool ensurePixels(TImage& image);
 // Decodes a PNG, JPEG or BMP file; nullptr when missing or broken.
 TPixmapPtr LoadPixmap(const std::string& path);
 // The region of the current back buffer. Without a display: a black pixmap.
@@ -77,6 +86,10 @@ uint32_t ReadPixel(const TPixmapPtr& pixmap, int x, int y);
 bool SavePixmapPNG(const TPixmap& pixmap, const std::string& path);
 
 namespace media {
+// The size a PNG, JPEG or BMP picture declares in its header, read without
+// decoding it; false when the header is broken or the picture larger than
+// the game decodes (4096 pixels a side).
+bool pictureSize(const std::vector<uint8_t>& bytes, int& w, int& h);
 // Decodes PNG, JPEG or BMP bytes; nullptr when broken. `hasAlpha` tells
 // whether the picture carried its own alpha channel.
 TPixmapPtr decodePicture(const std::vector<uint8_t>& bytes);

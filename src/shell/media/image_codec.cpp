@@ -1,5 +1,6 @@
 // Picture decoders (PNG, JPEG, BMP) and the PNG writer for screenshots.
 #include <csetjmp>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 
@@ -13,13 +14,18 @@ namespace media {
 
 namespace {
 
+// The largest picture the game decodes: a hostile file cannot make it
+// allocate more than 64 MB for one picture.
+constexpr unsigned kMaxSide = 4096;
+bool saneSize(unsigned w, unsigned h) { return w > 0 && h > 0 && w <= kMaxSide && h <= kMaxSide; }
+
 TPixmapPtr decodePng(const std::vector<uint8_t>& bytes, bool& hasAlpha) {
     png_image img;
     std::memset(&img, 0, sizeof img);
     img.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_memory(&img, bytes.data(), bytes.size())) return nullptr;
     hasAlpha = (img.format & PNG_FORMAT_FLAG_ALPHA) != 0;
-    if (img.width == 0 || img.height == 0 || img.width > 16384 || img.height > 16384) {
+    if (!saneSize(img.width, img.height)) {
         png_image_free(&img);
         return nullptr;
     }
@@ -62,12 +68,13 @@ bool readJpeg(const std::vector<uint8_t>& bytes, TPixmapPtr& out, std::vector<ui
         jpeg_destroy_decompress(&info);
         return false;
     }
-    info.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&info);
-    if (info.output_width > 16384 || info.output_height > 16384) {
+    // The size is checked from the header, before anything is decoded.
+    if (!saneSize(info.image_width, info.image_height)) {
         jpeg_destroy_decompress(&info);
         return false;
     }
+    info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&info);
     out = std::make_shared<TPixmap>(int(info.output_width), int(info.output_height));
     row.resize(size_t(info.output_width) * 3);
     TPixmap& pix = *out;
@@ -105,7 +112,7 @@ TPixmapPtr decodeBmp(const std::vector<uint8_t>& b, bool& hasAlpha) {
     if ((bpp != 24 && bpp != 32) || (compression != 0 && compression != 3)) return nullptr;
     bool bottomUp = h > 0;
     if (h < 0) h = -h;
-    if (w <= 0 || h <= 0 || w > 16384 || h > 16384) return nullptr;
+    if (w <= 0 || h <= 0 || !saneSize(unsigned(w), unsigned(h))) return nullptr;
     size_t stride = (size_t(w) * (bpp / 8) + 3) & ~size_t(3);
     if (offset > b.size() || stride * size_t(h) > b.size() - offset) return nullptr;
     hasAlpha = bpp == 32;
@@ -121,7 +128,48 @@ TPixmapPtr decodeBmp(const std::vector<uint8_t>& b, bool& hasAlpha) {
     return pix;
 }
 
+// The JPEG header's size, without decoding; false for a broken header.
+bool jpegSize(const std::vector<uint8_t>& bytes, int& w, int& h) {
+    jpeg_decompress_struct info;
+    JpegError err;
+    info.err = jpeg_std_error(&err.mgr);
+    err.mgr.error_exit = jpegFail;
+    err.mgr.emit_message = jpegSilence;
+    if (setjmp(err.jump)) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
+    const bool ok = jpeg_read_header(&info, TRUE) == JPEG_HEADER_OK;
+    w = int(info.image_width);
+    h = int(info.image_height);
+    jpeg_destroy_decompress(&info);
+    return ok;
+}
+
 }  // namespace
+
+bool pictureSize(const std::vector<uint8_t>& bytes, int& w, int& h) {
+    w = h = 0;
+    bool ok = false;
+    if (bytes.size() >= 8 && std::memcmp(bytes.data(), "\x89PNG", 4) == 0) {
+        png_image img;
+        std::memset(&img, 0, sizeof img);
+        img.version = PNG_IMAGE_VERSION;
+        ok = png_image_begin_read_from_memory(&img, bytes.data(), bytes.size()) != 0;
+        w = int(img.width);
+        h = int(img.height);
+        png_image_free(&img);
+    } else if (bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8) {
+        ok = jpegSize(bytes, w, h);
+    } else if (bytes.size() >= 54 && bytes[0] == 'B' && bytes[1] == 'M') {
+        w = int32_t(le32(&bytes[18]));
+        h = std::abs(int32_t(le32(&bytes[22])));
+        ok = true;
+    }
+    return ok && saneSize(unsigned(w), unsigned(h));
+}
 
 TPixmapPtr decodePicture(const std::vector<uint8_t>& bytes, bool* hasAlpha) {
     bool alpha = false;

@@ -26,7 +26,8 @@ public:
         virtual void drawRuns(const std::vector<Vertex>& vertices, const std::vector<Run>& runs) = 0;
     };
 
-    static constexpr size_t kMaxQuads = 65536;
+    // A frame with more quads than this is drawn in several calls.
+    static constexpr size_t kMaxQuads = 16384;
 
     explicit SpriteBatch(Sink& sink);
     void add(int texture, int blend, const Vertex corners[4]);

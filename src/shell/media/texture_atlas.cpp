@@ -15,52 +15,58 @@ uint32_t premultiply(uint32_t p) {
 }
 
 bool TextureAtlas::fits(int w, int h, int gutter) const {
-    int limit = pageSize_ / 4;
+    int limit = largest_ / 4;
     return w + 2 * gutter <= limit && h + 2 * gutter <= limit;
 }
 
-TextureAtlas::Place TextureAtlas::add(const TPixmap& picture, int kind, int gutter) {
-    const int w = picture.width + 2 * gutter;
-    const int h = picture.height + 2 * gutter;
-    Page* page = nullptr;
-    int index = -1;
+bool TextureAtlas::findRoom(Page& p, int w, int h, bool commit, int& x, int& y) {
+    int shelfY = p.shelfY, shelfHeight = p.shelfHeight, penX = p.penX;
+    if (penX + w > p.size) {  // next shelf
+        shelfY += shelfHeight;
+        shelfHeight = 0;
+        penX = 0;
+    }
+    if (penX + w > p.size || shelfY + h > p.size) return false;
+    x = penX;
+    y = shelfY;
+    if (commit) {
+        p.shelfY = shelfY;
+        p.penX = penX + w;
+        p.shelfHeight = std::max(shelfHeight, h);
+    }
+    return true;
+}
+
+TextureAtlas::Place TextureAtlas::add(int width, int height, int kind, int gutter) {
+    const int w = width + 2 * gutter;
+    const int h = height + 2 * gutter;
+    Place place;
+    int x = 0, y = 0;
     for (size_t i = 0; i < pages_.size(); ++i) {
         Page& p = pages_[i];
         if (p.kind != kind) continue;
-        if (p.penX + w > pageSize_) {  // next shelf
-            if (p.shelfY + p.shelfHeight + h > pageSize_) continue;
-            p.shelfY += p.shelfHeight;
-            p.shelfHeight = 0;
-            p.penX = 0;
-        }
-        if (p.shelfY + h > pageSize_) continue;
-        page = &p;
-        index = int(i);
-        break;
+        // A full page grows, if growing makes room; its shelves carry on
+        // in the new space.
+        Page grown = p;
+        while (!findRoom(grown, w, h, false, x, y) && grown.size < largest_) grown.size *= 2;
+        if (!findRoom(grown, w, h, true, x, y)) continue;
+        if (grown.size != p.size) place.grownFrom = p.size;
+        p = grown;
+        place.page = int(i);
+        place.x = x + gutter;
+        place.y = y + gutter;
+        return place;
     }
-    if (!page) {
-        Page fresh;
-        fresh.kind = kind;
-        fresh.pixels = TPixmap(pageSize_, pageSize_, 0);
-        pages_.push_back(std::move(fresh));
-        page = &pages_.back();
-        index = int(pages_.size() - 1);
-    }
-    Place place{index, page->penX + gutter, page->shelfY + gutter};
-    for (int y = 0; y < picture.height; ++y) {
-        const uint32_t* src = &picture.pixels[size_t(y) * picture.width];
-        uint32_t* dst = &page->pixels.at(place.x, place.y + y);
-        for (int x = 0; x < picture.width; ++x) dst[x] = premultiply(src[x]);
-    }
-    page->penX += w;
-    if (h > page->shelfHeight) page->shelfHeight = h;
-    if (page->dirtyBottom <= page->dirtyTop) {
-        page->dirtyTop = place.y - gutter;
-        page->dirtyBottom = place.y - gutter + h;
-    } else {
-        page->dirtyTop = std::min(page->dirtyTop, place.y - gutter);
-        page->dirtyBottom = std::max(page->dirtyBottom, place.y - gutter + h);
-    }
+    Page fresh;
+    fresh.kind = kind;
+    fresh.size = kSmallestPage;
+    while (fresh.size < std::max(w, h) && fresh.size < largest_) fresh.size *= 2;
+    findRoom(fresh, w, h, true, x, y);
+    pages_.push_back(fresh);
+    place.page = int(pages_.size() - 1);
+    place.x = x + gutter;
+    place.y = y + gutter;
+    place.newPage = true;
     return place;
 }
 

@@ -1,37 +1,44 @@
 #pragma once
-// Packs many small pictures onto a few large texture pages (shelf packing),
-// so that sprites from different pictures share one draw call.
+// Packs many small pictures onto a few texture pages (shelf packing), so that
+// sprites from different pictures share one draw call. A page starts as small
+// as its first picture allows and doubles when a picture no longer fits, up
+// to the largest page size, so the pages hold no more empty space than they
+// must. The atlas only plans places; the pixels live in the textures alone.
 #include <cstdint>
 #include <vector>
-
-#include "shell/media/image.h"
 
 namespace media {
 
 class TextureAtlas {
 public:
+    static constexpr int kSmallestPage = 256;
+
     struct Page {
         int kind = 0;  // pictures of one sampling kind share a page
-        TPixmap pixels;
+        int size = 0;  // the page is size x size pixels
         int shelfY = 0, shelfHeight = 0, penX = 0;
-        int dirtyTop = 0, dirtyBottom = 0;  // rows to upload again, bottom exclusive
     };
     struct Place {
         int page = -1;
-        int x = 0, y = 0;
+        int x = 0, y = 0;  // the picture's top-left corner, inside its gutter
+        bool newPage = false;
+        int grownFrom = 0;  // the page's old size when it had to grow, else 0
     };
 
-    explicit TextureAtlas(int pageSize = 2048) : pageSize_(pageSize) {}
+    explicit TextureAtlas(int largestPage = 2048) : largest_(largestPage) {}
     // Whether a picture of this size goes on a shared page at all.
     bool fits(int w, int h, int gutter) const;
-    // Copies the picture onto a page of its kind, `gutter` transparent pixels
-    // all round. Pixels go on premultiplied by their alpha.
-    Place add(const TPixmap& picture, int kind, int gutter);
-    std::vector<Page>& pages() { return pages_; }
-    int pageSize() const { return pageSize_; }
+    // A place for a w x h picture with `gutter` empty pixels all round, on a
+    // page of its kind (growing the page or starting a new one if need be).
+    Place add(int w, int h, int kind, int gutter);
+    const std::vector<Page>& pages() const { return pages_; }
+    int largestPage() const { return largest_; }
 
 private:
-    int pageSize_;
+    // Where the box goes on the page as it is now; false when it does not fit.
+    static bool findRoom(Page& p, int w, int h, bool commit, int& x, int& y);
+
+    int largest_;
     std::vector<Page> pages_;
 };
 
