@@ -1,4 +1,5 @@
 #include "art.h"
+#include "jpeg_file.h"
 
 #include <cairo-ft.h>
 #include <ft2build.h>
@@ -78,7 +79,10 @@ bool writePicture(Canvas& canvas, const std::string& relativePath) {
     std::error_code ec;
     fs::create_directories(full.parent_path(), ec);
     cairo_surface_flush(canvas.surface());
-    if (cairo_surface_write_to_png(canvas.surface(), full.c_str()) != CAIRO_STATUS_SUCCESS) {
+    // Large painted scenes go out as JPEG, everything else as PNG.
+    const bool jpeg = full.extension() == ".jpg";
+    if (jpeg ? !saveJpeg(canvas.surface(), full.string())
+             : cairo_surface_write_to_png(canvas.surface(), full.c_str()) != CAIRO_STATUS_SUCCESS) {
         std::fprintf(stderr, "contentgen: cannot write %s\n", full.c_str());
         g_failed = true;
         return false;

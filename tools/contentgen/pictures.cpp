@@ -9,9 +9,12 @@
 #include "art.h"
 #include "button_pictures.h"
 #include "gui_pictures.h"
+#include "jpeg_file.h"
 #include "marbles.h"
 #include "particles.h"
 #include "popup_pictures.h"
+#include "puzzle_pictures.h"
+#include "shooting_pictures.h"
 
 namespace {
 
@@ -47,7 +50,8 @@ bool writeContactSheet(const std::string& out) {
                 cairo_fill(cr);
             }
         const fs::path file = fs::path(out) / all[i].path;
-        cairo_surface_t* pic = cairo_image_surface_create_from_png(file.c_str());
+        cairo_surface_t* pic = file.extension() == ".jpg" ? loadJpeg(file.string())
+                                                          : cairo_image_surface_create_from_png(file.c_str());
         if (cairo_surface_status(pic) == CAIRO_STATUS_SUCCESS) {
             const double w = all[i].width, h = all[i].height;
             // Small sprites are shown enlarged (up to 3x) so they can be judged.
@@ -90,6 +94,8 @@ bool generatePictures(const std::string& out) {
     particles::generate();
     button_pictures::generate();
     popup_pictures::generate();
+    shooting_pictures::generate();
+    puzzle_pictures::generate();
 
     bool ok = !anyWriteFailed();
     ok = writeContactSheet(fs::absolute(folder).lexically_normal().string()) && ok;
