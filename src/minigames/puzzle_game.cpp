@@ -272,6 +272,8 @@ void TPuzzleGame::_burst(const TPuzel& piece) {
 
 void TPuzzleGame::WYGRANA() {
     if (is(state, "WYNIKI")) return;
+    // Nothing stays in hand over the results.
+    picked = nullptr;
     lastTime = obliczCzas();
     state = "wyniki";
     _prepareWyniki();
