@@ -221,8 +221,19 @@ void desert(cairo_t* cr) {
         cairo_fill(cr);
     }
     scene_kit::sun(cr, 810, 170, 58, rgb255(255, 236, 180), rgb255(255, 170, 80));
+    // A crescent moon in the darker sky.
+    cairo_push_group(cr);
+    circlePath(cr, 110, 76, 38);
+    setColour(cr, rgb255(255, 248, 210));
+    cairo_fill(cr);
+    circlePath(cr, 130, 62, 34);
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+    cairo_fill(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+    cairo_pop_group_to_source(cr);
+    cairo_paint(cr);
     cloud(cr, 260, 160, 1.1, 0.55);
-    cloud(cr, 620, 110, 0.7, 0.5);
+    cloud(cr, 500, 96, 1.0, 0.6);
     bird(cr, 540, 90, 1.4, rgb255(60, 30, 60));
     bird(cr, 580, 112, 1.0, rgb255(60, 30, 60));
     // Flat-topped mesas far away.
@@ -268,6 +279,18 @@ void desert(cairo_t* cr) {
     camel(cr, 640, 440, 0.85, rgb255(200, 150, 90));
     camel(cr, 760, 436, 0.8, rgb255(190, 140, 80));
     camel(cr, 872, 432, 0.72, rgb255(205, 160, 100));
+    // A signpost where the caravan road leaves the dunes.
+    cairo_rectangle(cr, 716, 470, 10, 110);
+    shaded(cr, rgb255(140, 90, 50), 716, 470, 726, 580, 1.5);
+    for (const auto& [y, dir] : {std::pair{484.0, 1.0}, {516.0, -1.0}}) {
+        cairo_move_to(cr, 721, y);
+        cairo_line_to(cr, 721 + dir * 60, y);
+        cairo_line_to(cr, 721 + dir * 74, y + 11);
+        cairo_line_to(cr, 721 + dir * 60, y + 22);
+        cairo_line_to(cr, 721, y + 22);
+        cairo_close_path(cr);
+        shaded(cr, rgb255(200, 140, 80), 721 - 74, y, 721 + 74, y + 22, 2);
+    }
     ridge(cr, W, 520, 36, H, rgb255(250, 208, 120), 23, 0.6);
     speckle(cr, 0, 330, W, H - 330, 24, 5, 0.09);
     // The oasis.
@@ -494,6 +517,8 @@ void town(cairo_t* cr) {
     }
     bird(cr, 700, 150, 1.2, rgb255(60, 50, 80));
     bird(cr, 735, 170, 0.9, rgb255(60, 50, 80));
+    for (int i = 0; i < 5; ++i) bird(cr, 200 + i * 26, 40 + (i % 2) * 16, 1.0, rgb255(60, 50, 80));
+    scene_kit::sun(cr, 940, 50, 34, rgb255(255, 245, 200), rgb255(255, 220, 140));
     // The clock tower.
     cairo_rectangle(cr, 440, 120, 120, 380);
     shaded(cr, rgb255(200, 120, 90), 440, 120, 560, 500, 2);
