@@ -109,10 +109,16 @@ void TBottle::destroy(TShooting& shooting) {
 }
 
 int TBottle::checkCollision(int px, int py) const {
-    if (!imgMousePoint) return 0;
+    const TImagePtr& image = picture();
+    if (!imgMousePoint || !image) return 0;
+    // Only a point on the picture's rectangle can touch it.
+    const float dx = float(px) - float(int(x)), dy = float(py) - float(int(y));
+    if (dx < -image->handle_x - 1 || dy < -image->handle_y - 1 || dx > float(image->width) - image->handle_x + 1 ||
+        dy > float(image->height) - image->handle_y + 1)
+        return 0;
     ResetCollisions();
     SetRotation(0);
     SetScale(1, 1);
-    CollideImage(picture(), float(int(x)), float(int(y)), 0, 0, 1);
+    CollideImage(image, float(int(x)), float(int(y)), 0, 0, 1);
     return CollideImage(imgMousePoint, float(px), float(py), 0, 1, 0).empty() ? 0 : 1;
 }
