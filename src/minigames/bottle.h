@@ -47,12 +47,9 @@ public:
     int n = 0;           // balloon picture
     std::string state;   // "" while floating, "DOWN" once hit
     float scale = 1, dScale = 1;
-    float speedX = 0;
     float speedY = 0;  // upward, pixels per frame
-    float rotSpeed = 0;
     // The crate's bonus; a bottle without one is a balloon in every respect.
     const TBottleBonus* bonus = nullptr;
-    int isFree = 0;
     // Set when the bottle is done with; the gallery drops it from its list.
     bool removed = false;
 

@@ -24,7 +24,7 @@ std::vector<TGun> loadGuns(const std::string& path) {
         g.inter = file.getInt(group + "interwal");
         g.img = LoadImage(file.getString(group + "img"), 6);
         MidHandleImage(g.img);
-        g.bullet = g.amunicja = dart;
+        g.bullet = dart;
         guns.push_back(std::move(g));
     }
     return guns;

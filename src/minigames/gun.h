@@ -37,8 +37,7 @@ public:
     TImagePtr img;     // the gun itself
     std::string name;
     float celnosc = 0;
-    TImagePtr amunicja;  // loaded, not drawn
-    int magazynek = 1;   // at least 1
+    int magazynek = 1;  // at least 1
     int id = 0;
     int inter = 0;
 

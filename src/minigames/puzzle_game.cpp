@@ -82,6 +82,7 @@ int TPuzzleGame::mainLoop(const TLevelPtr& playLevel) {
     }
     wynik = 0;
     solved = 0;
+    objects().mouse.setCursor("podstawowy");
     prepare(playLevel);
     do {
         runFrame();
@@ -102,7 +103,6 @@ void TPuzzleGame::_prepareSelf(const TLevelPtr& playLevel) {
     o.gate.open();
     state = "open";
     fade = dFade = 0;
-    counter = 0;
     klikniecia = 0;
     time = MilliSecs();
     goExit = 0;

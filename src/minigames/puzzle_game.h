@@ -52,7 +52,6 @@ public:
     std::vector<TWynikTxt> listaWynikow;
     int goExit = 0;
     int klikniecia = 0;  // one per pick-up and one per put-down
-    int counter = 0;
     int counterTime = 0;  // next counting step of the results, ms
     int time = 0;         // clock at the start of the game, ms
     int wynik = 0;        // 1 solved, 0 left for the main menu
@@ -88,8 +87,6 @@ public:
     // Starts the restart: the gate closes, then the level is shuffled anew.
     void restart() { state = "RESTART"; }
     void restartLevel() { prepare(level); }
-    // 1 when (x, y) lies near or beyond the screen's edges.
-    int poZaEkranem(int x, int y) const { return x < 30 || x > 770 || y < 30 || y > 570 ? 1 : 0; }
     // The cell under the point as row x cols + column, or -1 outside the
     // grid's rows and columns.
     int cellAt(int px, int py) const;
