@@ -1,9 +1,9 @@
 #include "minigames/puzzle_game.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "game/particle.h"
+#include "minigames/mini_game_results.h"
 #include "gui/gui_object.h"
 #include "gui/strings.h"
 #include "menus/in_game_menu.h"
@@ -15,9 +15,6 @@
 namespace {
 
 bool is(const std::string& state, const char* name) { return sameIgnoringCase(state, name); }
-
-// A counted result line: its number plus `amount`.
-void addTo(TWynikTxt& line, int amount) { line.txt = std::to_string(std::atoi(line.txt.c_str()) + amount); }
 
 std::string twoDigits(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
 
@@ -307,9 +304,9 @@ void TPuzzleGame::_updateWyniki() {
         if (!line.update()) arrived = false;
     if (!arrived || MilliSecs() <= counterTime || listaWynikow.size() <= size_t(kPointsLine)) return;
     // The pieces are counted into points, 10 a piece, one every 100 ms.
-    if (std::atoi(listaWynikow[kPiecesLine].txt.c_str()) > 0) {
-        addTo(listaWynikow[kPiecesLine], -1);
-        addTo(listaWynikow[kPointsLine], 10);
+    if (countedValue(listaWynikow[kPiecesLine]) > 0) {
+        countUp(listaWynikow[kPiecesLine], -1);
+        countUp(listaWynikow[kPointsLine], 10);
     }
     counterTime = MilliSecs() + 100;
 }
@@ -396,14 +393,7 @@ void TPuzzleGame::_drawGui() {
 }
 
 void TPuzzleGame::_drawFade() {
-    if (fade <= 0) return;
-    SetScale(1, 1);
-    SetRotation(0);
-    SetColor(0, 0, 0);
-    SetAlpha(fade);
-    DrawRect(0, 0, 800, 600);
-    SetColor(255, 255, 255);
-    SetAlpha(1);
+    drawVeil(fade);
 }
 
 void TPuzzleGame::_drawWyniki() {

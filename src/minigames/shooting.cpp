@@ -1,9 +1,9 @@
 #include "minigames/shooting.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "game/particle.h"
+#include "minigames/mini_game_results.h"
 #include "gui/strings.h"
 #include "shell/delta_time.h"
 #include "shell/game_objects.h"
@@ -18,8 +18,8 @@ const TRGB kBlack = createRGB(0, 0, 0);
 
 bool is(const std::string& state, const char* name) { return sameIgnoringCase(state, name); }
 
-// A counted result line: its number plus `amount`.
-void addTo(TWynikTxt& line, int amount) { line.txt = std::to_string(std::atoi(line.txt.c_str()) + amount); }
+// One of the two sounds of a shot fired by a click.
+const char* singleShotSound() { return Rand(1, 2) == 1 ? "desert1" : "desert2"; }
 
 // The accuracy line: hits per shot fired, in whole per cent.
 std::string accuracy(int hits, int shots) {
@@ -163,18 +163,13 @@ void TShooting::shot() {
     bool hit = false;
     for (int i = 0; i < pellets; ++i) {
         int px = mouse.x, py = mouse.y;
-        if (gun->id == TGun::SCATTER) {
-            const float r = gun->celnosc * float(Rand(0, 10));
-            const float angle = float(Rand(0, 359));
-            px = int(float(mouse.x) + Cos(angle) * r);
-            py = int(float(mouse.y) + Sin(angle) * r);
-        }
+        if (gun->id == TGun::SCATTER) _spread(px, py);
         if (_shootAt(px, py)) hit = true;
         _markImpact(px, py, 1);
     }
     if (hit) ++trafienia;
     else ++pudla;
-    objects().snd.play(Rand(1, 2) == 1 ? "desert1" : "desert2");
+    objects().snd.play(singleShotSound());
     _useCartridge();
 }
 
@@ -183,22 +178,27 @@ void TShooting::shot2() {
     const TMouse& mouse = objects().mouse;
     ++wystrzelone;
     shotTime = MilliSecs() + gun->inter;
-    const float r = gun->celnosc * float(Rand(0, 10));
-    const float angle = float(Rand(0, 359));
-    const int px = int(float(mouse.x) + Cos(angle) * r);
-    const int py = int(float(mouse.y) + Sin(angle) * r);
+    int px = mouse.x, py = mouse.y;
+    _spread(px, py);
     // A balloon already hit is not hit again: it pays once.
     if (_shootAt(px, py)) ++trafienia;
     else ++pudla;
     _markImpact(px, py, 2);
     TGlobalSnd& snd = objects().snd;
     switch (gun->id) {
-        case TGun::SINGLE: snd.play(Rand(1, 2) == 1 ? "desert1" : "desert2"); break;
+        case TGun::SINGLE: snd.play(singleShotSound()); break;
         case TGun::SCATTER: snd.play("shotgun"); break;
         case TGun::RIFLE: snd.play("rifle"); break;
         default: snd.play("smg"); break;
     }
     _useCartridge();
+}
+
+void TShooting::_spread(int& px, int& py) const {
+    const float r = gun->celnosc * float(Rand(0, 10));
+    const float angle = float(Rand(0, 359));
+    px = int(float(px) + Cos(angle) * r);
+    py = int(float(py) + Sin(angle) * r);
 }
 
 bool TShooting::_shootAt(int px, int py) {
@@ -302,10 +302,10 @@ void TShooting::_updateWyniki() {
         if (!line.update()) arrived = false;
     if (!arrived || MilliSecs() <= counterTime || listaWynikow.size() <= size_t(kDiamondsLine)) return;
     // The hits are counted into points and diamonds, one every 25 ms.
-    if (std::atoi(listaWynikow[kHitsLine].txt.c_str()) > 0) {
-        addTo(listaWynikow[kHitsLine], -1);
-        addTo(listaWynikow[kPointsLine], 10);
-        addTo(listaWynikow[kDiamondsLine], 1);
+    if (countedValue(listaWynikow[kHitsLine]) > 0) {
+        countUp(listaWynikow[kHitsLine], -1);
+        countUp(listaWynikow[kPointsLine], 10);
+        countUp(listaWynikow[kDiamondsLine], 1);
     }
     counterTime = MilliSecs() + 25;
 }
@@ -418,14 +418,7 @@ void TShooting::_drawReload() {
 }
 
 void TShooting::_drawFade() {
-    if (fade <= 0) return;
-    SetScale(1, 1);
-    SetRotation(0);
-    SetColor(0, 0, 0);
-    SetAlpha(fade);
-    DrawRect(0, 0, 800, 600);
-    SetColor(255, 255, 255);
-    SetAlpha(1);
+    drawVeil(fade);
 }
 
 void TShooting::_drawWyniki() {

@@ -99,6 +99,8 @@ private:
     void _drawReload();
     void _drawFade();
     void _drawWyniki();
+    // Moves a shot's landing point up to 10 x the gun's spread off the sight.
+    void _spread(int& px, int& py) const;
     // Every bottle not yet hit is tested at the point; true when a balloon was hit.
     bool _shootAt(int px, int py);
     // The impact mark at the point; automatics leave a larger one.
