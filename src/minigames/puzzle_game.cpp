@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "game/particle.h"
-#include "minigames/mini_game_results.h"
 #include "gui/gui_object.h"
 #include "gui/strings.h"
 #include "menus/in_game_menu.h"
+#include "minigames/mini_game_results.h"
 #include "shell/delta_time.h"
 #include "shell/game_objects.h"
 #include "shell/media/media.h"
@@ -117,8 +117,6 @@ void TPuzzleGame::_preparePuzzles() {
         for (int c = 0; c < l.cols; ++c) {
             auto piece = std::make_unique<TPuzel>();
             piece->id = piece->f = r * l.cols + c;
-            piece->x = float(Rand(int(30 + l.minW / 2), int(765 - l.minW / 2)));
-            piece->y = float(Rand(int(30 + l.minH / 2), int(565 - l.minH / 2)));
             listaPuzzli.push_back(std::move(piece));
         }
     }

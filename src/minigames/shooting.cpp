@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "game/particle.h"
-#include "minigames/mini_game_results.h"
 #include "gui/strings.h"
+#include "minigames/mini_game_results.h"
 #include "shell/delta_time.h"
 #include "shell/game_objects.h"
 #include "shell/media/media.h"
