@@ -1,5 +1,405 @@
 #include "minigames/puzzle_game.h"
 
-// The mini-game's screens come with the mini-games themselves; until then a
-// level handed to it ends at once, unplayed.
-int TPuzzleGame::mainLoop(const TLevelPtr& /*level*/) { return 0; }
+#include <algorithm>
+
+#include "game/particle.h"
+#include "gui/gui_object.h"
+#include "gui/strings.h"
+#include "menus/in_game_menu.h"
+#include "minigames/mini_game_results.h"
+#include "shell/delta_time.h"
+#include "shell/game_objects.h"
+#include "shell/media/media.h"
+#include "shell/start.h"
+
+namespace {
+
+bool is(const std::string& state, const char* name) { return sameIgnoringCase(state, name); }
+
+std::string twoDigits(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
+
+// The title over the puzzle.
+const char* const kTitle = "Discover new episode land";
+
+}  // namespace
+
+std::string minutesAndSeconds(int ms) {
+    const int s = std::max(ms, 0) / 1000;
+    return twoDigits(s / 60) + ":" + twoDigits(s % 60);
+}
+
+// ---------------------------------------------------------------- a piece
+
+void TPuzel::draw(const TPuzzleGame& game) const {
+    const TImagePtr& picture = game.level->img2;
+    if (this == game.picked) {
+        // Carried: lifted up and to the left over a faint shadow.
+        SetColor(0, 0, 0);
+        SetAlpha(0.03f);
+        DrawImage(picture, x, y, f);
+        SetColor(255, 255, 255);
+        SetAlpha(1);
+        DrawImage(picture, x - 3, y - 3, f);
+        return;
+    }
+    int grey = 230;
+    if (!game.picked && this == game.over) grey = 200;
+    if (done) grey = 255;
+    SetColor(grey, grey, grey);
+    DrawImage(picture, x, y, f);
+    if (done) return;
+    const float w2 = float(ImageWidth(picture) / 2), h2 = float(ImageHeight(picture) / 2);
+    const float x1 = x - w2 - 1, y1 = y - h2 - 1, x2 = x + w2 - 1, y2 = y + h2 - 1;
+    SetColor(255, 255, 255);
+    SetAlpha(0.6f);
+    SetScale(1, 1);
+    DrawLine(x1, y1, x2, y1);
+    DrawLine(x2, y1, x2, y2);
+    DrawLine(x2, y2, x1, y2);
+    DrawLine(x1, y2, x1, y1);
+    SetAlpha(1);
+}
+
+// ---------------------------------------------------------------- set-up
+
+int TPuzzleGame::setupObject() {
+    img = LoadImage("gfx/gui/puzzle/back.png");
+    panel = LoadImage("gfx/gui/puzzle/panel.png");
+    gui = createGui(kLayout);
+    // Escape opens the menu, as it backs out of every other screen.
+    if (TGuiObject* menu = gui->getItem("Menu")) menu->setKey(KEY_ESCAPE);
+    return 0;
+}
+
+int TPuzzleGame::mainLoop(const TLevelPtr& playLevel) {
+    if (!playLevel || !playLevel->img2 || playLevel->minW < 1 || playLevel->minH < 1 || playLevel->rows < 1 ||
+        playLevel->cols < 1) {
+        Print("Napotkano problem : the puzzle level has no picture to cut into pieces");
+        return 0;
+    }
+    wynik = 0;
+    solved = 0;
+    objects().mouse.setCursor("podstawowy");
+    prepare(playLevel);
+    do {
+        runFrame();
+    } while (!react());
+    FlushKeys();
+    return wynik;
+}
+
+void TPuzzleGame::prepare(const TLevelPtr& playLevel) {
+    _prepareSelf(playLevel);
+    _preparePuzzles();
+    _prepareDelta();
+}
+
+void TPuzzleGame::_prepareSelf(const TLevelPtr& playLevel) {
+    GameObjects& o = objects();
+    level = playLevel;
+    o.gate.open();
+    state = "open";
+    fade = dFade = 0;
+    klikniecia = 0;
+    time = MilliSecs();
+    goExit = 0;
+    over = picked = nullptr;
+    listaWynikow.clear();
+    o.snd.stopAllMusic();
+    o.snd.playMusic("puzzle-mini-gra");
+}
+
+void TPuzzleGame::_preparePuzzles() {
+    const TLevel& l = *level;
+    listaPuzzli.clear();
+    listaPuzzli.reserve(size_t(l.rows * l.cols));
+    for (int r = 0; r < l.rows; ++r) {
+        for (int c = 0; c < l.cols; ++c) {
+            auto piece = std::make_unique<TPuzel>();
+            piece->id = piece->f = r * l.cols + c;
+            listaPuzzli.push_back(std::move(piece));
+        }
+    }
+    _preparePuzzlesRandom();
+    _preparePuzzlesPosition();
+}
+
+void TPuzzleGame::_preparePuzzlesRandom() {
+    std::vector<std::unique_ptr<TPuzel>> shuffled;
+    shuffled.reserve(listaPuzzli.size());
+    while (!listaPuzzli.empty()) {
+        const int k = Rand(1, int(listaPuzzli.size()));
+        shuffled.push_back(std::move(listaPuzzli[size_t(k - 1)]));
+        listaPuzzli.erase(listaPuzzli.begin() + (k - 1));
+    }
+    listaPuzzli = std::move(shuffled);
+}
+
+void TPuzzleGame::_preparePuzzlesPosition() {
+    const TLevel& l = *level;
+    // Anywhere across the screen, clear of the title at the top.
+    for (auto& piece : listaPuzzli) {
+        piece->x = float(Rand(int(l.minW / 2), int(800 - l.minW / 2)));
+        piece->y = float(Rand(int(70 + l.minH / 2), int(500 - l.minH / 2)));
+    }
+}
+
+void TPuzzleGame::_prepareDelta() {
+    // The first frame's delta must not carry the time the preparation took.
+    for (int i = 0; i < 11; ++i) frameTick();
+}
+
+// ---------------------------------------------------------------- a frame
+
+bool TPuzzleGame::react() {
+    GameObjects& o = objects();
+    TMouse& mouse = o.mouse;
+    if (o.gate.opened() && o.profileManager.profile && o.profileManager.profile->porada(9)) o.help.mainLoop(9, this);
+    if (mouse.leftPressed && picked) upusc();
+    if (mouse.leftPressed && is(state, "WYNIKI")) o.gate.close();
+    if (gui->clickedItem("Menu")) goMenu();
+    if (o.gate.closed() && state != "RESTART") goExit = 1;
+    // The developer's way past a puzzle: solved at once.
+    if (KeyHit(KEY_G) && FileType("cheats.txt") == 1) WYGRANA();
+    return goExit != 0;
+}
+
+int TPuzzleGame::update() {
+    _updateState();
+    gui->update();
+    objects().gate.update();
+    updateParticles();
+    _updateFade();
+    return 0;
+}
+
+void TPuzzleGame::_updateState() {
+    GameObjects& o = objects();
+    if (is(state, "OPEN")) {
+        if (o.gate.opened()) state = "GO";
+    } else if (is(state, "GO")) {
+        _updatePuzzles();
+        const bool all = std::all_of(listaPuzzli.begin(), listaPuzzli.end(), [](const auto& p) { return p->done; });
+        if (all) WYGRANA();
+    } else if (is(state, "WYNIKI")) {
+        _updateWyniki();
+    } else if (is(state, "RESTART")) {
+        if (o.gate.closed()) {
+            restartLevel();
+            o.gate.open();
+            state = "OPEN";
+        }
+    }
+}
+
+void TPuzzleGame::_updatePuzzles() {
+    TMouse& mouse = objects().mouse;
+    const TLevel& l = *level;
+    over = nullptr;
+    for (auto& piece : listaPuzzli) {
+        if (piece->done) continue;
+        if (mouse.inRect(int(piece->x - l.minW / 2), int(piece->y - l.minH / 2), int(l.minW), int(l.minH)))
+            over = piece.get();
+    }
+    if (over && !picked && mouse.leftPressed) {
+        picked = over;
+        adx = picked->x - float(mouse.x);
+        ady = picked->y - float(mouse.y);
+        // This click picks up; it must not also put down.
+        mouse.leftPressed = 0;
+        objects().snd.play("flip");
+        ++klikniecia;
+    }
+    if (picked) {
+        picked->x = float(mouse.x) + adx;
+        picked->y = float(mouse.y) + ady;
+    }
+}
+
+int TPuzzleGame::cellAt(int px, int py) const {
+    const TLevel& l = *level;
+    const float x = float(px), y = float(py);
+    if (x < startX || y < startY || x > startX + kBoardW || y > startY + kBoardH) return -1;
+    const int c = int((x - startX) / l.minW);
+    const int r = int((y - startY) / l.minH);
+    // The board's right and bottom edges, and any strip the grid leaves
+    // uncovered there, belong to no cell.
+    if (c < 0 || r < 0 || c >= l.cols || r >= l.rows) return -1;
+    return r * l.cols + c;
+}
+
+void TPuzzleGame::upusc() {
+    GameObjects& o = objects();
+    const TMouse& mouse = o.mouse;
+    const TLevel& l = *level;
+    if (picked && cellAt(mouse.x, mouse.y) == picked->id) {
+        // The pointer, not the piece's centre, decides.
+        const int c = picked->id % l.cols, r = picked->id / l.cols;
+        picked->x = startX + l.minW * float(c) + l.minW / 2;
+        picked->y = startY + l.minH * float(r) + l.minH / 2;
+        picked->done = 1;
+        // Placed pieces lie under every loose one.
+        auto it = std::find_if(listaPuzzli.begin(), listaPuzzli.end(), [&](const auto& p) { return p.get() == picked; });
+        std::rotate(listaPuzzli.begin(), it, it + 1);
+        _burst(*picked);
+        o.snd.play("ok");
+    }
+    picked = nullptr;
+    o.snd.play("pop");
+    ++klikniecia;
+}
+
+void TPuzzleGame::_burst(const TPuzel& piece) {
+    const TLevel& l = *level;
+    for (int i = 0; i < 101; ++i) {
+        // One draw after another, so the burst is the same on every compiler.
+        const float px = piece.x + float(Rand(int(-l.minW / 2), int(l.minW / 2)));
+        const float py = piece.y + float(Rand(int(-l.minH / 2), int(l.minH / 2)));
+        const float vx = Rnd(-0.5f, 0.5f);
+        const float vy = Rnd(-0.5f, 0.5f);
+        const int red = Rand(200, 250);
+        const int green = Rand(180, 220);
+        const int blue = Rand(40, 100);
+        const TRGB gold = createRGB(red, green, blue);
+        createParticle(7, px, py, 100000, vx, vy, 1, 0, 1, 1, 0.01f, 0.01f, &gold);
+    }
+}
+
+void TPuzzleGame::WYGRANA() {
+    if (is(state, "WYNIKI")) return;
+    // Nothing stays in hand over the results.
+    picked = nullptr;
+    lastTime = obliczCzas();
+    state = "wyniki";
+    _prepareWyniki();
+    dFade = 0.5f;
+    objects().snd.play("brawo");
+    wynik = 1;
+    solved = 1;
+}
+
+void TPuzzleGame::_prepareWyniki() {
+    const TTeksty& t = objects().teksty;
+    const TLevel& l = *level;
+    listaWynikow.clear();
+    listaWynikow.emplace_back(t.txtPuzzli, 200.0f, 100.0f, 0);
+    listaWynikow.emplace_back(t.txtCzas, 200.0f, 200.0f, 0);
+    listaWynikow.emplace_back(t.txtPunkty, 200.0f, 400.0f, 0);
+    listaWynikow.emplace_back(std::to_string(l.rows * l.cols), 600.0f, 100.0f, 1);
+    listaWynikow.emplace_back(obliczCzas(), 600.0f, 200.0f, 1);
+    listaWynikow.emplace_back("0", 600.0f, 400.0f, 1);
+    listaWynikow.emplace_back(t.txtKlikniecia, 200.0f, 300.0f, 0);
+    listaWynikow.emplace_back(std::to_string(klikniecia), 600.0f, 300.0f, 1);
+    // Paid at once and only the first time this visit; the counting on
+    // screen only shows it.
+    if (TProfile* p = objects().profileManager.profile; p && !solved) p->score += 10 * l.rows * l.cols;
+    counterTime = MilliSecs() + 100;
+}
+
+void TPuzzleGame::_updateWyniki() {
+    bool arrived = true;
+    for (TWynikTxt& line : listaWynikow)
+        if (!line.update()) arrived = false;
+    if (!arrived || MilliSecs() <= counterTime || listaWynikow.size() <= size_t(kPointsLine)) return;
+    // The pieces are counted into points, 10 a piece, one every 100 ms.
+    if (countedValue(listaWynikow[kPiecesLine]) > 0) {
+        countUp(listaWynikow[kPiecesLine], -1);
+        countUp(listaWynikow[kPointsLine], 10);
+    }
+    counterTime = MilliSecs() + 100;
+}
+
+void TPuzzleGame::_updateFade() { approach(fade, dFade, 0.02f * delta); }
+
+std::string TPuzzleGame::obliczCzas() const {
+    if (is(state, "WYNIKI")) return lastTime;
+    return minutesAndSeconds(MilliSecs() - time);
+}
+
+void TPuzzleGame::goMenu() { afterMenu(objects().inGameMenu.mainLoop(this)); }
+
+void TPuzzleGame::afterMenu(int choice) {
+    GameObjects& o = objects();
+    if (choice == TInGameMenu::RESTART) {
+        restart();
+        o.gate.close();
+    } else if (choice == TInGameMenu::MAIN_MENU) {
+        o.profileManager.saveProfile();
+        goExit = 1;
+        // A puzzle solved and paid for stays solved.
+        wynik = solved;
+    }
+}
+
+// ---------------------------------------------------------------- draw
+
+int TPuzzleGame::draw() {
+    _drawBack();
+    _drawPuzzles();
+    _drawGui();
+    drawParticles();
+    SetBlend(ALPHABLEND);
+    _drawFade();
+    _drawWyniki();
+    objects().gate.draw();
+    return 0;
+}
+
+void TPuzzleGame::_drawBack() {
+    const TLevel& l = *level;
+    SetColor(255, 255, 255);
+    SetRotation(0);
+    SetAlpha(1);
+    SetBlend(ALPHABLEND);
+    SetScale(1, 1);
+    // The whole picture, darkened, as a guide.
+    SetColor(100, 100, 100);
+    for (int r = 0; r < l.rows; ++r)
+        for (int c = 0; c < l.cols; ++c)
+            DrawImage(l.img2, startX + float(c) * l.minW + l.minW / 2, startY + float(r) * l.minH + l.minH / 2,
+                      r * l.cols + c);
+    SetColor(0, 0, 0);
+    SetAlpha(0.5f);
+    for (int r = 0; r < l.rows; ++r) {
+        const float y = startY + float(r) * l.minH;
+        DrawLine(startX, y, startX + kBoardW - 1, y);
+    }
+    for (int c = 0; c < l.cols; ++c) {
+        const float x = startX + float(c) * l.minW;
+        DrawLine(x, startY, x, startY + kBoardH - 1);
+    }
+    SetColor(255, 255, 255);
+    SetAlpha(1);
+    DrawImage(panel, 0, 0);
+}
+
+void TPuzzleGame::_drawPuzzles() {
+    for (const auto& piece : listaPuzzli) piece->draw(*this);
+    SetColor(255, 255, 255);
+}
+
+void TPuzzleGame::_drawGui() {
+    TMap& map = objects().map;
+    const TRGB white = createRGB(255, 255, 255);
+    gui->draw();
+    SetScale(1, 1);
+    SetImageFont(fonts.font_blueHigh36);
+    map._drawSpecText(kTitle, 400, 30, white, createRGB(200, 0, 200), 0, 1);
+    SetImageFont(fonts.font_blueHigh22);
+    map._drawSpecText("Time: " + obliczCzas(), 100, 550, white, createRGB(0, 0, 0), 1, 1);
+    map._drawSpecText("Clicks: " + std::to_string(klikniecia), 600, 550, white, createRGB(0, 0, 0), 1, 1);
+}
+
+void TPuzzleGame::_drawFade() {
+    drawVeil(fade);
+}
+
+void TPuzzleGame::_drawWyniki() {
+    if (!is(state, "WYNIKI")) return;
+    for (const TWynikTxt& line : listaWynikow) line.draw();
+    const float a = listaWynikow.empty() ? 0 : listaWynikow.back().a;
+    SetImageFont(fonts.font_blueHigh26);
+    objects().map._drawSpecText(objects().shooting.txtClick, 400, 450, createRGB(255, 255, 255),
+                                createRGB(200, 200, 0), 0, a);
+    SetAlpha(1);
+}

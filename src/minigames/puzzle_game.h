@@ -1,12 +1,115 @@
 #pragma once
-// The picture-puzzle mini-game.
+// The picture puzzle: the level's picture is cut into a grid of pieces that
+// lie scattered over the screen. A click picks a piece up, a second click
+// puts it down; put down with the pointer over its own cell, it snaps into
+// place and stays there. The darkened whole picture under the board shows
+// where every piece belongs. When all are placed, the results show the
+// pieces, the time, the clicks and the points, which go to the current
+// player.
+#include <memory>
+#include <string>
+#include <vector>
+
 #include "board/level.h"
+#include "game/result_text.h"
+#include "gui/gui.h"
 #include "shell/ekran.h"
+#include "shell/media/image.h"
+
+class TPuzzleGame;
+
+// One piece of the picture.
+class TPuzel {
+public:
+    int id = 0;         // its home cell: row x cols + column
+    int f = 0;          // the frame of the cut picture it shows (always id)
+    float x = 0, y = 0;  // centre on screen
+    int done = 0;       // 1 once placed; a placed piece stays where it is
+
+    void draw(const TPuzzleGame& game) const;
+};
 
 class TPuzzleGame : public TEkran {
 public:
+    static constexpr const char* kLayout = "data/gui_puzzleGame.gui";
+    // The board: the rectangle the picture's grid fills.
+    static constexpr int kBoardW = 500, kBoardH = 375;
+    // Result lines read back while the pieces are counted into points.
+    static constexpr int kPiecesLine = 3, kPointsLine = 5;
+
+    std::string state;  // "open", "GO", "wyniki", "RESTART"; compared ignoring case
+    std::unique_ptr<TGui> gui;
+    TImagePtr img;    // the puzzle's backdrop without a board
+    TImagePtr panel;  // the frame around the board, drawn over the guide picture
+    float fade = 0, dFade = 0;
+    TLevelPtr level;
+    // Every piece; list order is drawing order, so later pieces lie on top.
+    std::vector<std::unique_ptr<TPuzel>> listaPuzzli;
+    std::string lastTime;  // the play time frozen when the puzzle was solved
+    float adx = 0, ady = 0;  // from the pointer to the carried piece's centre
+    TPuzel* over = nullptr;    // the loose piece under the pointer
+    TPuzel* picked = nullptr;  // the piece being carried
+    std::vector<TWynikTxt> listaWynikow;
+    int goExit = 0;
+    int klikniecia = 0;  // one per pick-up and one per put-down
+    int counterTime = 0;  // next counting step of the results, ms
+    int time = 0;         // clock at the start of the game, ms
+    int wynik = 0;        // 1 solved, 0 left for the main menu
+    // 1 once solved during this visit; it stays solved (and paid) through a
+    // restart of the finished puzzle.
+    int solved = 0;
+    float startX = 148, startY = 103;
+
     TPuzzleGame() { _myName = "Puzzle Game"; }
 
-    // Plays the level: 1 when it was played to the end, 0 when left.
+    int setupObject() override;
+    int update() override;
+    int draw() override;
+
+    // Plays the level: 1 when solved, 0 when left for the main menu.
     int mainLoop(const TLevelPtr& level);
+    // A fresh shuffle of the level behind the opening gate; the clock and
+    // the clicks start again.
+    void prepare(const TLevelPtr& level);
+    // The frame's reaction to the mouse and keys, after update and draw;
+    // true when the game is over.
+    bool react();
+
+    // Puts the carried piece down where the pointer is.
+    void upusc();
+    // The puzzle is solved: results, veil, applause. Once.
+    void WYGRANA();
+    // The play time as minutes and seconds ("03:07", "75:00").
+    std::string obliczCzas() const;
+    // The in-game menu over the puzzle, and what its choice does.
+    void goMenu();
+    void afterMenu(int choice);
+    // Starts the restart: the gate closes, then the level is shuffled anew.
+    void restart() { state = "RESTART"; }
+    void restartLevel() { prepare(level); }
+    // The cell under the point as row x cols + column, or -1 outside the
+    // grid's rows and columns.
+    int cellAt(int px, int py) const;
+
+private:
+    void _prepareSelf(const TLevelPtr& level);
+    void _preparePuzzles();
+    void _preparePuzzlesRandom();
+    void _preparePuzzlesPosition();
+    void _prepareDelta();
+    void _prepareWyniki();
+    void _updateState();
+    void _updatePuzzles();
+    void _updateWyniki();
+    void _updateFade();
+    void _drawBack();
+    void _drawPuzzles();
+    void _drawGui();
+    void _drawFade();
+    void _drawWyniki();
+    void _burst(const TPuzel& piece);
 };
+
+// Play time of `ms` milliseconds as minutes and seconds, each at least two
+// digits; minutes are not capped.
+std::string minutesAndSeconds(int ms);

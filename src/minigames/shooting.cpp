@@ -1,5 +1,430 @@
 #include "minigames/shooting.h"
 
-// The mini-game's screens come with the mini-games themselves; until then a
-// level handed to it ends at once, unplayed.
-int TShooting::mainLoop(const TLevelPtr& /*level*/) { return 0; }
+#include <algorithm>
+
+#include "game/particle.h"
+#include "gui/strings.h"
+#include "minigames/mini_game_results.h"
+#include "shell/delta_time.h"
+#include "shell/game_objects.h"
+#include "shell/media/media.h"
+#include "shell/start.h"
+
+namespace {
+
+const TRGB kWhite = createRGB(255, 255, 255);
+const TRGB kPlum = createRGB(200, 0, 200);
+const TRGB kBlack = createRGB(0, 0, 0);
+
+bool is(const std::string& state, const char* name) { return sameIgnoringCase(state, name); }
+
+// One of the two sounds of a shot fired by a click.
+const char* singleShotSound() { return Rand(1, 2) == 1 ? "desert1" : "desert2"; }
+
+// The accuracy line: hits per shot fired, in whole per cent.
+std::string accuracy(int hits, int shots) {
+    if (shots <= 0 || hits <= 0) return "0 %";
+    return std::to_string(int(100LL * hits / shots)) + " %";
+}
+
+}  // namespace
+
+int TShooting::setup() {
+    panel = LoadImage("gfx/gui/shooting/panel.png");
+    TBottle::loadPictures();
+    guns = loadGuns(kGunsFile);
+    allBonus = loadBottleBonuses(kBonusFile);
+    return 0;
+}
+
+// ---------------------------------------------------------------- a game
+
+int TShooting::mainLoop(const TLevelPtr& playLevel) {
+    if (!playLevel) return 0;
+    TMouse& mouse = objects().mouse;
+    mouse.setCursor("celownik");
+    prepare(playLevel);
+    do {
+        runFrame();
+    } while (!react());
+    FlushKeys();
+    mouse.setCursor("podstawowy");
+    return 1;
+}
+
+void TShooting::prepare(const TLevelPtr& playLevel) {
+    level = playLevel;
+    cAlpha = 0;
+    _prepareSelf();
+    _prepareBottles();
+    _prepareGun();
+    butelek = policzButelki();
+    clearParticles();
+}
+
+void TShooting::_prepareSelf() {
+    GameObjects& o = objects();
+    o.gate.open();
+    goExit = 0;
+    img = level->img;
+    state = "begin";
+    fade = dFade = 0;
+    counter = 0;
+    counterTime = MilliSecs() + 1000;
+    trafienia = pudla = wystrzelone = 0;
+    listaWynikow.clear();
+    o.snd.stopAllMusic();
+    o.snd.playMusic("shooting");
+}
+
+void TShooting::_prepareBottles() {
+    butelki.clear();
+    const int balloons = std::clamp(level->lines, 0, kMaxBalloons);
+    butelki.reserve(size_t(balloons + balloons / 10));
+    for (int i = 1; i <= balloons; ++i) createBottle(i);
+    if (!level->bonusy.empty()) {
+        for (int j = 1; j <= int(balloons * 0.1); ++j) createBonus(balloons);
+    }
+}
+
+void TShooting::_prepareGun() {
+    gun = nullptr;
+    ammo = 0;
+    setGun(0);
+}
+
+void TShooting::createBottle(int i) {
+    TBottle b;
+    b.x = float(Rand(60, 740));
+    b.y = float(Rand(600 + 120 * i, 600 + 120 * (i + 1)));
+    b.speedY = Rnd(2, 2.1f);
+    b.n = Rand(0, TBottle::kBalloonColours - 1);
+    butelki.push_back(b);
+}
+
+void TShooting::createBonus(int m) {
+    TBottle b;
+    b.x = float(Rand(30, 770));
+    b.y = float(Rand(700, 700 + 100 * m));
+    b.speedY = 2;
+    b.bonus = randomBonus();
+    butelki.push_back(b);
+}
+
+const TBottleBonus* TShooting::randomBonus() const {
+    if (!level || level->bonusy.empty()) return nullptr;
+    const int r = Rand(1, int(level->bonusy.size()));
+    const TTileDataPtr& kind = level->bonusy[size_t(r - 1)];
+    return kind ? getBottleBonus(kind->id - 100) : nullptr;
+}
+
+const TBottleBonus* TShooting::getBottleBonus(int id) const {
+    for (const TBottleBonus& b : allBonus)
+        if (b.id == id) return &b;
+    return nullptr;
+}
+
+int TShooting::policzButelki() const {
+    int n = 0;
+    for (const TBottle& b : butelki)
+        if (!b.isCrate() && !b.isDown() && !b.removed) ++n;
+    return n;
+}
+
+bool TShooting::react() {
+    GameObjects& o = objects();
+    TMouse& mouse = o.mouse;
+    if (o.gate.opened() && o.profileManager.profile && o.profileManager.profile->porada(7)) o.help.mainLoop(7, this);
+    if (is(state, "GO") && gun) {
+        if (gun->firesOnClick()) {
+            if (mouse.leftPressed) shot();
+        } else if (mouse.leftHolded) {
+            shot2();
+        }
+        if (mouse.rightPressed) reload();
+    }
+    // Space reloads too; read every frame so a press from before the
+    // shooting does not fire later.
+    if (KeyHit(KEY_SPACE) && is(state, "GO")) reload();
+    if (is(state, "WYNIKI") && mouse.leftPressed) o.gate.close();
+    // The developer's way past a gallery: every balloon gone at once.
+    if (KeyHit(KEY_G) && FileType("cheats.txt") == 1) butelki.clear();
+    if (o.gate.closed()) goExit = 1;
+    return goExit != 0;
+}
+
+// ---------------------------------------------------------------- shooting
+
+void TShooting::shot() {
+    if (!gun || ammo <= 0) return;
+    const TMouse& mouse = objects().mouse;
+    ++wystrzelone;
+    const int pellets = gun->id == TGun::SCATTER ? Rand(5, 10) : 1;
+    bool hit = false;
+    for (int i = 0; i < pellets; ++i) {
+        int px = mouse.x, py = mouse.y;
+        if (gun->id == TGun::SCATTER) _spread(px, py);
+        if (_shootAt(px, py)) hit = true;
+        _markImpact(px, py, 1);
+    }
+    if (hit) ++trafienia;
+    else ++pudla;
+    objects().snd.play(singleShotSound());
+    _useCartridge();
+}
+
+void TShooting::shot2() {
+    if (!gun || ammo <= 0 || MilliSecs() <= shotTime) return;
+    const TMouse& mouse = objects().mouse;
+    ++wystrzelone;
+    shotTime = MilliSecs() + gun->inter;
+    int px = mouse.x, py = mouse.y;
+    _spread(px, py);
+    // A balloon already hit is not hit again: it pays once.
+    if (_shootAt(px, py)) ++trafienia;
+    else ++pudla;
+    _markImpact(px, py, 2);
+    TGlobalSnd& snd = objects().snd;
+    switch (gun->id) {
+        case TGun::SINGLE: snd.play(singleShotSound()); break;
+        case TGun::SCATTER: snd.play("shotgun"); break;
+        case TGun::RIFLE: snd.play("rifle"); break;
+        default: snd.play("smg"); break;
+    }
+    _useCartridge();
+}
+
+void TShooting::_spread(int& px, int& py) const {
+    const float r = gun->celnosc * float(Rand(0, 10));
+    const float angle = float(Rand(0, 359));
+    px = int(float(px) + Cos(angle) * r);
+    py = int(float(py) + Sin(angle) * r);
+}
+
+bool TShooting::_shootAt(int px, int py) {
+    bool hit = false;
+    // By index: a crate's gun may change what is in hand, never the list.
+    for (size_t i = 0; i < butelki.size(); ++i) {
+        TBottle& b = butelki[i];
+        if (b.isDown() || b.removed || !b.checkCollision(px, py)) continue;
+        b.destroy(*this);
+        if (!b.isCrate()) hit = true;
+    }
+    _dropRemoved();
+    return hit;
+}
+
+void TShooting::_markImpact(int px, int py, float size) {
+    if (TParticle* p = createParticle(6, float(px), float(py), 20000, 0, 0, 1, 1, size, 0, 0.05f, 0.08f))
+        p->blend = MASKBLEND;
+}
+
+void TShooting::_useCartridge() {
+    --ammo;
+    if (ammo <= 0 && gun && gun->id != TGun::SINGLE) setGun(0);
+}
+
+void TShooting::reload() {
+    if (!gun || gun->id != TGun::SINGLE) return;
+    ammo = gun->magazynek;
+    objects().snd.play("reload");
+}
+
+void TShooting::setGun(int index) {
+    if (index < 0 || index >= int(guns.size())) return;
+    gun = &guns[size_t(index)];
+    ammo = gun->magazynek;
+}
+
+void TShooting::_dropRemoved() {
+    butelki.erase(std::remove_if(butelki.begin(), butelki.end(), [](const TBottle& b) { return b.removed; }),
+                  butelki.end());
+}
+
+// ---------------------------------------------------------------- update
+
+int TShooting::update() {
+    _updateCursor();
+    _updateState();
+    _updateReload();
+    updateParticles();
+    _updateFade();
+    objects().gate.update();
+    return 0;
+}
+
+void TShooting::_updateCursor() {
+    TMouse& mouse = objects().mouse;
+    mouse.setCursor(mouse.leftHolded ? "celownik2" : "celownik");
+}
+
+void TShooting::_updateState() {
+    GameObjects& o = objects();
+    if (is(state, "BEGIN")) {
+        if (MilliSecs() <= counterTime) return;
+        counterTime = MilliSecs() + 1000;
+        ++counter;
+        const std::string* words[] = {&o.teksty.txtGorujBron, &o.teksty.txtCel, &o.teksty.txtOgnia};
+        if (counter >= 1 && counter <= 3) {
+            createTextParticle(*words[counter - 1], 400, 300, 0, -0.5f, 1, 0, 0.02f, fonts.font_blueHigh36, kBlack,
+                               createRGB(255, 0, 0));
+            o.snd.play("blip");
+        } else if (counter == 4) {
+            state = "go";
+            o.snd.play("go");
+        }
+    } else if (is(state, "GO")) {
+        _updateBottles();
+        if (butelki.empty()) dFade = 0.5f;
+        if (fade == 0.5f) {
+            state = "WYNIKI";
+            _prepareWyniki();
+            o.snd.play("brawo");
+            // The last shot's click must not close the results.
+            o.mouse.clear();
+            reload();
+        }
+    } else if (is(state, "WYNIKI")) {
+        _updateWyniki();
+    }
+}
+
+void TShooting::_updateBottles() {
+    for (TBottle& b : butelki)
+        if (b.update() || b.y < -100) b.removed = true;
+    _dropRemoved();
+}
+
+void TShooting::_updateWyniki() {
+    cAlpha = std::min(cAlpha + 0.01f * delta, 1.0f);
+    bool arrived = true;
+    for (TWynikTxt& line : listaWynikow)
+        if (!line.update()) arrived = false;
+    if (!arrived || MilliSecs() <= counterTime || listaWynikow.size() <= size_t(kDiamondsLine)) return;
+    // The hits are counted into points and diamonds, one every 25 ms.
+    if (countedValue(listaWynikow[kHitsLine]) > 0) {
+        countUp(listaWynikow[kHitsLine], -1);
+        countUp(listaWynikow[kPointsLine], 10);
+        countUp(listaWynikow[kDiamondsLine], 1);
+    }
+    counterTime = MilliSecs() + 25;
+}
+
+void TShooting::_updateReload() {
+    if (MilliSecs() <= time) return;
+    time = MilliSecs() + 200;
+    kolorSwitch = 1 - kolorSwitch;
+}
+
+void TShooting::_updateFade() { approach(fade, dFade, 0.02f * delta); }
+
+void TShooting::_prepareWyniki() {
+    const TTeksty& t = objects().teksty;
+    listaWynikow.clear();
+    const std::string* labels[] = {&t.txtButelki,     &t.txtTrafienia, &t.txtPudla, &t.txtSkutecznosc,
+                                   &t.txtAmunicja,    &t.txtPunkty,    &t.txtKapsle};
+    for (int i = 0; i < 7; ++i) listaWynikow.emplace_back(*labels[i], 200.0f, float(100 + 50 * i), 0);
+    const std::string values[] = {std::to_string(butelek), std::to_string(trafienia), std::to_string(pudla),
+                                  accuracy(trafienia, wystrzelone), std::to_string(wystrzelone), "0", "0"};
+    for (int i = 0; i < 7; ++i) listaWynikow.emplace_back(values[i], 600.0f, float(100 + 50 * i), 1);
+    // Paid at once; the counting on screen only shows it.
+    if (TProfile* p = objects().profileManager.profile) {
+        p->score += 10 * trafienia;
+        p->kapsle += trafienia;
+    }
+    counterTime = MilliSecs() + 100;
+}
+
+// ---------------------------------------------------------------- draw
+
+int TShooting::draw() {
+    _drawBack();
+    _drawBottles();
+    _drawAmmo();
+    _drawInfo();
+    drawParticles();
+    // Particles leave their own blend mode behind.
+    SetBlend(ALPHABLEND);
+    _drawReload();
+    _drawFade();
+    _drawWyniki();
+    objects().gate.draw();
+    return 0;
+}
+
+void TShooting::_drawBack() {
+    SetBlend(ALPHABLEND);
+    SetRotation(0);
+    SetColor(255, 255, 255);
+    SetAlpha(1);
+    SetScale(1, 1);
+    if (img) DrawImage(img, 0, 0);
+}
+
+void TShooting::_drawBottles() {
+    for (const TBottle& b : butelki) b.draw();
+    SetRotation(0);
+}
+
+void TShooting::_drawAmmo() {
+    SetColor(255, 255, 255);
+    SetScale(1, 1);
+    SetAlpha(1);
+    SetRotation(0);
+    DrawImage(panel, 0, 502);
+    if (!gun) return;
+    const float spacing = 370.0f / float(gun->magazynek);
+    for (int i = 0; i < ammo; ++i) DrawImage(gun->bullet, 36 + float(i) * spacing, 550);
+    SetScale(0.7f, 0.7f);
+    DrawImage(gun->img, 676, 548);
+    SetScale(1, 1);
+    SetImageFont(fonts.font_FONT20);
+    objects().map._drawSpecText(gun->name, 676, 565, kWhite, kPlum, 0, 1);
+}
+
+void TShooting::_drawInfo() {
+    TMap& map = objects().map;
+    SetImageFont(fonts.font_font16);
+    map._drawSpecText(objects().teksty.txtZostaloButelek, 488, 528, kWhite, kPlum, 0, 1);
+    map._drawSpecText(std::to_string(policzButelki()), 488, 545, createRGB(255, 255, 0), kBlack, 0, 1);
+}
+
+void TShooting::_drawReload() {
+    if (ammo != 0) return;
+    const TTeksty& t = objects().teksty;
+    struct Line {
+        const std::string* text;
+        TImageFontPtr font;
+        float cy;
+    };
+    const Line lines[] = {{&t.txtPrzeladuj, fonts.font_blueHigh36, 300}, {&t.txtKliknijPrawy, fonts.font_blueHigh26, 355}};
+    SetBlend(ALPHABLEND);
+    for (const Line& l : lines) {
+        SetImageFont(l.font);
+        const float x = 400 - float(TextWidth(*l.text) / 2), y = l.cy - float(TextHeight(*l.text) / 2);
+        SetColor(0, 0, 0);
+        SetAlpha(0.5f);
+        DrawText(*l.text, x + 5, y + 5);
+        SetAlpha(1);
+        DrawText(*l.text, x - 1, y - 1);
+        DrawText(*l.text, x + 1, y - 1);
+        DrawText(*l.text, x - 1, y + 1);
+        DrawText(*l.text, x + 1, y + 1);
+        if (kolorSwitch == 1) SetColor(255, 255, 0);
+        else SetColor(255, 0, 0);
+        DrawText(*l.text, x, y);
+    }
+    SetColor(255, 255, 255);
+}
+
+void TShooting::_drawFade() {
+    drawVeil(fade);
+}
+
+void TShooting::_drawWyniki() {
+    if (!is(state, "WYNIKI")) return;
+    for (const TWynikTxt& line : listaWynikow) line.draw();
+    SetImageFont(fonts.font_blueHigh26);
+    objects().map._drawSpecText(txtClick, 400, 450, kWhite, createRGB(200, 200, 0), 0, cAlpha);
+    SetAlpha(1);
+}

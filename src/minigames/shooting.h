@@ -1,12 +1,111 @@
 #pragma once
-// The shooting-gallery mini-game.
+// The shooting gallery: balloons rise over the level's picture and the player
+// pops them with the mouse. Crates on parachutes rise among them; hitting one
+// hands over a better gun for one magazine. After a three-step countdown the
+// shooting runs until no balloon is left; the results then count the hits
+// into points and diamonds, which go to the current player.
+#include <string>
+#include <vector>
+
 #include "board/level.h"
+#include "game/result_text.h"
+#include "minigames/bottle.h"
+#include "minigames/gun.h"
 #include "shell/ekran.h"
+#include "shell/media/image.h"
 
 class TShooting : public TEkran {
 public:
+    static constexpr const char* kGunsFile = "data/guns.dat";
+    static constexpr const char* kBonusFile = "data/bonusy.dat";
+    // More balloons than the largest free-play gallery would only be a
+    // damaged level file.
+    static constexpr int kMaxBalloons = 2000;
+    // Result lines read back while the hits are counted up.
+    static constexpr int kHitsLine = 8, kPointsLine = 12, kDiamondsLine = 13;
+
+    TImagePtr panel;
+    std::string state;  // "begin" (countdown), "go", "WYNIKI"; compared ignoring case
+    float fade = 0, dFade = 0;
+    std::vector<TBottleBonus> allBonus;
+    std::vector<TGun> guns;
+    std::vector<TWynikTxt> listaWynikow;
+    TImagePtr img;  // the level's picture behind the balloons
+    std::vector<TBottle> butelki;
+    TLevelPtr level;
+    int ammo = 0;
+    TGun* gun = nullptr;  // one of `guns`; none when the guns file lists none
+    int goExit = 0;
+    int kolorSwitch = 0;  // blink phase of the reload prompt
+    int time = 0;         // next blink, ms
+    int shotTime = 0;     // earliest next automatic shot, ms
+    int counter = 0;      // countdown step
+    int counterTime = 0;  // next countdown or counting step, ms
+    float cAlpha = 0;     // the "continue" prompt
+    int trafienia = 0;    // shots that hit
+    int pudla = 0;        // shots that missed
+    int wystrzelone = 0;  // shots fired
+    int butelek = 0;      // balloons at the start
+    std::string txtClick = "Click any mouse button to continue";
+
     TShooting() { _myName = "Shooting mini-game"; }
 
-    // Plays the level: 1 when it was played to the end, 0 when left.
+    // Pictures, guns, crate bonuses. Once at start-up.
+    int setup() override;
+    int update() override;
+    int draw() override;
+
+    // Plays the level; always 1, so a quest level counts as won.
     int mainLoop(const TLevelPtr& level);
+    // A new game of the level: gate opening, countdown, balloons, first gun.
+    void prepare(const TLevelPtr& level);
+    // The frame's reaction to the mouse and keys, after update and draw;
+    // true once the gate has closed over the finished game.
+    bool react();
+
+    // Fires the gun in hand: `shot` for the guns fired by clicks, `shot2`
+    // for the automatics (which fire only when their interval allows).
+    void shot();
+    void shot2();
+    // Refills the first kind of gun; the others cannot be reloaded.
+    void reload();
+    // Puts guns[index] in hand with a full magazine; other indices do nothing.
+    void setGun(int index);
+    // Balloons (crates excluded) not yet hit.
+    int policzButelki() const;
+    // The results: one line per figure, the hits paid to the current player.
+    void _prepareWyniki();
+
+    // Balloon i (from 1) below the screen, and a crate among m balloons.
+    void createBottle(int i);
+    void createBonus(int m);
+    const TBottleBonus* randomBonus() const;
+    const TBottleBonus* getBottleBonus(int id) const;
+
+private:
+    void _prepareSelf();
+    void _prepareBottles();
+    void _prepareGun();
+    void _updateState();
+    void _updateBottles();
+    void _updateWyniki();
+    void _updateReload();
+    void _updateFade();
+    void _updateCursor();
+    void _drawBack();
+    void _drawBottles();
+    void _drawAmmo();
+    void _drawInfo();
+    void _drawReload();
+    void _drawFade();
+    void _drawWyniki();
+    // Moves a shot's landing point up to 10 x the gun's spread off the sight.
+    void _spread(int& px, int& py) const;
+    // Every bottle not yet hit is tested at the point; true when a balloon was hit.
+    bool _shootAt(int px, int py);
+    // The impact mark at the point; automatics leave a larger one.
+    void _markImpact(int px, int py, float size);
+    // One cartridge used; an empty special gun gives way to the first gun.
+    void _useCartridge();
+    void _dropRemoved();
 };

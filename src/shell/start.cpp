@@ -143,6 +143,7 @@ void initGame() {
     o.snd.setup();
     o.main.setup();
     o.settings.setup();
+    o.shooting.setup();
     o.puzzleGame.setup();
     o.mainMenu.setup();
     o.gate.setup();

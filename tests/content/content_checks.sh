@@ -81,6 +81,11 @@ faults)
   t=$work/tables/data
   sed -i 's/ilosc = 32/ilosc = 31/; s/id = 2$/id = 1/' "$t/tiles1.dat"
   sed -i 's/i = 17/i = 16/' "$t/bonusy_tiles.dat"
+  # The gallery's guns cut short, a shooting level's crate that brings
+  # nothing, a puzzle picture that does not fill the board.
+  sed -i 's/i = 4/i = 3/' "$t/guns.dat"
+  sed -i 's/bonus = .*/bonus = "2 9"/' "$t/levels/level9.dat"
+  cp "$game/gfx/splash/loadscreen.png" "$work/tables/gfx/puzzles/puzzle1.jpg"
   # A board level needs two colours for its waiting rows; a picture-puzzle
   # board (level 15) has none and plays with one.
   sed -i 's/available = .*/available = "3"/' "$t/levels/level1.dat" "$t/levels/level15.dat"
@@ -90,7 +95,9 @@ faults)
   echo "$out"
   for expect in "data/tiles1.dat: no bonus marble 118" "data/tiles1.dat: tile2 repeats id 1 of tile1" \
                 "data/tiles1.dat: no colour 2" "data/bonusy_tiles.dat: bonusy::i is 16, must be 17" \
-                "data/levels/level1.dat: fewer than two colours"; do
+                "data/levels/level1.dat: fewer than two colours" "data/guns.dat: guns::i is 3, must be 4" \
+                "data/levels/level9.dat: crate 9 is no crate bonus of data/bonusy.dat" \
+                "wrong size: gfx/puzzles/puzzle1.jpg is 800 x 600, must be 500 x 375"; do
     echo "$out" | grep -q -F "$expect" || fail "not reported: $expect"
   done
   echo "$out" | grep -q -F "level15.dat: no colour" && fail "a one-colour picture-puzzle board reported"

@@ -91,7 +91,8 @@ TEST_F(PictureArt, SpritesStandOnTransparentGround) {
         "gfx/gui/game/howMany.png",   "gfx/gui/mainMenu/logo.png",     "gfx/splash/on.png",
         "gfx/gui/map/chmury/chmura1.png", "gfx/particles/cleanup.png", "gfx/tiles/bonus/button_red.png",
         "gfx/tiles/bonus/button_red_off.png", "gfx/gui/map/level1.png", "gfx/gui/map/level2.png",
-        "gfx/gui/map/duzyPodklad.png", "gfx/gui/map/duzyPodklad2.png"};
+        "gfx/gui/map/duzyPodklad.png", "gfx/gui/map/duzyPodklad2.png", "gfx/gui/shooting/parachute.png",
+        "gfx/gui/shooting/rzutka.png", "gfx/gui/shooting/smg.png", "gfx/gui/shooting/balony/balon_czarny.png"};
     for (const char* c : kColours) {
         sprites.push_back(std::string("gfx/tiles/marbles/") + c + "_20.png");
         sprites.push_back(std::string("gfx/tiles/bonus/blast_") + c + "_45.png");
@@ -117,6 +118,56 @@ TEST_F(PictureArt, CursorHotSpotsLieOnTheCursor) {
         TPixmapPtr p = load(c.picture);
         ASSERT_TRUE(p);
         EXPECT_GT(alphaAt(p, c.hotX, c.hotY), 128) << c.id << " at " << c.hotX << ", " << c.hotY;
+    }
+}
+
+TEST_F(PictureArt, ThePuzzleFrameLeavesExactlyTheBoardOpen) {
+    TPixmapPtr p = load("gfx/gui/puzzle/panel.png");
+    ASSERT_TRUE(p);
+    // The darkened picture shows through the board, 500 x 375 from (148, 103).
+    for (int y = 103; y < 478; y += 7)
+        for (int x = 148; x < 648; x += 7) ASSERT_EQ(alphaAt(p, x, y), 0) << x << ", " << y;
+    for (const auto& [x, y] : {std::pair{147, 200}, {648, 200}, {400, 102}, {400, 478}, {20, 20}, {780, 580}})
+        EXPECT_EQ(alphaAt(p, x, y), 255) << x << ", " << y;
+}
+
+TEST_F(PictureArt, EveryPieceOfAPuzzlePictureCanBeToldApart) {
+    // The quest's pictures as their levels cut them.
+    const struct {
+        const char* path;
+        int rows, cols;
+    } puzzles[] = {{"gfx/puzzles/puzzle1.jpg", 3, 4}, {"gfx/puzzles/puzzle2.jpg", 4, 5},
+                   {"gfx/puzzles/puzzle3.jpg", 4, 5}, {"gfx/puzzles/puzzle4.jpg", 5, 6}};
+    for (const auto& puzzle : puzzles) {
+        TPixmapPtr p = load(puzzle.path);
+        ASSERT_TRUE(p);
+        ASSERT_EQ(p->width, 500);
+        ASSERT_EQ(p->height, 375);
+        // Each piece as a 6 x 6 grid of mean colours.
+        const int w = 500 / puzzle.cols, h = 375 / puzzle.rows;
+        std::vector<std::vector<double>> pieces;
+        for (int r = 0; r < puzzle.rows; ++r)
+            for (int c = 0; c < puzzle.cols; ++c) {
+                std::vector<double> cells(6 * 6 * 3, 0.0);
+                for (int y = 0; y < h; ++y)
+                    for (int x = 0; x < w; ++x) {
+                        const uint32_t px = ReadPixel(p, c * w + x, r * h + y);
+                        const size_t cell = size_t((y * 6 / h) * 6 + x * 6 / w) * 3;
+                        cells[cell] += (px >> 16) & 255;
+                        cells[cell + 1] += (px >> 8) & 255;
+                        cells[cell + 2] += px & 255;
+                    }
+                for (double& v : cells) v /= double(w * h) / 36.0;
+                pieces.push_back(cells);
+            }
+        // Any two pieces differ clearly somewhere, not only in noise.
+        for (size_t i = 0; i < pieces.size(); ++i)
+            for (size_t j = i + 1; j < pieces.size(); ++j) {
+                double difference = 0;
+                for (size_t k = 0; k < pieces[i].size(); ++k) difference += std::fabs(pieces[i][k] - pieces[j][k]);
+                EXPECT_GT(difference / double(pieces[i].size()), 12.0)
+                    << puzzle.path << ": pieces " << i << " and " << j << " look alike " << difference / double(pieces[i].size());
+            }
     }
 }
 

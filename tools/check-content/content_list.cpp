@@ -5,6 +5,8 @@ namespace content {
 const char* const kTileKinds = "data/tiles1.dat";
 const char* const kBonusButtons = "data/bonusy_tiles.dat";
 const char* const kLevelCatalogue = "data/levels.dat";
+const char* const kGuns = "data/guns.dat";
+const char* const kCrateBonuses = "data/bonusy.dat";
 
 std::vector<Picture> namedPictures() {
     std::vector<Picture> list = {
@@ -65,6 +67,19 @@ std::vector<Picture> namedPictures() {
     // The backdrop of each land of the quest (the level files name them too).
     for (int n = 1; n <= kQuestLands; ++n)
         list.push_back({"gfx/backgrounds/land" + std::to_string(n) + ".jpg", 800, 600, true});
+    // The shooting gallery: its panel along the bottom, the crate, the dart
+    // of the ammunition bar and the fourteen balloons (the guns and the
+    // crates' banners are named by their data files).
+    list.push_back({"gfx/gui/shooting/panel.png", 800, 98, true});
+    list.push_back({"gfx/gui/shooting/parachute.png"});
+    list.push_back({"gfx/gui/shooting/rzutka.png"});
+    for (const char* colour : {"brazowy", "cyjan", "czarny", "czerwony", "granat", "jasny_zielony",
+                               "filoet_jasny_niebieski", "niebieski", "oliwka", "pomaranczowy", "rozowy", "szary",
+                               "zielony", "zolty"})
+        list.push_back({std::string("gfx/gui/shooting/balony/balon_") + colour + ".png"});
+    // The picture puzzle's frame over the board, and its backdrop.
+    list.push_back({"gfx/gui/puzzle/panel.png", 800, 600, true});
+    list.push_back({"gfx/gui/puzzle/back.png", 800, 600, true});
     // The gate's four marbles and the HUD digits.
     for (int i = 0; i < 4; ++i) list.push_back({"gfx/gui/gate/" + std::to_string(i) + ".png"});
     for (int d = 0; d < 10; ++d) list.push_back({"gfx/gui/cyfry/" + std::to_string(d) + ".png"});

@@ -27,8 +27,15 @@ std::vector<Font> fonts();
 extern const char* const kTileKinds;     // data/tiles1.dat
 extern const char* const kBonusButtons;  // data/bonusy_tiles.dat
 extern const char* const kLevelCatalogue;  // data/levels.dat, naming the level files
+extern const char* const kGuns;            // data/guns.dat
+extern const char* const kCrateBonuses;    // data/bonusy.dat
 constexpr int kQuestLevels = 97;
 constexpr int kQuestLands = 10;
 constexpr int kBonusButtonCount = 17;
+// The shooting gallery's guns, by id in file order (1 to 4); the crates
+// hand over the last three.
+constexpr int kGunCount = 4;
+// The board a puzzle picture fills.
+constexpr int kPuzzleWidth = 500, kPuzzleHeight = 375;
 
 }  // namespace content

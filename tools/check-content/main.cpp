@@ -126,6 +126,43 @@ public:
         }
     }
 
+    // The shooting gallery's guns and crate bonuses: every picture loads,
+    // and the guns are the four its behaviours are tied to, in their order.
+    void shootingTables() {
+        TRCMFile guns;
+        if (dataFile(guns, content::kGuns)) {
+            const std::string where = content::kGuns;
+            const int count = guns.getInt("guns::i");
+            if (count != content::kGunCount)
+                problem(where + ": guns::i is " + std::to_string(count) + ", must be " +
+                        std::to_string(content::kGunCount));
+            for (int i = 1; i <= count; ++i) {
+                const std::string gun = "guns::gun" + std::to_string(i) + "::";
+                if (const int id = guns.getInt(gun + "id"); id != i)
+                    problem(where + ": gun" + std::to_string(i) + " has id " + std::to_string(id) + ", must be " +
+                            std::to_string(i));
+                if (guns.getInt(gun + "ammo") <= 0) problem(where + ": gun" + std::to_string(i) + " has no ammo");
+                namedPicture(guns, gun + "img", where);
+            }
+        }
+        TRCMFile crates;
+        if (!dataFile(crates, content::kCrateBonuses)) return;
+        const int count = crates.getInt("bonusy::ilosc");
+        if (count <= 0) problem(std::string(content::kCrateBonuses) + ": no crate bonuses (bonusy::ilosc)");
+        for (int i = 1; i <= count; ++i) {
+            const std::string bonus = "bonusy::bonus" + std::to_string(i) + "::";
+            crateIds_.push_back(crates.getInt(bonus + "id"));
+            namedPicture(crates, bonus + "img", content::kCrateBonuses);
+        }
+    }
+
+    // The picture a data file names under `key`.
+    void namedPicture(const TRCMFile& file, const std::string& key, const std::string& where) {
+        const std::string path = file.getString(key);
+        if (path.empty()) problem(where + ": " + key + " is missing");
+        else picture(path, where);
+    }
+
     // Every .gui layout in data/: the pictures its widgets name must load,
     // and the widgets must build (a mistake in a layout stops the check
     // with the game's own message).
@@ -148,7 +185,7 @@ public:
 
     // The level catalogue and every level file it names: each quest level
     // 1 to 97 present, its backdrop a full-screen picture, and every board
-    // within what the board can hold. (Puzzle pictures come with their art.)
+    // within what the board can hold.
     void levels() {
         TRCMFile catalogue;
         if (!dataFile(catalogue, content::kLevelCatalogue)) return;
@@ -177,7 +214,21 @@ public:
         else size({backdrop, 800, 600, true}, picture(backdrop, path));
         const std::string typ = upperCase(f.getString("level::typ"));
         const std::string kind = typ.substr(0, typ.find('-'));
-        if (kind == "SHOOTING" || kind == "STORY" || typ == "PUZZLE") return;
+        if (kind == "SHOOTING") {
+            // Each crate kind brings one of the crate bonuses.
+            for (const std::string& field : splitString(f.getString("level::bonus"), " "))
+                if (std::find(crateIds_.begin(), crateIds_.end(), int(readDecimal(field))) == crateIds_.end())
+                    bad("crate " + field + " is no crate bonus of " + content::kCrateBonuses);
+            return;
+        }
+        if (typ == "PUZZLE") {
+            // The picture is cut into the level's grid, which fills the board.
+            const std::string picturePath = f.getString("level::puzzle");
+            if (picturePath.empty()) bad("no puzzle picture");
+            else size({picturePath, content::kPuzzleWidth, content::kPuzzleHeight, true}, picture(picturePath, path));
+            return;
+        }
+        if (kind == "STORY") return;
         const std::string mode = typ.substr(typ.find('-') + 1);
         static const std::vector<std::string> modes = {"NORMAL", "CHANGE", "STRATEGY", "TWO", "PUZZLE"};
         if (kind != "NORMAL" || std::find(modes.begin(), modes.end(), mode) == modes.end()) {
@@ -231,6 +282,7 @@ private:
 
     std::map<std::string, TImagePtr> loaded_;
     std::map<int, int> kinds_;  // tile kind id -> the first tile table entry with it
+    std::vector<int> crateIds_;  // the shooting gallery's crate bonuses
     int problems_ = 0;
     int checked_ = 0;
 };
@@ -257,6 +309,7 @@ int main(int argc, char** argv) {
     check.tileKinds();
     check.bonusButtons();
     check.guiLayouts();
+    check.shootingTables();
     check.levels();
     std::printf("content check: %d files, %d problem%s\n", check.checked(), check.problems(),
                 check.problems() == 1 ? "" : "s");

@@ -12,7 +12,9 @@
 #include "marbles.h"
 #include "particles.h"
 #include "popup_pictures.h"
+#include "puzzle_pictures.h"
 #include "scenes.h"
+#include "shooting_pictures.h"
 
 namespace {
 
@@ -92,6 +94,8 @@ bool generatePictures(const std::string& out) {
     button_pictures::generate();
     popup_pictures::generate();
     scenes::generate();
+    shooting_pictures::generate();
+    puzzle_pictures::generate();
 
     bool ok = !anyWriteFailed();
     ok = writeContactSheet(fs::absolute(folder).lexically_normal().string()) && ok;

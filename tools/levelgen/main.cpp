@@ -348,7 +348,12 @@ Level plan(int nr) {
             level.lines = 1;
             level.bonus.clear();
             break;
-        case 'H': level.typ = "SHOOTING-NORMAL"; break;
+        case 'H':
+            level.typ = "SHOOTING-NORMAL";
+            // The gallery's crates: kinds 102 to 104 bring the second, third
+            // and fourth gun.
+            level.bonus = {2, 3, 4};
+            break;
         case 'J': {
             level.typ = "PUZZLE";
             const int pictures = (nr - 19) / 20 + 1;

@@ -1,0 +1,20 @@
+#include "minigames/mini_game_results.h"
+
+#include <cstdlib>
+
+#include "shell/media/media.h"
+
+void drawVeil(float alpha) {
+    if (alpha <= 0) return;
+    SetScale(1, 1);
+    SetRotation(0);
+    SetColor(0, 0, 0);
+    SetAlpha(alpha);
+    DrawRect(0, 0, 800, 600);
+    SetColor(255, 255, 255);
+    SetAlpha(1);
+}
+
+int countedValue(const TWynikTxt& line) { return std::atoi(line.txt.c_str()); }
+
+void countUp(TWynikTxt& line, int amount) { line.txt = std::to_string(countedValue(line) + amount); }

@@ -1,0 +1,11 @@
+#pragma once
+// What both mini-games show when they end: a black veil over the screen and
+// result lines whose numbers are counted up.
+#include "game/result_text.h"
+
+// A black veil over the whole screen at this alpha (nothing at 0).
+void drawVeil(float alpha);
+// A counted line: its number plus `amount`.
+void countUp(TWynikTxt& line, int amount);
+// The number a counted line shows.
+int countedValue(const TWynikTxt& line);

@@ -1,0 +1,242 @@
+// The picture puzzle on the quest's real pictures, played by clicks: picking
+// up and putting down, snapping only on a piece's own cell, solving, the
+// results and the pay, restarting, and the clock.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "menus/in_game_menu.h"
+#include "minigames/puzzle_game.h"
+#include "shell/delta_time.h"
+#include "shell/game_objects.h"
+#include "shell/media/media.h"
+#include "test_support.h"
+
+namespace {
+
+class Puzzle : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!here.ok()) GTEST_SKIP() << "no generated working folder";
+        media::resetClock(true, 1000);
+        media::inputReset();
+        SeedRnd(11);
+        delta = 1;
+        mouse().clear();
+        objects().teksty.setup();
+        p.setupObject();
+        player.hint.fill(1);
+        player.score = 500;
+        objects().profileManager.profile = &player;
+    }
+    void TearDown() override { objects().profileManager.profile = nullptr; }
+
+    static TMouse& mouse() { return objects().mouse; }
+    // The quest's first picture cut rows x cols, in play.
+    void start(int rows, int cols, const char* picture = "gfx/puzzles/puzzle1.jpg") {
+        level = std::make_shared<TLevel>();
+        level->typ = "PUZZLE";
+        level->rows = rows;
+        level->cols = cols;
+        level->_loadPuzzles(picture);
+        ASSERT_TRUE(level->img2);
+        p.solved = 0;
+        p.prepare(level);
+        delta = 1;
+        frames(2);
+        ASSERT_EQ(p.state, "GO");
+    }
+    void frames(int n) {
+        for (int i = 0; i < n; ++i) {
+            Delay(16);
+            mouse().update();
+            p.update();
+            p.react();
+        }
+    }
+    void clickAt(float x, float y) {
+        media::inputMouseMove(int(x), int(y));
+        media::inputMouseDown(1);
+        media::inputMouseUp(1);
+        frames(1);
+    }
+    // The centre of a cell on the board.
+    float cellX(int id) const { return p.startX + level->minW * float(id % level->cols) + level->minW / 2; }
+    float cellY(int id) const { return p.startY + level->minH * float(id / level->cols) + level->minH / 2; }
+    // The loose piece drawn on top (placed pieces lie first in the list).
+    TPuzel& topmost() { return *p.listaPuzzli.back(); }
+    // Picks up the topmost piece by its centre and puts it down on its cell.
+    void placeTopmost() {
+        TPuzel& piece = topmost();
+        clickAt(piece.x, piece.y);
+        ASSERT_EQ(p.picked, &piece);
+        clickAt(cellX(piece.id), cellY(piece.id));
+    }
+
+    testing_support::InContentDir here;
+    TPuzzleGame p;
+    TLevelPtr level;
+    TProfile player;
+};
+
+TEST_F(Puzzle, AOnePiecePuzzleIsSolvedByAPickUpAndAPutDown) {
+    start(1, 1);
+    placeTopmost();
+    frames(1);
+    EXPECT_EQ(p.listaPuzzli[0]->done, 1);
+    EXPECT_EQ(p.state, "wyniki");
+    EXPECT_EQ(p.klikniecia, 2);
+    EXPECT_EQ(p.wynik, 1);
+    EXPECT_EQ(player.score, 510);
+    ASSERT_EQ(p.listaWynikow.size(), 8u);
+    EXPECT_EQ(p.listaWynikow[3].txt, "1");
+    EXPECT_EQ(p.listaWynikow[7].txt, "2");
+    // The piece is counted into points on screen; the pay stays as it was.
+    frames(400);
+    EXPECT_EQ(p.listaWynikow[3].txt, "0");
+    EXPECT_EQ(p.listaWynikow[5].txt, "10");
+    EXPECT_EQ(player.score, 510);
+}
+
+TEST_F(Puzzle, AThreeByFourPuzzleIsSolvedPieceByPiece) {
+    start(3, 4);
+    ASSERT_EQ(p.listaPuzzli.size(), 12u);
+    std::set<int> ids;
+    for (const auto& piece : p.listaPuzzli) {
+        ids.insert(piece->id);
+        EXPECT_EQ(piece->f, piece->id);
+        // Scattered across the screen, clear of the title.
+        EXPECT_GE(piece->y, 70 + level->minH / 2);
+        EXPECT_LE(piece->y, 500 - level->minH / 2);
+    }
+    EXPECT_EQ(ids.size(), 12u);
+    for (int placed = 0; placed < 12; ++placed) {
+        placeTopmost();
+        // Placed pieces lie under the loose ones.
+        for (int i = 0; i <= placed; ++i) EXPECT_EQ(p.listaPuzzli[size_t(i)]->done, 1);
+    }
+    frames(1);
+    EXPECT_EQ(p.state, "wyniki");
+    EXPECT_EQ(p.klikniecia, 24);
+    EXPECT_EQ(player.score, 500 + 120);
+    for (const auto& piece : p.listaPuzzli) {
+        EXPECT_EQ(piece->x, cellX(piece->id));
+        EXPECT_EQ(piece->y, cellY(piece->id));
+    }
+}
+
+TEST_F(Puzzle, APieceSnapsOnlyWithThePointerOnItsOwnCell) {
+    start(3, 4);
+    // Grid 125 x 125: column 1 spans x 273 to 398.
+    auto carry = [&](int id, float gripX) -> TPuzel& {
+        TPuzel* piece = nullptr;
+        for (auto& q : p.listaPuzzli)
+            if (q->id == id) piece = q.get();
+        // Brought to the top, so the click takes it.
+        piece->x = 700;
+        piece->y = 300;
+        auto at = std::find_if(p.listaPuzzli.begin(), p.listaPuzzli.end(), [&](auto& q) { return q.get() == piece; });
+        std::rotate(at, at + 1, p.listaPuzzli.end());
+        clickAt(700 + gripX, 300);
+        EXPECT_EQ(p.picked, piece);
+        return *piece;
+    };
+    // Over a neighbour's cell: it stays loose where it was put, and the
+    // click counts.
+    TPuzel& first = carry(0, 0);
+    clickAt(cellX(1), cellY(1));
+    EXPECT_EQ(first.done, 0);
+    EXPECT_EQ(first.x, int(cellX(1))) << "where the pointer put it";
+    EXPECT_EQ(p.klikniecia, 2);
+    // Gripped 60 pixels left of its centre, with the pointer just inside
+    // its own cell and the centre over the next one: it snaps.
+    TPuzel& fifth = carry(5, -60);
+    clickAt(390, cellY(5));
+    EXPECT_EQ(fifth.done, 1);
+    EXPECT_EQ(fifth.x, cellX(5));
+    // The board's right edge belongs to no cell: the next row's first
+    // piece does not snap there.
+    TPuzel& fourth = carry(4, 0);
+    clickAt(648, cellY(0));
+    EXPECT_EQ(fourth.done, 0);
+    clickAt(648, cellY(0));
+    EXPECT_EQ(p.picked, &fourth);
+    clickAt(cellX(4), cellY(4));
+    EXPECT_EQ(fourth.done, 1);
+    // Nor does the strip a 6-column cut leaves at the right of the board.
+    start(5, 6, "gfx/puzzles/puzzle4.jpg");
+    ASSERT_LT(level->minW * 6, TPuzzleGame::kBoardW);
+    EXPECT_EQ(p.cellAt(647, int(cellY(0))), -1);
+    EXPECT_EQ(p.cellAt(645, int(cellY(0))), 5);
+    EXPECT_EQ(p.cellAt(148, 103), 0);
+    EXPECT_EQ(p.cellAt(147, 103), -1);
+}
+
+TEST_F(Puzzle, TheTopmostOfOverlappingPiecesIsTaken) {
+    start(3, 4);
+    TPuzel& lower = *p.listaPuzzli[4];
+    TPuzel& upper = *p.listaPuzzli[7];
+    lower.x = upper.x = 400;
+    lower.y = upper.y = 300;
+    for (size_t i = 8; i < p.listaPuzzli.size(); ++i) p.listaPuzzli[i]->y = 150;
+    clickAt(410, 310);
+    EXPECT_EQ(p.picked, &upper);
+}
+
+TEST_F(Puzzle, RestartReshufflesResetsClicksAndClockAndLeavesTheScore) {
+    start(3, 4);
+    placeTopmost();
+    Delay(5000);
+    std::vector<std::pair<float, float>> before;
+    for (const auto& piece : p.listaPuzzli) before.push_back({piece->x, piece->y});
+    p.afterMenu(TInGameMenu::RESTART);
+    EXPECT_EQ(p.state, "RESTART");
+    frames(3);
+    EXPECT_EQ(p.state, "GO");
+    EXPECT_FALSE(p.react()) << "a restart does not leave the puzzle";
+    EXPECT_EQ(p.klikniecia, 0);
+    EXPECT_EQ(p.obliczCzas(), "00:00");
+    int moved = 0;
+    for (size_t i = 0; i < p.listaPuzzli.size(); ++i) {
+        EXPECT_EQ(p.listaPuzzli[i]->done, 0);
+        if (p.listaPuzzli[i]->x != before[i].first || p.listaPuzzli[i]->y != before[i].second) ++moved;
+    }
+    EXPECT_GT(moved, 8);
+    EXPECT_EQ(player.score, 500);
+}
+
+TEST_F(Puzzle, TheClockShowsMinutesPastTheHourAndStopsWhenSolved) {
+    EXPECT_EQ(minutesAndSeconds((3 * 60 + 7) * 1000 + 999), "03:07");
+    EXPECT_EQ(minutesAndSeconds((61 * 60 + 5) * 1000), "61:05");
+    start(1, 1);
+    Delay(75 * 60 * 1000);
+    EXPECT_EQ(p.obliczCzas(), "75:00");
+    p.WYGRANA();
+    Delay(10000);
+    EXPECT_EQ(p.obliczCzas(), "75:00");
+    EXPECT_EQ(p.listaWynikow[4].txt, "75:00");
+}
+
+TEST_F(Puzzle, ASolvedPuzzleStaysSolvedAndIsPaidOnce) {
+    start(1, 1);
+    p.afterMenu(TInGameMenu::MAIN_MENU);
+    EXPECT_EQ(p.wynik, 0) << "left unsolved";
+    EXPECT_EQ(p.goExit, 1);
+    start(1, 1);
+    p.WYGRANA();
+    p.WYGRANA();
+    EXPECT_EQ(player.score, 510);
+    // A restart of the finished puzzle and a second solution pay nothing more.
+    p.afterMenu(TInGameMenu::RESTART);
+    frames(3);
+    placeTopmost();
+    frames(1);
+    EXPECT_EQ(p.state, "wyniki");
+    EXPECT_EQ(player.score, 510);
+    // Leaving for the main menu after solving keeps it solved.
+    p.afterMenu(TInGameMenu::MAIN_MENU);
+    EXPECT_EQ(p.wynik, 1);
+}
+
+}  // namespace
