@@ -13,6 +13,7 @@
 #include "particles.h"
 #include "popup_pictures.h"
 #include "scenes.h"
+#include "story_frame.h"
 
 namespace {
 
@@ -91,6 +92,7 @@ bool generatePictures(const std::string& out) {
     particles::generate();
     button_pictures::generate();
     popup_pictures::generate();
+    story_frame::generate();
     scenes::generate();
 
     bool ok = !anyWriteFailed();
