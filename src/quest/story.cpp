@@ -76,6 +76,7 @@ void TStory::getStoryByUrl(const std::string& file) {
 
 bool TStory::prepare(const std::string& file) {
     _url = file;
+    EndStory = 0;
     newStory = oldStory = nullptr;
     getStoryByUrl(file);
     if (!storyLine || storyLine->empty()) {
@@ -199,7 +200,6 @@ void TStory::finish() {
 }
 
 int TStory::mainLoop(const std::string& file) {
-    EndStory = 0;
     if (prepare(file)) {
         prepare3();
         while (!goExit) {

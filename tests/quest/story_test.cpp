@@ -183,12 +183,10 @@ TEST_F(Story, SkipOkAndEscapeCloseTheGateAndTheStoryEnds) {
 
 TEST_F(Story, TheClosingStoryIsKnownInAnyLetterCase) {
     for (const char* name : {"koniec.dat", "KONIEC.DAT"}) {
-        story.EndStory = 0;
         ASSERT_TRUE(story.prepare(name)) << name;
         EXPECT_EQ(story.EndStory, 1) << name;
         EXPECT_EQ(story.storyLine->size(), 4u);
     }
-    story.EndStory = 0;
     ASSERT_TRUE(story.prepare("story.dat"));
     EXPECT_EQ(story.EndStory, 0);
 }

@@ -377,7 +377,7 @@ Painter glints(double x0, double y0, double x1, double y1, int count, double r, 
         for (int i = 0; i < count; ++i) {
             const double x = W * rnd.uniform(x0, x1), y = H * rnd.uniform(y0, y1);
             scene::glow(s.cr, x, y, r * 4, lighten(travellers::marbleColour(i), 0.4), 0.5);
-            drawMarble(s.cr, x, y, r, travellers::marbleColour(i), {}, {0, 0.6, true});
+            travellers::sceneMarble(s.cr, x, y, r, travellers::marbleColour(i));
         }
     };
 }
@@ -394,7 +394,7 @@ Painter marbleHeap(double x, double ground, double width, uint32_t seed) {
             for (int k = 0; k < across; ++k) {
                 const double mx = cx + (k - (across - 1) / 2.0) * r * 1.9 + rnd.uniform(-0.2, 0.2) * r;
                 const double my = g - r - row * r * 1.6 + rnd.uniform(-0.2, 0.2) * r;
-                drawMarble(s.cr, mx, my, r, travellers::marbleColour(n++), {}, {0, 0.6, true});
+                travellers::sceneMarble(s.cr, mx, my, r, travellers::marbleColour(n++));
             }
         }
     };
@@ -408,8 +408,8 @@ Painter crate(double x, double ground, double size) {
         Brush b = s.brush();
         b.groundShadow(cx, g, w * 1.1);
         for (int k = 0; k < 7; ++k)
-            drawMarble(cr, cx + (k - 3) * w * 0.13, g - h - w * 0.02 + (k % 2) * w * 0.03, w * 0.075,
-                       travellers::marbleColour(k), {}, {0, 0.6, true});
+            travellers::sceneMarble(cr, cx + (k - 3) * w * 0.13, g - h - w * 0.02 + (k % 2) * w * 0.03, w * 0.075,
+                                    travellers::marbleColour(k));
         cairo_rectangle(cr, cx - w / 2, g - h, w, h);
         cairo_pattern_t* wood = b.sideLight(cx - w / 2, cx + w / 2, rgb255(196, 150, 96));
         cairo_set_source(cr, wood);

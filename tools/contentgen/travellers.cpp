@@ -19,8 +19,6 @@ const Rgb kCloak = rgb255(214, 64, 58);
 const Rgb kHat = rgb255(70, 110, 64);
 const Rgb kSkin = rgb255(246, 200, 160);
 const Rgb kStone = rgb255(214, 206, 196);
-// Marbles painted into a scene cast no blurred shadow of their own.
-const MarbleStyle kNoShadow{0, 0.6, true};
 
 // Fills the current path with `c` lit from above on the sun's side, then
 // outlines it thinly in its own shade.
@@ -183,6 +181,10 @@ Rgb marbleColour(int index) {
     return kColours[((index % 6) + 6) % 6];
 }
 
+void sceneMarble(cairo_t* cr, double x, double y, double r, Rgb colour) {
+    drawMarble(cr, x, y, r, colour, {}, MarbleStyle{.shadow = 0, .outline = 0.6, .specular = true});
+}
+
 void lanternPosition(double x, double ground, double size, bool facingRight, double& lx, double& ly) {
     lx = x + (facingRight ? 1 : -1) * 0.2 * size;
     ly = ground - 0.72 * size;
@@ -251,7 +253,7 @@ void caravan(const Brush& b, double x, double ground, double size, bool facingRi
     for (int row = 0; row < 3; ++row)
         for (int k = 0; k < 6; ++k) {
             const double mx = f.X(-0.4 + k * 0.065 + (row % 2) * 0.03), my = f.Y(-0.47 - row * 0.055);
-            drawMarble(cr, mx, my, s * 0.034, b.tone(marbleColour(n++)), {}, kNoShadow);
+            sceneMarble(cr, mx, my, s * 0.034, b.tone(marbleColour(n++)));
         }
     cairo_restore(cr);
     cairo_new_path(cr);
@@ -318,7 +320,7 @@ void fountain(const Brush& b, double x, double ground, double size, bool flowing
     if (flowing)
         for (int k = 0; k < 9; ++k) {
             const double mx = x + (k - 4) * s * 0.1, my = ground - s * (0.2 + 0.02 * std::sin(k * 1.7));
-            drawMarble(cr, mx, my, s * 0.028, b.tone(marbleColour(k)), {}, kNoShadow);
+            sceneMarble(cr, mx, my, s * 0.028, b.tone(marbleColour(k)));
         }
     cairo_move_to(cr, x - s * 0.55, ground - s * 0.2);
     cairo_line_to(cr, x - s * 0.55, ground - s * 0.04);
@@ -345,11 +347,11 @@ void marbleTrail(cairo_t* cr, double x0, double y0, double x1, double y1, int co
         const double r = r0 * (1 - 0.75 * t);
         const double x = x0 + (x1 - x0) * t + rnd.uniform(-1, 1) * r * 2;
         const double y = y0 + (y1 - y0) * t + rnd.uniform(-0.5, 0.5) * r;
-        // A plain contact shadow: a blurred one would cost a blur of the whole picture.
+        // A plain contact shadow on the ground.
         ellipsePath(cr, x + r * 0.3, y - r * 0.05, r * 0.95, r * 0.3);
         setColour(cr, {0.05, 0.03, 0.1}, 0.35);
         cairo_fill(cr);
-        drawMarble(cr, x, y - r, r, marbleColour(int(rnd.range(0, 5))), {}, kNoShadow);
+        sceneMarble(cr, x, y - r, r, marbleColour(int(rnd.range(0, 5))));
     }
 }
 

@@ -26,5 +26,8 @@ void fountain(const lands::Brush& b, double x, double ground, double size, bool 
 void marbleTrail(cairo_t* cr, double x0, double y0, double x1, double y1, int count, double r0, uint32_t seed);
 // One marble of the travellers' colours (index taken in turn).
 art::Rgb marbleColour(int index);
+// A glass marble painted into a scene. It casts no blurred shadow: that would
+// blur the whole picture for every marble.
+void sceneMarble(cairo_t* cr, double x, double y, double r, art::Rgb colour);
 
 }  // namespace travellers
