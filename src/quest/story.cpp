@@ -105,7 +105,7 @@ void TStory::prepare3() {
 }
 
 int TStory::lastStoryPart() const {
-    return storyLine && newStory && newStory == &storyLine->back() ? 1 : 0;
+    return storyLine && !storyLine->empty() && newStory == &storyLine->back() ? 1 : 0;
 }
 
 void TStory::nextStory() {
