@@ -2,6 +2,7 @@
 #include "board/board_viewer.h"
 #include "gui/widget_gallery.h"
 #include "menus/dialog_viewer.h"
+#include "quest/story_viewer.h"
 #include "shell/game_objects.h"
 #include "shell/media/graphics.h"
 #include "shell/start.h"
@@ -19,6 +20,8 @@ int main(int argc, char** argv) {
         if (std::strcmp(argv[i], "--gallery") == 0) std::exit(runWidgetGallery());
         // Developer screen: the pop-ups and the gate (not reachable in play).
         if (std::strcmp(argv[i], "--dialogs") == 0) std::exit(runDialogViewer());
+        // Developer view of one story file (not reachable in play).
+        if (std::strcmp(argv[i], "--story") == 0 && i + 1 < argc) std::exit(runStoryViewer(argv[i + 1]));
     }
     runGame();
 }

@@ -145,12 +145,14 @@ void initGame() {
     o.settings.setup();
     o.shooting.setup();
     o.puzzleGame.setup();
+    o.story.setup();
     o.mainMenu.setup();
     o.gate.setup();
     o.yesOrNo.setup();
     o.inGameMenu.setup();
     o.play.setup();
     o.help.setup();
+    o.credits.setup();
     o.levelManager.setup();
     loadTileKinds();
     loadParticleImages();

@@ -63,6 +63,11 @@ std::vector<Picture> namedPictures() {
         // The question and the in-game menu panels (their layouts name the rest).
         {"gfx/gui/pytanie.png", 480, 250, true},
         {"gfx/gui/game/menu.png", 310, 420, true},
+        // The story's page frame, drawn over every page's picture, its
+        // backdrop and the map's small story panel.
+        {"gfx/gui/story/strona.png", 800, 600, true},
+        {"gfx/gui/story/ekran.png", 800, 600, true},
+        {"gfx/gui/story/panel_small.png"},
     };
     // The backdrop of each land of the quest (the level files name them too).
     for (int n = 1; n <= kQuestLands; ++n)

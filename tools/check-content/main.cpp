@@ -18,6 +18,7 @@
 #include "gui/gui_file.h"
 #include "gui/mouse.h"
 #include "gui/strings.h"
+#include "quest/story.h"
 #include "shell/media/media.h"
 
 namespace {
@@ -268,6 +269,22 @@ public:
         if (marbles == 0) bad("a laid-out board without marbles");
     }
 
+    // Every story the quest tells: the file parses, has pages, and each
+    // page's picture fills the screen.
+    void stories() {
+        for (const char* name : TStory::kFiles) {
+            const std::string path = std::string(TStory::kFolder) + name;
+            TRCMFile file;
+            if (!dataFile(file, path)) continue;
+            const TMyStory story = readStory(path, name);
+            if (story.storyLine.empty()) problem(path + ": no pages");
+            for (const TStoryPart& page : story.storyLine) {
+                if (page.imgUrl.empty()) problem(path + ": a page without a picture");
+                else size({page.imgUrl, 800, 600, true}, picture(page.imgUrl, path));
+            }
+        }
+    }
+
     int problems() const { return problems_; }
     int checked() const { return checked_; }
 
@@ -311,6 +328,7 @@ int main(int argc, char** argv) {
     check.guiLayouts();
     check.shootingTables();
     check.levels();
+    check.stories();
     std::printf("content check: %d files, %d problem%s\n", check.checked(), check.problems(),
                 check.problems() == 1 ? "" : "s");
     return check.problems() == 0 ? 0 : 1;

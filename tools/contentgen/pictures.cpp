@@ -15,6 +15,7 @@
 #include "puzzle_pictures.h"
 #include "scenes.h"
 #include "shooting_pictures.h"
+#include "story_frame.h"
 
 namespace {
 
@@ -93,6 +94,7 @@ bool generatePictures(const std::string& out) {
     particles::generate();
     button_pictures::generate();
     popup_pictures::generate();
+    story_frame::generate();
     scenes::generate();
     shooting_pictures::generate();
     puzzle_pictures::generate();

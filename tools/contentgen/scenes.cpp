@@ -12,6 +12,7 @@
 #include "quest_map.h"
 #include "scene.h"
 #include "showcase.h"
+#include "story_pages.h"
 #include "views.h"
 
 namespace scenes {
@@ -61,9 +62,11 @@ void generate() {
     jobs.push_back({"gfx/backgrounds/free.jpg", showcase::paintFreePlay, 800, 600});
     // The file sits beside the menu's logo; the game finds it by either spelling.
     jobs.push_back({"gfx/gui/mainMenu/tlo.jpg", showcase::paintMainMenu, 800, 600});
-    quest_map::addJobs([&](const std::string& path, int w, int h, std::function<void(Canvas&)> paint) {
+    const auto add = [&](const std::string& path, int w, int h, std::function<void(Canvas&)> paint) {
         jobs.push_back({path, std::move(paint), w, h});
-    });
+    };
+    quest_map::addJobs(add);
+    story_pages::addJobs(add);
     paintAll(jobs);
 }
 

@@ -185,6 +185,8 @@ void paintView(scene::Painting& p, const Land& L, const View& v) {
         cairo_stroke(cr);
     }
 
+    if (v.overGround) v.overGround(cr, W, H);
+
     for (int i = 0; i < v.features; ++i) {
         double x = rnd.uniform(0.02, 0.98) * W;
         if (x > v.clearX0 * W && x < v.clearX1 * W) x = rnd.range(0, 1) ? v.clearX0 * W - 20 : v.clearX1 * W + 20;

@@ -22,6 +22,9 @@ struct View {
     uint32_t seed = 1;
     // Painted over the sky, before the land (a rainbow, a moon ...).
     std::function<void(cairo_t*, double width, double height)> overSky;
+    // Painted over the bare ground, under every feature and the landmark
+    // (a road, a path).
+    std::function<void(cairo_t*, double width, double height)> overGround;
 };
 
 // Layers a scene can be built from, in the land's look.
