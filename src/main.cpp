@@ -1,5 +1,6 @@
 // Vornell: a match-3 marble game.
 #include "board/board_viewer.h"
+#include "game/play_level.h"
 #include "gui/widget_gallery.h"
 #include "menus/dialog_viewer.h"
 #include "shell/game_objects.h"
@@ -19,6 +20,8 @@ int main(int argc, char** argv) {
         if (std::strcmp(argv[i], "--gallery") == 0) std::exit(runWidgetGallery());
         // Developer screen: the pop-ups and the gate (not reachable in play).
         if (std::strcmp(argv[i], "--dialogs") == 0) std::exit(runDialogViewer());
+        // Developer entry: one quest level with the save folder's player (not reachable in play).
+        if (std::strcmp(argv[i], "--play-level") == 0 && i + 1 < argc) std::exit(runPlayLevel(std::atoi(argv[i + 1])));
     }
     runGame();
 }

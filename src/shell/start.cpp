@@ -143,12 +143,14 @@ void initGame() {
     o.snd.setup();
     o.main.setup();
     o.settings.setup();
+    o.game.setup();
     o.puzzleGame.setup();
     o.mainMenu.setup();
     o.gate.setup();
     o.yesOrNo.setup();
     o.inGameMenu.setup();
     o.play.setup();
+    o.lostGame.setup();
     o.help.setup();
     o.levelManager.setup();
     loadTileKinds();

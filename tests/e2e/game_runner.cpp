@@ -7,11 +7,32 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <thread>
 
 #include "shell/media/files.h"
 
 TPixmapPtr GameRun::shot(const std::string& name) const { return LoadPixmap(shotsDir.file(name)); }
+
+void GameRun::writeWorkFile(const std::string& name, const std::string& text) {
+    namespace fs = std::filesystem;
+    const fs::path work = workDir.path();
+    std::error_code ec;
+    if (!ownWorkDir) {
+        ownWorkDir = true;
+        const fs::path content = testing_support::contentDir();
+        for (const char* folder : {"gfx", "sfx", "fonts"})
+            fs::create_directory_symlink(content / folder, work / folder, ec);
+        for (const auto& entry : fs::recursive_directory_iterator(content / "data", ec)) {
+            const fs::path mine = work / fs::relative(entry.path(), content);
+            if (entry.is_directory()) fs::create_directories(mine, ec);
+            else fs::create_symlink(entry.path(), mine, ec);
+        }
+    }
+    // Never through a link into the shared folder.
+    fs::remove(work / name, ec);
+    testing_support::writeFile((work / name).string(), text);
+}
 
 void runGame(GameRun& run, const std::string& script, const std::vector<std::string>& extraEnv,
              int timeoutSeconds, const std::vector<std::string>& args) {
@@ -37,7 +58,8 @@ void runGame(GameRun& run, const std::string& script, const std::vector<std::str
         int log = open(logPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         dup2(log, 1);
         dup2(log, 2);
-        if (chdir(content.c_str()) != 0) _exit(126);
+        const std::string& folder = run.ownWorkDir ? run.workDir.path() : content;
+        if (chdir(folder.c_str()) != 0) _exit(126);
         std::vector<char*> envp;
         for (std::string& e : env) envp.push_back(e.data());
         envp.push_back(nullptr);

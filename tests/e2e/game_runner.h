@@ -13,9 +13,19 @@ struct GameRun {
     std::string output;  // standard output and error
     testing_support::TempDir saveDir;
     testing_support::TempDir shotsDir;
+    // The run's own working folder, once ownWorkingFolder() made it;
+    // otherwise the game runs in the shared generated one.
+    testing_support::TempDir workDir;
+    bool ownWorkDir = false;
 
     // A screenshot the script took, or nullptr.
     TPixmapPtr shot(const std::string& name) const;
+    // Writes `name` (relative, e.g. "cheats.txt" or "data/levels.dat") into
+    // a working folder of this run's own, made on first use: the generated
+    // gfx/, sfx/ and fonts/ are linked into it, and so is every file of
+    // data/ one by one; a written file replaces its link, so the shared
+    // working folder is never touched.
+    void writeWorkFile(const std::string& name, const std::string& text);
 };
 
 // `script` is the input script's text; `extraEnv` holds NAME=VALUE pairs;

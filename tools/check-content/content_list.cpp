@@ -50,6 +50,17 @@ std::vector<Picture> namedPictures() {
         // The question and the in-game menu panels (their layouts name the rest).
         {"gfx/gui/pytanie.png", 480, 250, true},
         {"gfx/gui/game/menu.png", 310, 420, true},
+        // The game screen: the board's glass, the waiting rows' well, the
+        // bonus buttons' socket, the time bar (stretched from its full
+        // length), the side panels of one- and two-sided levels, and the
+        // lost pop-up.
+        {"gfx/gui/game/dark.png", 450, 450, true},
+        {"gfx/gui/game/strip.png", 462, 57, true},
+        {"gfx/gui/game/slot.png", 56, 56},
+        {"gfx/gui/game/timebar.png", 450, 47, true},
+        {"gfx/gui/game/panel.png", 220, 600},
+        {"gfx/gui/game/panel1.png", 220, 600},
+        {"gfx/gui/game/lost-pop-up.png", 480, 380, true},
     };
     // The gate's four marbles and the HUD digits.
     for (int i = 0; i < 4; ++i) list.push_back({"gfx/gui/gate/" + std::to_string(i) + ".png"});

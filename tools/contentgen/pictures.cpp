@@ -8,6 +8,7 @@
 
 #include "art.h"
 #include "button_pictures.h"
+#include "game_pictures.h"
 #include "gui_pictures.h"
 #include "marbles.h"
 #include "particles.h"
@@ -90,6 +91,7 @@ bool generatePictures(const std::string& out) {
     particles::generate();
     button_pictures::generate();
     popup_pictures::generate();
+    game_pictures::generate();
 
     bool ok = !anyWriteFailed();
     ok = writeContactSheet(fs::absolute(folder).lexically_normal().string()) && ok;
