@@ -21,7 +21,11 @@ public:
         int x = 0, y = 0;
     };
 
-    explicit TextureAtlas(int pageSize = 2048) : pageSize_(pageSize) {}
+    // A page is kept twice, on the CPU and as a texture (in main memory too
+    // with a software renderer): 1024 pixels hold every sprite of a screen
+    // of the game in one page per kind, where 2048 left most of each page
+    // empty at 16 MB a copy.
+    explicit TextureAtlas(int pageSize = 1024) : pageSize_(pageSize) {}
     // Whether a picture of this size goes on a shared page at all.
     bool fits(int w, int h, int gutter) const;
     // Copies the picture onto a page of its kind, `gutter` transparent pixels
