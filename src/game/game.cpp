@@ -253,7 +253,6 @@ int TGame::_updateState() {
 
 int TGame::__updateBegin() {
     active = 1;
-    if (level) actTime = tenMsFromNow(level->time);
     if (objects().gate.opened()) startPlay();
     return 0;
 }
