@@ -71,8 +71,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto level = std::make_shared<TLevel>();
     if (!level->_loadData(file, "level::")) return 0;
     if (level->kind() == "NORMAL") level->_loadTiles(file, "level::");
-    objects().game.level = level;
+    TGame& game = objects().game;
+    game.level = level;
+    // Each input starts in play, whatever the last one's win or loss left.
+    game.state = game.lastState = "GO";
     play(*level);
-    objects().game.level = nullptr;
+    game.level = nullptr;
+    objects().endEmitter.reset();
     return 0;
 }

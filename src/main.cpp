@@ -1,5 +1,6 @@
 // Vornell: a match-3 marble game.
 #include "board/board_viewer.h"
+#include "game/play_level.h"
 #include "gui/widget_gallery.h"
 #include "menus/dialog_viewer.h"
 #include "quest/story_viewer.h"
@@ -22,6 +23,8 @@ int main(int argc, char** argv) {
         if (std::strcmp(argv[i], "--dialogs") == 0) std::exit(runDialogViewer());
         // Developer view of one story file (not reachable in play).
         if (std::strcmp(argv[i], "--story") == 0 && i + 1 < argc) std::exit(runStoryViewer(argv[i + 1]));
+        // Developer entry: one quest level with the save folder's player (not reachable in play).
+        if (std::strcmp(argv[i], "--play-level") == 0 && i + 1 < argc) std::exit(runPlayLevel(std::atoi(argv[i + 1])));
     }
     runGame();
 }

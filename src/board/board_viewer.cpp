@@ -31,8 +31,6 @@ public:
         TGame& g = objects().game;
         g.level = level;
         g.punkty = g.matches = g.najwiekszyMatch = g.zebraneKapsle = 0;
-        g.wonCalls = g.lostCalls = 0;
-        g.lostReason.clear();
         g.state = g.lastState = "GO";
         g.active = 1;
         // The game screen's layout: two-sided boards sit lower, between
@@ -197,8 +195,8 @@ private:
             std::string("group left: ") + (canMatch_ ? "yes" : "no"),
             "state " + g.state,
         };
-        if (g.wonCalls) lines.push_back("WON");
-        if (g.lostCalls) lines.push_back("LOST (" + g.lostReason + ")");
+        if (g.state == "WIN") lines.push_back("WON");
+        if (g.state == "LOST") lines.push_back("LOST (" + objects().lostGame.reason + ")");
         if (!note_.empty()) lines.push_back(note_);
         // Dark ink: the backdrop is the light clear colour.
         SetColor(20, 30, 60);

@@ -175,10 +175,16 @@ int TLevel::searchGroup(const TTilePtr& tile, bool bridged, int limit, TTileList
 
 TTileList TLevel::findAll(const TTilePtr& tile) {
     TTileList result;
-    searchGroup(tile, true, 0, &result);
-    if (result.size() > 2)
-        for (const TTilePtr& t : result) t->isFound = 1;
+    findAll(tile, result);
     return result;
+}
+
+int TLevel::findAll(const TTilePtr& tile, TTileList& group) {
+    group.clear();
+    searchGroup(tile, true, 0, &group);
+    if (group.size() > 2)
+        for (const TTilePtr& t : group) t->isFound = 1;
+    return int(group.size());
 }
 
 int TLevel::findThree(const TTilePtr& tile) { return searchGroup(tile, false, 3, nullptr) > 2 ? 1 : 0; }

@@ -112,6 +112,9 @@ public:
 
     // Group finding and removal.
     TTileList findAll(const TTilePtr& tile);
+    // The same into `group`, whose room is kept (the game asks every frame);
+    // the group's size.
+    int findAll(const TTilePtr& tile, TTileList& group);
     int findThree(const TTilePtr& tile);
     int remove(const TTileList& list);
     int destroyTile(const TTilePtr& tile);

@@ -88,6 +88,12 @@ bool TLevel::_loadData(const TRCMFile& file, const std::string& prefix) {
     if (kind() == "NORMAL") {
         rows = clampTo(file, "rows", rows, 1, kMaxRows);
         cols = clampTo(file, "cols", cols, 1, kMaxCols);
+        // The game screen has a layout, rules and music for these modes only.
+        const std::string m = mode();
+        if (m != "NORMAL" && m != "CHANGE" && m != "STRATEGY" && m != "TWO" && m != "PUZZLE") {
+            problem(file, "a board level needs the mode NORMAL, CHANGE, STRATEGY, TWO or PUZZLE, not \"" + m + "\"");
+            playable = false;
+        }
         // The waiting rows need two colours to keep three equal neighbours
         // out. A picture-puzzle board draws no waiting rows, so one colour
         // does; it still needs that one (the game screen divides by the count).

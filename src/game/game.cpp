@@ -1,29 +1,484 @@
 #include "game/game.h"
 
+#include "board/tile_part.h"
+#include "game/diamond_particle.h"
+#include "game/particle.h"
+#include "gui/gui_object.h"
+#include "shell/game_objects.h"
+#include "shell/media/media.h"
+#include "shell/start.h"
+
+namespace {
+
+// How a level of each mode is laid out and presented.
+struct ModeSetup {
+    const char* mode;
+    const char* music;
+    const char* layout;  // the screen's widgets
+    int panel;           // entry of paneleGry
+    int adX, adY;        // the board's offset from (x, y)
+    int levelAdy;        // the HUD's offset
+    int bAdy;            // the first bonus button
+    int darkY;           // the board's dark backdrop
+    std::array<int, 2> helpPages;  // 0: none
+};
+
+constexpr ModeSetup kModes[] = {
+    {"NORMAL", "normal", "data/gui_game.gui", 0, -35, -35, 0, 68, 41, {1, 2}},
+    {"CHANGE", "normal", "data/gui_game.gui", 0, -35, -35, 0, 68, 41, {6, 0}},
+    {"STRATEGY", "strategy", "data/gui_game.gui", 0, -35, -35, 0, 68, 41, {4, 0}},
+    {"PUZZLE", "puzzle", "data/gui_game.gui", 0, -35, -35, 0, 68, 41, {5, 0}},
+    {"TWO", "two", "data/gui_game2.gui", 1, -33, 1, 25, 101, 75, {3, 0}},
+};
+
+const ModeSetup* modeSetup(const std::string& mode) {
+    for (const ModeSetup& m : kModes)
+        if (mode == m.mode) return &m;
+    return nullptr;
+}
+
+template <size_t N>
+const std::string& anyOf(const std::array<std::string, N>& texts) {
+    return texts[size_t(Rand(1, int(N)) - 1)];
+}
+
+// The line that rises over the board when play begins.
+std::string introText(const std::string& mode) {
+    const TTeksty& t = objects().teksty;
+    if (mode == "NORMAL") return anyOf(t.txtTRYBNormal);
+    if (mode == "TWO") return anyOf(t.txtTRYBPodwojny);
+    if (mode == "STRATEGY") return anyOf(t.txtTRYBStrategiczny);
+    if (mode == "PUZZLE") return t.txtPuzzle;
+    if (mode == "CHANGE") return anyOf(t.txtTRYBZmienny);
+    return "";
+}
+
+bool questMode() { return objects().main.typGry == "QUEST"; }
+
+TProfile* currentProfile() { return objects().profileManager.profile; }
+
+// The developer's switch: the G key wins, the arrow keys nudge the board.
+bool developerMode() { return FileType("cheats.txt") != 0; }
+
+// The clock time `units` x 10 ms from now.
+int tenMsFromNow(int units) { return clockAfter(MilliSecs(), 10LL * units); }
+
+}  // namespace
+
+// ---- Start-up and levels ---------------------------------------------------------
+
+int TGame::setup() {
+    x = 275 + _adX;
+    y = 75 + _adY;
+    paneleGry[0] = loadImageOrFail("gfx/gui/game/panel.png");
+    paneleGry[1] = loadImageOrFail("gfx/gui/game/panel1.png");
+    poleGry = paneleGry[0];
+    gui = createGui("data/gui_game.gui");
+    diament = LoadImage("gfx/gui/map/diamond.png");
+    MidHandleImage(diament);
+    darkImg = LoadImage("gfx/gui/game/dark.png");
+    stripImg = LoadImage("gfx/gui/game/strip.png");
+    barImg = LoadImage("gfx/gui/game/timebar.png");
+    rgb = {createRGB(255, 255, 255), createRGB(255, 255, 255)};
+    outline = {createRGB(200, 0, 200), createRGB(200, 0, 200)};
+    bonusButtons = loadBonusButtons("data/bonusy_tiles.dat");
+    slotImg = LoadImage("gfx/gui/game/slot.png");
+    MidHandleImage(slotImg);
+    glowImg = LoadImage("gfx/tiles/bonus/back.png");
+    MidHandleImage(glowImg);
+    badgeImg = LoadImage("gfx/gui/game/howMany.png");
+    MidHandleImage(badgeImg);
+    // A click on this screen first brings back the mode's music if it ended.
+    TGlobalSnd& snd = objects().snd;
+    snd.gameScreen = this;
+    snd.gameScreenMusic = [this] { _updateMusic(); };
+    return 0;
+}
+
 int TGame::setLevel(const TLevelPtr& newLevel) {
+    if (!newLevel) return 0;
+    if (questMode())
+        if (const TProfile* p = currentProfile()) bonusy = p->bonus;
     level = newLevel;
+    back = level->img;
+    const bool board = level->kind() == "NORMAL";
+    if (board) level->randomMe();
+    objects().gate.hide();
+    if (const ModeSetup* m = modeSetup(level->mode()); m && board) {
+        poleGry = paneleGry[size_t(m->panel)];
+        _adX = m->adX;
+        _adY = m->adY;
+    }
+    if (level->typ.find('-') != std::string::npos) typLevelu = level->mode();
     return 0;
 }
 
-int TGame::resetStartData(int /*openGate*/) {
+int TGame::resetStartData(int openGate) {
+    GameObjects& o = objects();
     state = "BEGIN";
-    zebraneKapsle = punkty = najwiekszyMatch = matches = 0;
+    if (openGate != 0) o.gate.open();
+    zebraneKapsle = czas = punkty = najwiekszyMatch = matches = steps = 0;
+    ChangeTime = clockAfter(MilliSecs(), level ? 20LL * level->changeTime : 0);
+    doBonusa = 0;
+    o.results.hide();
     goExit = 0;
+    o.lostGame.hide();
+    // Nothing of an earlier attempt is carried into this one: diamonds still
+    // flying belonged to it.
+    flyingDiamonds.clear();
+    znalezione.clear();
+    over = nullptr;
     return 0;
 }
 
-// The screen itself comes with the game screen's own loop; until then a
-// level handed to it ends at once, unplayed.
-int TGame::mainLoop() { return 0; }
-
-int TGame::WYGRANA() {
-    ++wonCalls;
+int TGame::prepare(const std::string& mode) {
+    GameObjects& o = objects();
+    o.endEmitter.setState("WAIT");
+    goExit = 0;
+    wynik = 0;
+    typLevelu = mode;
+    if (o.gate.closed()) o.gate.open();
+    _prepareLevelType();
+    _prepareBonuses();
+    // The marbles know their cells already (the board keeps them in step),
+    // so no drawing is needed before the first frame; the frame timing
+    // settles over a few ticks.
+    for (int i = 0; i < 11; ++i) frameTick();
     return 0;
 }
 
-int TGame::PRZEGRANA(const std::string& reason) {
-    ++lostCalls;
-    lostReason = reason;
+int TGame::_prepareLevelType() {
+    const ModeSetup* m = modeSetup(typLevelu);
+    if (!m) return 0;
+    TGlobalSnd& snd = objects().snd;
+    snd.stopAllMusic();
+    snd.playMusic(m->music);
+    myMusic = snd.getMyMusic(m->music);
+    gui = createGui(m->layout);
+    levelAdy = m->levelAdy;
+    bAdx = 728;
+    bAdy = m->bAdy;
+    darkX = 240;
+    darkY = m->darkY;
+    return 0;
+}
+
+// ---- The loop --------------------------------------------------------------------
+
+int TGame::mainLoop() {
+    GameObjects& o = objects();
+    FlushMouse();
+    FlushKeys();
+    clearParticles();
+    if (!level) return leave(0);
+    const std::string kind = level->kind();
+    if (kind == "SHOOTING") return leave(o.shooting.mainLoop(level));
+    if (kind == "PUZZLE") return leave(o.puzzleGame.mainLoop(level));
+    if (kind != "NORMAL") return leave(wynik);
+
+    prepare(level->mode());
+    for (const int until = MilliSecs() + 100; MilliSecs() < until;) {
+        frameTick();
+        Delay(5);
+    }
+    if (!o.gate.opened()) o.gate.open();
+    do {
+        runFrame();
+        if ((KeyDown(KEY_LEFT) || KeyDown(KEY_RIGHT) || KeyDown(KEY_UP) || KeyDown(KEY_DOWN)) && developerMode()) {
+            _adX += (KeyDown(KEY_RIGHT) ? 1 : 0) - (KeyDown(KEY_LEFT) ? 1 : 0);
+            _adY += (KeyDown(KEY_DOWN) ? 1 : 0) - (KeyDown(KEY_UP) ? 1 : 0);
+        }
+        if (o.lostGame.v && o.lostGame.gui) {
+            if (o.lostGame.gui->clickedItem("restart")) {
+                restartAttempt();
+            } else if (o.lostGame.gui->clickedItem("mainmenu")) {
+                o.gate.close();
+                wynik = 0;
+            }
+        } else if (o.gate.opened() && state == "GO") {
+            _controlTiles();
+            _controlUpDown();
+            _controlBonuses();
+            _controlGui();
+        }
+        if (state == "END" && o.gate.closed()) goExit = 1;
+        if (KeyHit(KEY_G) && developerMode()) WYGRANA();
+    } while (goExit == 0);
+    return leave(state == "END" ? 1 : 0);
+}
+
+int TGame::leave(int result) {
+    wynik = result;
+    disarm();
+    objects().snd.stopTime();
+    // Keys and clicks of this screen must not reach the one it returns to.
+    FlushKeys();
+    FlushMouse();
+    objects().mouse.clear();
+    return wynik;
+}
+
+int TGame::update() {
+    GameObjects& o = objects();
+    _updateState();
+    updateTileParts();
+    updateParticles();
+    if (gui) gui->update();
+    o.results.update();
+    _updateMatch();
+    _updateBonuses();
+    _updateTime();
+    TDiamondParticle::_updateDiamonds();
+    o.gate.update();
+    _updateMusic();
+    o.endEmitter.update();
+    return 0;
+}
+
+// ---- States ----------------------------------------------------------------------
+
+int TGame::_updateState() {
+    if (state == "BEGIN") __updateBegin();
+    else if (state == "GO") {
+        _updateTiles();
+        _updateOver();
+        _updateEmpty();
+    } else if (state == "WAIT") __updateWait();
+    else if (state == "WAIT-STRATEGY") __updateWaitStrategy();
+    else if (state == "LOST") __updateLost();
+    else if (state == "WIN") __updateWin();
+    else if (state == "AFTERWIN2") __updateAfterWin2();
+    return 0;
+}
+
+int TGame::__updateBegin() {
+    active = 1;
+    if (objects().gate.opened()) startPlay();
+    return 0;
+}
+
+void TGame::startPlay() {
+    state = "GO";
+    // Until the help has been read the time bar stays full, as outside play.
+    actTime = MilliSecs();
+    const ModeSetup* m = modeSetup(typLevelu);
+    if (!m) return;
+    for (int page : m->helpPages)
+        if (const TProfile* p = currentProfile(); page != 0 && p && p->porada(page))
+            objects().help.mainLoop(page, this);
+    createTextParticle(introText(typLevelu), 500, 300, 0, -1, 1, 0, 0.01f, fonts.font_blueHigh22,
+                       createRGB(0, 0, 0), createRGB(255, 255, 255));
+    // The level's clock and the first push start once the help has been read.
+    czas = MilliSecs();
+    if (level) actTime = tenMsFromNow(level->time);
+}
+
+int TGame::__updateWait() {
+    if (!movingMarbles.empty()) return 0;
+    state = lastState;
+    active = 1;
+    return 0;
+}
+
+int TGame::__updateWaitStrategy() {
+    if (!movingMarbles.empty()) return 0;
+    state = "GO";
+    giveNext();
+    active = 1;
+    return 0;
+}
+
+int TGame::__updateLost() {
+    objects().lostGame.update();
+    if (objects().gate.closed()) {
+        goExit = 1;
+        getRestartLevel();
+    }
+    return 0;
+}
+
+int TGame::__updateWin() {
+    znalezione.clear();
+    // The results wait for the diamonds still on their way: each is paid.
+    if (!objects().endEmitter.isEnd() || !flyingDiamonds.empty()) return 0;
+    objects().results.show();
+    state = "AFTERWIN2";
+    if (level) level->clear();
+    return 0;
+}
+
+int TGame::__updateAfterWin2() {
+    if (!objects().mouse.leftPressed) return 0;
+    // The results paid the profile when they opened; the click only leaves.
+    objects().gate.close();
+    state = "END";
+    return 0;
+}
+
+// ---- Play ------------------------------------------------------------------------
+
+int TGame::_updateTiles() {
+    over = nullptr;
+    if (!level || active != 1) return 0;
+    for (int r = 0; r < level->usedRows(); ++r)
+        for (int c = 0; c < level->usedCols(); ++c)
+            if (const TTilePtr& t = level->tiles[size_t(r)][size_t(c)]) {
+                t->update();
+                if (t->isOver) over = t;
+            }
+    return 0;
+}
+
+int TGame::_updateOver() {
+    if (!level) return 0;
+    if (!over || active != 1) {
+        level->clearFound();
+        znalezione.clear();
+        return 0;
+    }
+    const int armed = armedBonus();
+    if (armed == KIND_LINE_ERASER) level->oznaczLinie(over);
+    else if (armed == KIND_BOMB) level->oznaczBombe(over);
+    else level->findAll(over, znalezione);
+    return 0;
+}
+
+int TGame::_updateEmpty() {
+    if (!level || !level->_isCleared() || !movingMarbles.empty()) return 0;
+    // A picture-puzzle board is won once it is empty, whatever emptied it.
+    if (typLevelu == "PUZZLE") return WYGRANA();
+    createParticle(40, 480, 300, 10000, 0, -1, 1, 0, 1, 2, 0.01f, 0.001f);
+    for (int i = 1; i <= 25; ++i) {
+        TDiamondParticle& d = createDiamond(Rand(0, 3), 480, 300, 48, levelAdy + 342);
+        d.rSpeed = 4;
+        d.perSpeed = 0.03f;
+        d.startTime = MilliSecs() + i * 50;
+    }
+    giveNext();
+    return 0;
+}
+
+int TGame::_updateMatch() {
+    if (state != "GO" || !level) return 0;
+    if (level->puzzleLevel()) {
+        if (level->canMatch() == 0) PRZEGRANA("NO-MATCH");
+    } else if (level->canMatch() == 0 && level->_isCleared() == 0 && movingMarbles.empty()) {
+        // No group left: rows come in until one forms.
+        giveNext();
+    }
+    return 0;
+}
+
+bool TGame::_levelWithTime() const { return typLevelu == "NORMAL" || typLevelu == "TWO" || typLevelu == "CHANGE"; }
+
+int TGame::_updateTime() {
+    if (!level) return 0;
+    const int now = MilliSecs();
+    if (active == 1 && state == "GO" && _levelWithTime()) {
+        if (now > actTime && movingMarbles.empty()) giveNext();
+        objects().snd.playTime();
+    } else if (state != "WAIT") {
+        // The deadline stands still outside play, but runs on while marbles settle.
+        actTime = now;
+    }
+    if (typLevelu == "CHANGE" && now > ChangeTime) {
+        change();
+        ChangeTime = clockAfter(now, 20LL * level->changeTime);
+    }
+    return 0;
+}
+
+int TGame::change() { return level ? level->changeRandom() : 0; }
+
+int TGame::_updateMusic() {
+    const TGlobalSnd& snd = objects().snd;
+    if (snd.musicOn == 1 && myMusic && (!snd.musicChn || !snd.musicChn->Playing())) myMusic->playMe();
+    return 0;
+}
+
+int TGame::giveNext() {
+    if (!level || !movingMarbles.empty()) return 0;
+    if (level->puzzleLevel()) return 0;
+    actTime = tenMsFromNow(level->time);
+    const int kinds = int(level->available.size());
+    if (kinds > 0 && doBonusa > 30 / kinds) {
+        level->giveNext(1);
+        doBonusa = 0;
+    } else {
+        level->giveNext(0);
+    }
+    return 0;
+}
+
+std::string TGame::obliczCzas() const {
+    const int s = czas / 1000;
+    const int minutes = s / 60, seconds = s % 60;
+    return (minutes < 10 ? "0" : "") + std::to_string(minutes) + ":" + (seconds < 10 ? "0" : "") +
+           std::to_string(seconds);
+}
+
+// ---- Input -----------------------------------------------------------------------
+
+int TGame::_controlTiles() {
+    if (!level) return 0;
+    TMouse& mouse = objects().mouse;
+    const int R = level->rozmiar;
+    const int ox = x + _adX, oy = y + _adY;
+    if (const int armed = armedBonus(); armed && mouse.leftPressed && R > 0 && mouse.inRect(ox, oy, 450, 450)) {
+        if (armed == KIND_LINE_ERASER) {
+            if (over) level->eraseLine(over);
+            else level->eraseLineR((mouse.y - oy) / R);
+        } else if (over) {
+            level->bomb(over);
+        } else {
+            level->bombRC((mouse.y - oy) / R, (mouse.x - ox) / R);
+        }
+        mouse.setCursor("podstawowy");
+        return 0;
+    }
+    if (!over || active != 1 || !mouse.leftPressed) return 0;
+    if (znalezione.size() > 2) {
+        const int n = int(znalezione.size());
+        level->remove(znalezione);
+        // The removed marbles are no longer under the pointer.
+        znalezione.clear();
+        level->checkLevel(0);
+        if (typLevelu == "STRATEGY") {
+            _updateEmpty();
+            state = "WAIT-STRATEGY";
+            giveNext();
+        }
+        if (typLevelu == "PUZZLE" && level->_isCleared()) WYGRANA();
+        steps += 1;
+        if (n > 3) doBonusa += n - 3;
+    } else if (over->TD && over->TD->id > 100) {
+        _controlTileBonus(over);
+        znalezione.clear();
+    }
+    return 0;
+}
+
+int TGame::_controlUpDown() {
+    // Picture-puzzle boards have no waiting rows to call in.
+    if (!level || typLevelu == "PUZZLE") return 0;
+    const TMouse& mouse = objects().mouse;
+    if (!mouse.leftPressed) return 0;
+    if (mouse.inRect(_adX + 275, _adY + 540, 450, 45) ||
+        (typLevelu == "TWO" && mouse.inRect(_adX + 275, _adY + 15, 450, 45)))
+        giveNext();
+    return 0;
+}
+
+int TGame::_controlGui() {
+    GameObjects& o = objects();
+    if (!(gui && gui->clickedItem("menu")) && !KeyHit(KEY_ESCAPE) && !KeyHit(KEY_P)) return 0;
+    const int choice = o.inGameMenu.mainLoop(this);
+    if (choice == TInGameMenu::RESTART) {
+        restartAttempt();
+    } else if (choice == TInGameMenu::MAIN_MENU) {
+        o.profileManager.saveProfile();
+        goExit = 1;
+    }
     return 0;
 }
 
@@ -54,4 +509,103 @@ int TGame::_controlTileBonus(const TTilePtr& t) {
         return 0;
     }
     return 1;
+}
+
+// ---- The end of an attempt ------------------------------------------------------
+
+namespace {
+
+// An attempt that has been won cannot be won or lost again.
+bool finished(const std::string& state) { return state == "WIN" || state == "AFTERWIN2" || state == "END"; }
+
+}  // namespace
+
+int TGame::PRZEGRANA(const std::string& reason) {
+    if (finished(state) || state == "LOST") return 0;
+    GameObjects& o = objects();
+    state = lastState = "LOST";
+    znalezione.clear();
+    disarm();
+    o.mouse.clear();
+    FlushMouse();
+    FlushKeys();
+    o.lostGame.show(reason);
+    o.lostGame.update();
+    o.snd.stopTime();
+    o.snd.play("lost");
+    return 0;
+}
+
+int TGame::WYGRANA() {
+    if (finished(state)) return 0;
+    GameObjects& o = objects();
+    znalezione.clear();
+    state = lastState = "WIN";
+    const int now = MilliSecs();
+    czas = czas > 0 ? now - czas : 0;
+    // The G key may win over the lost pop-up.
+    o.lostGame.hide();
+    disarm();
+    o.snd.stopTime();
+    o.endEmitter.reset();
+    const int R = level ? level->rozmiar : 0;
+    for (int r = 0; level && r < level->usedRows(); ++r)
+        for (int c = 0; c < level->usedCols(); ++c)
+            o.endEmitter.createSpot(darkX + c * R + R / 2, darkY + r * R + R / 2, now + r * 200,
+                                    level->tiles[size_t(r)][size_t(c)]);
+    o.endEmitter.setState("start");
+    o.snd.play("win");
+    return 0;
+}
+
+// ---- Restarts --------------------------------------------------------------------
+
+int TGame::restartAttempt() {
+    closeGateQuick();
+    disarm();
+    restartBonuses();
+    resetStartData(1);
+    getRestartLevel();
+    objects().gate.open();
+    // The given-back items make their buttons usable again.
+    _prepareBonuses();
+    return 0;
+}
+
+int TGame::closeGateQuick() {
+    TGate& gate = objects().gate;
+    // Closing a closed gate again would fly it in anew from outside.
+    if (gate.closed()) return 0;
+    gate.close();
+    TMouse& mouse = objects().mouse;
+    while (!gate.closed()) {
+        Cls();
+        frameTick();
+        mouse.update();
+        gate.update();
+        draw();
+        Flip(-1);
+    }
+    return 0;
+}
+
+int TGame::getRestartLevel() {
+    if (!level) return 0;
+    if (level->nr < 0) {
+        // A free-play board: a new random start of the same board.
+        const TLevelPtr& copy = objects().freePlay.levelCopy;
+        setLevel(copy ? copy : level);
+        level->wylosujLevel(Rand(1, 6));
+    } else {
+        // A level that can no longer be read leaves the current one in play.
+        setLevel(objects().levelManager.loadLevel(level->nr));
+    }
+    if (TProfile* p = currentProfile()) p->level = level;
+    return 0;
+}
+
+int TGame::restartBonuses() {
+    if (!questMode()) return 0;
+    if (TProfile* p = currentProfile()) p->bonus = bonusy;
+    return 0;
 }

@@ -1,52 +1,186 @@
 #pragma once
-// The screen on which a board level is played.
+// The screen on which a board level is played: the level's state machine,
+// the timers that push rows in, the player's clicks on marbles, waiting rows
+// and bonus buttons, the win and loss sequences, and the HUD around the
+// board. Levels of the shooting and picture-puzzle kinds are handed on to
+// their mini-games.
+//
+// States (always upper case): BEGIN while the gate opens, GO in play, WAIT
+// while marbles settle (the board sends the screen there), WAIT-STRATEGY
+// while they settle after a removal in a strategy level, LOST with the lost
+// pop-up up, WIN during the end-of-level effect, AFTERWIN2 with the results
+// shown, END once they were clicked away.
+#include <array>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "board/level.h"
+#include "game/bonus_button.h"
+#include "gui/dim.h"
+#include "gui/gui.h"
+#include "quest/profile.h"
 #include "shell/ekran.h"
+#include "shell/media/image.h"
+
+class TMyMusic;
 
 class TGame : public TEkran {
 public:
     // Anchor of the board; its top-left corner is (x + _adX, y + _adY).
     int x = 275;
     int y = 75;
+    int darkX = 240, darkY = 41;  // the board's dark backdrop
+    TImagePtr poleGry;            // the side panel in use
+    TImagePtr diament;            // the HUD diamond, mid-handled
+    TImagePtr darkImg;
+    std::array<TImagePtr, 2> paneleGry;  // one-sided and two-sided levels
+    TImagePtr stripImg;  // the well of a waiting row
+    TImagePtr barImg;    // the time bar, tinted and stretched
+    TImagePtr slotImg;   // the socket of a bonus button
+    TImagePtr glowImg;   // behind a bonus button under the pointer
+    TImagePtr badgeImg;  // a bonus button's count
+    std::unique_ptr<TGui> gui;  // holds the button "menu"
+    std::vector<std::unique_ptr<TBonusButton>> bonusButtons;  // every button, file order
+    std::vector<TBonusButton*> bonusbuttonsList;              // the column of this level
     TLevelPtr level;
+    TImagePtr back;  // the level's background picture
     std::string state;
     std::string lastState;  // where "WAIT" returns to
     int active = 0;         // 1 while the board takes clicks
+    std::string typLevelu;  // NORMAL, CHANGE, STRATEGY, TWO or PUZZLE
+    TTilePtr over;          // the marble under the pointer
+    int goExit = 0;         // 1 leaves the screen's loop
+    int wynik = 0;          // what mainLoop returns
+    int bAdx = 728, bAdy = 68;  // the first bonus button
     // Vertical offset of the HUD texts and the diamond counter.
     int levelAdy = 0;
+    int ChangeTime = 0;   // clock time of the next colour change
+    int actTime = 0;      // clock time of the next timed push
+    TTileList znalezione; // the group under the pointer
+    int doBonusa = 0;     // credit toward a bonus marble
     int zebraneKapsle = 0;  // diamonds collected in this attempt
+    // Clock time play began; after a win, how long the level took (ms).
+    int czas = 0;
     int punkty = 0;
     int najwiekszyMatch = 0;  // most marbles removed at once
     int matches = 0;          // number of removals
+    int steps = 0;            // group clicks
     int _adX = 0;
     int _adY = 0;
-    int goExit = 0;  // 1 leaves the screen's loop
+    std::string txtLevel = "LEVEL", txtLinie = "Lines left:", txtRuchy = "Steps:", txtPunkty = "Points:";
+    std::array<TRGB, 2> rgb{};
+    std::array<TRGB, 2> outline{};
+    TBonusButton* clickedBonus = nullptr;  // clicked this frame
+    // The profile's bonus items when the level was set (quest), given back
+    // on a restart.
+    std::array<int, TProfile::kBonusKinds> bonusy{};
+    TMyMusic* myMusic = nullptr;
 
-    // What the board has reported so far. The game screen's own win and
-    // loss sequences come with the screen; until then the calls are kept.
-    int wonCalls = 0;
-    int lostCalls = 0;
-    std::string lostReason;
+    TGame() { _myName = "Game"; }
 
-    // The level the next attempt plays (the screen keeps it until the next).
+    // Pictures, widgets and bonus buttons; once at start-up.
+    int setup() override;
+    int update() override;
+    int draw() override;
+
+    // The level the next attempt plays; a missing level is refused and the
+    // screen keeps the one it has.
     int setLevel(const TLevelPtr& newLevel);
     // A fresh attempt of the current level; with a non-zero argument the
     // gate opens over it.
     int resetStartData(int openGate);
     // Plays the level: 1 when it was won and the results clicked away, 0
-    // when the player left it.
+    // when the player left it. Other kinds of level go to their mini-game,
+    // whose result it returns.
     int mainLoop();
-
-    // A lone bonus marble clicked on the board fires; 1 when it did, 0 for a
-    // marble of an ordinary colour. The caller then empties its list of the
-    // group under the pointer.
-    int _controlTileBonus(const TTilePtr& t);
 
     // The level is won.
     int WYGRANA();
     // The level is lost: "NORMAL" (pushed out), "TWO" (pushed into the other
     // group) or "NO-MATCH".
     int PRZEGRANA(const std::string& reason);
+    // Pushes the next row now (the timers, the cleared-board reward, a
+    // click on a waiting row), with a bonus marble once the credit is high
+    // enough. Picture-puzzle boards never push.
+    int giveNext();
+    // czas as MM:SS.
+    std::string obliczCzas() const;
+
+    // The pieces of a level's start: layout, music and widgets by mode,
+    // then the bonus column.
+    int prepare(const std::string& mode);
+    int _prepareLevelType();
+    std::vector<TBonusButton*> _prepareBonusesList();
+    int _prepareBonuses();
+
+    // The player's input in state GO with the gate open.
+    int _controlTiles();
+    int _controlUpDown();
+    int _controlBonuses();
+    int _controlGui();
+    // A lone bonus marble clicked on the board fires; 1 when it did, 0 for a
+    // marble of an ordinary colour. The caller then empties its list of the
+    // group under the pointer.
+    int _controlTileBonus(const TTilePtr& t);
+
+    // The bomb or the eraser becomes the cursor: the next click on the board
+    // fires it.
+    int setBomb();
+    int setEraseLine();
+    // KIND_BOMB or KIND_LINE_ERASER while one is armed, else 0.
+    int armedBonus() const;
+
+    // Per-frame pieces.
+    int _updateState();
+    int _updateTiles();
+    int _updateOver();
+    int _updateEmpty();
+    int _updateMatch();
+    int _updateTime();
+    int _updateBonuses();
+    int _updateMusic();
+    int __updateBegin();
+    int __updateWait();
+    int __updateWaitStrategy();
+    int __updateLost();
+    int __updateWin();
+    int __updateAfterWin2();
+    // Pushes come on a timer in the modes NORMAL, TWO and CHANGE.
+    bool _levelWithTime() const;
+    int change();
+
+    // Drawing (game_hud.cpp).
+    int _drawBack();
+    int _drawLevel();
+    int _drawNext();
+    int _drawGui();
+    int _drawKapsleIPunkty();
+    int _drawLevelILinie();
+    int _drawBonuses();
+    int _drawWyniki();
+    // How full the time bar is, 0 to 1: full when the push is due.
+    float timeBarFraction() const;
+
+    // Restarts.
+    // A new attempt of the same level behind the gate, the items spent in
+    // the abandoned attempt given back (from the in-game menu and from the
+    // lost pop-up alike).
+    int restartAttempt();
+    int closeGateQuick();
+    // A fresh copy of the level for the next attempt.
+    int getRestartLevel();
+    // Quest: the profile's items as they were when the level was set.
+    int restartBonuses();
+    TBonusButton* getBonusButtonById(int k) const;
+    TBonusButton* getBonusButtonThatIsNotOnList(const std::vector<TBonusButton*>& list) const;
+
+private:
+    // The start of play, on the first frame the gate is open: help pages,
+    // intro text, then the clocks.
+    void startPlay();
+    // The armed bomb or eraser goes back into the profile's stock.
+    void disarm();
+    // What every way out of mainLoop does.
+    int leave(int result);
 };

@@ -1,7 +1,39 @@
 #pragma once
-// The results panel of a won level.
-#include "shell/ekran.h"
+// The results panel of a won board level: rows of captions and values slide
+// in from both sides over the darkened board, then the level's bonus is
+// counted up into the total, one unit a frame. Showing the panel pays the
+// diamonds and the bonus into the current profile, once.
+#include <array>
+#include <string>
 
-class TWyniki : public TEkran {
+class TWyniki {
 public:
+    static constexpr int kRows = 6;
+    // The prompt under the results.
+    static inline const std::string txtClick = "Click any mouse button to continue";
+
+    std::array<float, kRows> x{};  // slide offset of each row, up to -1
+    std::array<float, kRows> y{};
+    std::array<float, kRows> a{};  // alpha of each row
+    std::array<std::string, kRows> txt;
+    // Values: diamonds, matches, biggest match, (time), score, counted bonus.
+    std::array<int, kRows> points{};
+    std::string timeText;  // row 3
+    int rows = 0;          // 6, or 3 for a picture-puzzle board
+    int v = 0;             // 1 while shown
+
+    // Fills the rows from the game screen's attempt and pays the profile.
+    void show();
+    void hide() { v = 0; }
+    void update();
+    // One step of counting the bonus into row 5.
+    void licz();
+    void draw() const;
+
+    // What a won attempt earns on top of its score: each diamond 1, each
+    // removal 2, each marble of the biggest removal 5.
+    static int bonusFor(int diamonds, int matches, int biggest) { return diamonds + 2 * matches + 5 * biggest; }
+
+private:
+    bool puzzle_ = false;
 };

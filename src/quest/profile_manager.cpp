@@ -73,6 +73,11 @@ void TProfileManager::loadQuestLevel(TProfile& p) {
     // that profile then simply has no level in progress.
     if (p.aktLevel > 0 && objects().levelManager.getLevelData(p.aktLevel))
         p.level = objects().levelManager.loadLevel(p.aktLevel);
+    // The game screen holds it ready, as a fresh attempt.
+    if (p.level) {
+        objects().game.setLevel(p.level);
+        objects().game.resetStartData(0);
+    }
 }
 
 std::unique_ptr<TProfile> TProfileManager::_loadProfile(int n, const std::string& fallbackName) {

@@ -77,6 +77,7 @@ private:
     // Profile file n; when it is missing or damaged the profile keeps its
     // defaults and takes `fallbackName`.
     std::unique_ptr<TProfile> _loadProfile(int n, const std::string& fallbackName);
-    // Hands the profile the board of its quest level, when that level exists.
+    // Hands the profile the board of its quest level, when that level exists,
+    // and the game screen that level.
     void loadQuestLevel(TProfile& p);
 };

@@ -143,6 +143,7 @@ void initGame() {
     o.snd.setup();
     o.main.setup();
     o.settings.setup();
+    o.game.setup();
     o.shooting.setup();
     o.puzzleGame.setup();
     o.story.setup();
@@ -151,6 +152,7 @@ void initGame() {
     o.yesOrNo.setup();
     o.inGameMenu.setup();
     o.play.setup();
+    o.lostGame.setup();
     o.help.setup();
     o.credits.setup();
     o.levelManager.setup();

@@ -132,10 +132,7 @@ protected:
         g._adY = -35;
         g.levelAdy = 0;
         g.punkty = g.najwiekszyMatch = g.matches = g.zebraneKapsle = 0;
-        g.wonCalls = g.lostCalls = 0;
-        g.lostReason.clear();
-        g.state = "GO";
-        g.lastState = "GO";
+        playOn();
         g.active = 1;
         g.level = nullptr;
         clearParticles();
@@ -152,6 +149,17 @@ protected:
         flyingDiamonds.clear();
     }
     TGame& game() { return objects().game; }
+    // What the board told the game screen.
+    bool won() { return game().state == "WIN"; }
+    bool lost() { return game().state == "LOST"; }
+    const std::string& lostReason() { return objects().lostGame.reason; }
+    // The screen back in play, as after a restart.
+    void playOn() {
+        game().state = game().lastState = "GO";
+        objects().lostGame.hide();
+        objects().lostGame.reason.clear();
+        objects().endEmitter.reset();
+    }
 };
 
 }  // namespace board_test

@@ -143,9 +143,10 @@ TEST_F(LevelFiles, SizesBeyondTheBoardAreClampedAndStillPlay) {
     EXPECT_EQ(level->cols, 25);
     EXPECT_EQ(level->rozmiar, 45);
     level->randomMe();
-    for (int push = 0; push < 30 && game().lostCalls == 0; ++push) level->giveNext(1);
-    EXPECT_EQ(game().lostCalls, 1);
+    for (int push = 0; push < 30 && !lost(); ++push) level->giveNext(1);
+    EXPECT_TRUE(lost());
 
+    playOn();
     TLevelPtr small = load(levelFile("NORMAL-NORMAL", 0, -4, "\t\trandom = -3\n"));
     ASSERT_TRUE(small);
     EXPECT_EQ(small->rows, 1);
@@ -153,7 +154,7 @@ TEST_F(LevelFiles, SizesBeyondTheBoardAreClampedAndStillPlay) {
     small->randomMe();
     small->giveNext(1);
     small->checkLevel(0);
-    EXPECT_EQ(game().lostReason, "NORMAL");
+    EXPECT_EQ(lostReason(), "NORMAL");
 }
 
 TEST_F(LevelFiles, AMarbleSizeOutsideOneToThreeIsHeldInside) {
@@ -193,6 +194,12 @@ TEST_F(LevelFiles, ABoardWithFewerThanTwoColoursIsRefused) {
     ASSERT_TRUE(puzzle);
     EXPECT_EQ(puzzle->canMatch(), 1);
     EXPECT_FALSE(load(levelFile("NORMAL-PUZZLE", 1, 3, laidOut, "", "")));
+}
+
+TEST_F(LevelFiles, ABoardLevelWhoseTypeNamesNoModeIsRefused) {
+    for (const char* typ : {"NORMAL", "NORMAL-", "NORMAL-SIDEWAYS"})
+        EXPECT_FALSE(load(levelFile(typ, 5, 5, "\t\trandom = 2\n"))) << typ;
+    EXPECT_TRUE(load(levelFile("normal-two", 5, 5, "\t\trandom = 2\n")));
 }
 
 TEST_F(LevelFiles, ACatalogueWithAGapStillReadsTheEntriesAfterIt) {

@@ -42,7 +42,7 @@ TEST_F(RowFeed, APushRaisesTheBottomGroupAndBringsInTheWaitingRow) {
     EXPECT_NE(level->nextDown[0], entering);
     EXPECT_TRUE(level->nextDown[2]);
     EXPECT_TRUE(movingMarbles.empty());
-    EXPECT_EQ(game().lostCalls, 0);
+    EXPECT_FALSE(lost());
 }
 
 TEST_F(RowFeed, PushingAMarbleOutAtTheTopLoses) {
@@ -53,9 +53,9 @@ TEST_F(RowFeed, PushingAMarbleOutAtTheTopLoses) {
     });
     setWaiting(level->nextDown, {4, 4, 1});
     level->giveNext(0);
-    EXPECT_EQ(game().lostCalls, 1);
-    EXPECT_EQ(game().lostReason, "NORMAL");
-    EXPECT_EQ(game().wonCalls, 0);
+    EXPECT_TRUE(lost());
+    EXPECT_EQ(lostReason(), "NORMAL");
+    EXPECT_FALSE(won());
 }
 
 TEST_F(RowFeed, PushingOneGroupIntoTheOtherLoses) {
@@ -70,10 +70,10 @@ TEST_F(RowFeed, PushingOneGroupIntoTheOtherLoses) {
         "TWO");
     setWaiting(level->nextDown, {4, 4, 1});
     level->giveNext(0);
-    EXPECT_EQ(game().lostReason, "TWO");
+    EXPECT_EQ(lostReason(), "TWO");
 
     // A top marble reaching the bottom row: the entering row runs into it.
-    game().lostReason.clear();
+    playOn();
     auto reached = makeLevel(
         {
             "^1 .",
@@ -83,11 +83,11 @@ TEST_F(RowFeed, PushingOneGroupIntoTheOtherLoses) {
         "TWO");
     setWaiting(reached->nextDown, {4, 4});
     reached->giveNext(0);
-    EXPECT_EQ(game().lostReason, "TWO");
+    EXPECT_EQ(lostReason(), "TWO");
     EXPECT_EQ(reached->tiles[2][0]->przyleg, 1);  // not overwritten
 
     // The same from above.
-    game().lostReason.clear();
+    playOn();
     auto fromAbove = makeLevel(
         {
             "^1 ^2",
@@ -98,7 +98,7 @@ TEST_F(RowFeed, PushingOneGroupIntoTheOtherLoses) {
     fromAbove->przelacznikLini = 1;
     setWaiting(fromAbove->nextUp, {4, 4});
     fromAbove->giveNext(0);
-    EXPECT_EQ(game().lostReason, "TWO");
+    EXPECT_EQ(lostReason(), "TWO");
 }
 
 TEST_F(RowFeed, ThePushDueWhenNoLineIsLeftWinsWithoutPushing) {
@@ -106,16 +106,16 @@ TEST_F(RowFeed, ThePushDueWhenNoLineIsLeftWinsWithoutPushing) {
     level->lines = 0;
     setWaiting(level->nextDown, {4, 4, 1});
     level->giveNext(0);
-    EXPECT_EQ(game().wonCalls, 1);
+    EXPECT_TRUE(won());
     EXPECT_EQ(picture(*level), (std::vector<std::string>{". . .", "2 1 3"}));
 
     // The last line is pushed first; the next push due wins.
     level->lines = 1;
-    game().wonCalls = 0;
+    playOn();
     level->giveNext(0);
     EXPECT_EQ(level->lines, 0);
-    EXPECT_EQ(game().wonCalls, 0);
-    EXPECT_EQ(game().lostCalls, 0);
+    EXPECT_FALSE(won());
+    EXPECT_FALSE(lost());
 }
 
 TEST_F(RowFeed, AnEndlessLevelNeverWinsByLines) {
@@ -124,8 +124,8 @@ TEST_F(RowFeed, AnEndlessLevelNeverWinsByLines) {
     level->lines = -1;
     level->randomMe();
     for (int push = 0; push < 25; ++push) level->giveNext(0);
-    EXPECT_EQ(game().wonCalls, 0);
-    EXPECT_EQ(game().lostCalls, 0);
+    EXPECT_FALSE(won());
+    EXPECT_FALSE(lost());
     EXPECT_EQ(level->lines, -26);
     EXPECT_TRUE(level->tiles[1][0]);
     EXPECT_FALSE(level->tiles[0][0]);

@@ -14,21 +14,33 @@
 
 TPixmapPtr GameRun::shot(const std::string& name) const { return LoadPixmap(shotsDir.file(name)); }
 
+void GameRun::writeWorkFile(const std::string& name, const std::string& text) {
+    namespace fs = std::filesystem;
+    const fs::path work = workDir.path();
+    std::error_code ec;
+    if (!ownWorkDir) {
+        ownWorkDir = true;
+        const fs::path content = testing_support::contentDir();
+        for (const char* folder : {"gfx", "sfx", "fonts"})
+            fs::create_directory_symlink(content / folder, work / folder, ec);
+        for (const auto& entry : fs::recursive_directory_iterator(content / "data", ec)) {
+            const fs::path mine = work / fs::relative(entry.path(), content);
+            if (entry.is_directory()) fs::create_directories(mine, ec);
+            else fs::create_symlink(entry.path(), mine, ec);
+        }
+    }
+    // Never through a link into the shared folder.
+    fs::remove(work / name, ec);
+    testing_support::writeFile((work / name).string(), text);
+}
+
 void runGame(GameRun& run, const std::string& script, const std::vector<std::string>& extraEnv,
              int timeoutSeconds, const std::vector<std::string>& args) {
     const std::string scriptPath = run.shotsDir.file("input.txt");
     testing_support::writeFile(scriptPath, script);
     const std::string logPath = run.saveDir.path() + "/../" + "vornell-run-" + std::to_string(getpid()) + ".log";
-    std::string content = testing_support::contentDir();
-    if (run.cheats) {
-        // The generated folder's contents, linked, plus the developer file.
-        namespace fs = std::filesystem;
-        std::error_code ec;
-        for (const fs::directory_entry& e : fs::directory_iterator(content, ec))
-            fs::create_symlink(e.path(), fs::path(run.workDir.path()) / e.path().filename(), ec);
-        testing_support::writeFile(run.workDir.file("cheats.txt"), "");
-        content = run.workDir.path();
-    }
+    const std::string content = testing_support::contentDir();
+    if (run.cheats) run.writeWorkFile("cheats.txt", "");
 
     std::vector<std::string> env = {
         "SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=dummy", "ALSOFT_DRIVERS=null", "VORNELL_CLOCK=virtual",
@@ -47,7 +59,8 @@ void runGame(GameRun& run, const std::string& script, const std::vector<std::str
         int log = open(logPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         dup2(log, 1);
         dup2(log, 2);
-        if (chdir(content.c_str()) != 0) _exit(126);
+        const std::string& folder = run.ownWorkDir ? run.workDir.path() : content;
+        if (chdir(folder.c_str()) != 0) _exit(126);
         std::vector<char*> envp;
         for (std::string& e : env) envp.push_back(e.data());
         envp.push_back(nullptr);

@@ -9,17 +9,26 @@
 
 struct GameRun {
     // Run in a working folder of its own that also holds "cheats.txt", so
-    // the G key ends a game as won (the generated folder stays untouched).
+    // the G key ends a game as won (see writeWorkFile).
     bool cheats = false;
     int exitCode = -1;
     bool timedOut = false;
     std::string output;  // standard output and error
     testing_support::TempDir saveDir;
     testing_support::TempDir shotsDir;
-    testing_support::TempDir workDir;  // used when `cheats` is set
+    // The run's own working folder, once ownWorkingFolder() made it;
+    // otherwise the game runs in the shared generated one.
+    testing_support::TempDir workDir;
+    bool ownWorkDir = false;
 
     // A screenshot the script took, or nullptr.
     TPixmapPtr shot(const std::string& name) const;
+    // Writes `name` (relative, e.g. "cheats.txt" or "data/levels.dat") into
+    // a working folder of this run's own, made on first use: the generated
+    // gfx/, sfx/ and fonts/ are linked into it, and so is every file of
+    // data/ one by one; a written file replaces its link, so the shared
+    // working folder is never touched.
+    void writeWorkFile(const std::string& name, const std::string& text);
 };
 
 // `script` is the input script's text; `extraEnv` holds NAME=VALUE pairs;

@@ -68,6 +68,17 @@ std::vector<Picture> namedPictures() {
         {"gfx/gui/story/strona.png", 800, 600, true},
         {"gfx/gui/story/ekran.png", 800, 600, true},
         {"gfx/gui/story/panel_small.png"},
+        // The game screen: the board's glass, the waiting rows' well, the
+        // bonus buttons' socket, the time bar (stretched from its full
+        // length), the side panels of one- and two-sided levels, and the
+        // lost pop-up.
+        {"gfx/gui/game/dark.png", 450, 450, true},
+        {"gfx/gui/game/strip.png", 462, 57, true},
+        {"gfx/gui/game/slot.png", 56, 56},
+        {"gfx/gui/game/timebar.png", 450, 47, true},
+        {"gfx/gui/game/panel.png", 220, 600},
+        {"gfx/gui/game/panel1.png", 220, 600},
+        {"gfx/gui/game/lost-pop-up.png", 480, 380, true},
     };
     // The backdrop of each land of the quest (the level files name them too).
     for (int n = 1; n <= kQuestLands; ++n)

@@ -8,6 +8,7 @@
 
 #include "art.h"
 #include "button_pictures.h"
+#include "game_pictures.h"
 #include "gui_pictures.h"
 #include "marbles.h"
 #include "particles.h"
@@ -94,6 +95,7 @@ bool generatePictures(const std::string& out) {
     particles::generate();
     button_pictures::generate();
     popup_pictures::generate();
+    game_pictures::generate();
     story_frame::generate();
     scenes::generate();
     shooting_pictures::generate();

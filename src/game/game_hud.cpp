@@ -1,0 +1,159 @@
+// What the game screen draws, back to front: the level's picture, the
+// board's dark backdrop, the waiting rows' wells and the time bar, the side
+// panel, the board and its waiting rows, the HUD, the bonus column, the
+// results, the particles and diamonds, the lost pop-up and the gate.
+#include <algorithm>
+
+#include "board/tile_part.h"
+#include "game/diamond_particle.h"
+#include "game/digits.h"
+#include "game/particle.h"
+#include "shell/game_objects.h"
+#include "shell/media/media.h"
+#include "shell/start.h"
+
+namespace {
+
+constexpr int kStripWidth = 450;
+constexpr int kStripHeight = 47;
+
+const TRGB kWhite{255, 255, 255};
+const TRGB kYellow{255, 255, 0};
+const TRGB kBlack{0, 0, 0};
+const TRGB kMagenta{200, 0, 200};
+
+void plainDrawing() {
+    SetBlend(ALPHABLEND);
+    SetColor(255, 255, 255);
+    SetAlpha(1);
+    SetScale(1, 1);
+    SetRotation(0);
+}
+
+}  // namespace
+
+int TGame::draw() {
+    GameObjects& o = objects();
+    if (level) {
+        _drawBack();
+        _drawLevel();
+        _drawNext();
+        _drawGui();
+        drawTileParts();
+        _drawBonuses();
+        _drawWyniki();
+        drawParticles();
+        TDiamondParticle::_drawDiamonds();
+    }
+    o.lostGame.draw();
+    o.gate.draw();
+    return 0;
+}
+
+float TGame::timeBarFraction() const {
+    // A level without an interval is always due.
+    if (!level || level->time <= 0) return 1;
+    const float f = 1 - float(actTime - MilliSecs()) / (float(level->time) * 10.0f);
+    return std::clamp(f, 0.0f, 1.0f);
+}
+
+int TGame::_drawBack() {
+    GameObjects& o = objects();
+    plainDrawing();
+    if (back) DrawImage(back, 0, 0);
+    SetAlpha(0.7f);
+    DrawImage(darkImg, float(darkX), float(darkY));
+    if (o.endEmitter.canBeDraw()) {
+        o.endEmitter.draw();
+    } else if (o.results.v) {
+        SetAlpha(0.5f);
+        DrawImage(darkImg, float(darkX), float(darkY));
+    }
+    SetAlpha(1);
+    // The strips the waiting rows wait in (a picture-puzzle board has none).
+    const bool two = typLevelu == "TWO";
+    const int left = x + _adX;
+    if (typLevelu != "PUZZLE") {
+        DrawImage(stripImg, float(left - 6), float(_adY + 540 - 5));
+        if (two) DrawImage(stripImg, float(left - 6), float(_adY + 15 - 5));
+    }
+    // The time bar fills the strip of the row that comes next.
+    if (_levelWithTime() && barImg) {
+        const float f = timeBarFraction();
+        if (two) SetColor(0, 255, 255);
+        else SetColor(255, 0, 255);
+        SetScale(kStripWidth * f / float(barImg->width), float(kStripHeight) / float(barImg->height));
+        if (two && level->przelacznikLini != 0) DrawImage(barImg, float(left), float(_adY + 15));
+        else DrawImage(barImg, float(left - 1), float(_adY + 540));
+        SetScale(1, 1);
+        SetColor(255, 255, 255);
+    }
+    DrawImage(poleGry, 20, poleGry == paneleGry[0] ? 20.0f : 0.0f);
+    return 0;
+}
+
+int TGame::_drawLevel() {
+    level->draw();
+    if (znalezione.size() > 2 && over)
+        for (const TTilePtr& t : znalezione) t->drawOveredByFind();
+    SetRotation(0);
+    return 0;
+}
+
+int TGame::_drawNext() {
+    plainDrawing();
+    const int r = level->rozmiar, h = r / 2;
+    // Each waiting marble sits in the middle of its strip's height.
+    const int nudge = std::max(0, (kStripHeight - r) / 2);
+    for (int c = 0; c < level->usedCols(); ++c) {
+        const int cx = x + _adX + h + c * r;
+        if (const TTilePtr& t = level->nextUp[size_t(c)]) t->draw(cx, _adY + 15 + h + nudge);
+        if (const TTilePtr& t = level->nextDown[size_t(c)]) t->draw(cx, _adY + 540 + h + nudge);
+    }
+    return 0;
+}
+
+int TGame::_drawGui() {
+    _drawKapsleIPunkty();
+    _drawLevelILinie();
+    return 0;
+}
+
+int TGame::_drawKapsleIPunkty() {
+    plainDrawing();
+    SetScale(0.6f, 0.6f);
+    DrawImage(diament, 50, float(levelAdy + 344));
+    SetScale(1, 1);
+    drawNumber(zebraneKapsle, 75, levelAdy + 330, 6);
+    return 0;
+}
+
+int TGame::_drawLevelILinie() {
+    TMap& map = objects().map;
+    if (gui) gui->draw();
+    SetScale(1, 1);
+    SetImageFont(fonts.font_blueHigh22);
+    // A free-play board has no number in the quest.
+    const std::string caption = level->nr >= 0 ? txtLevel + " " + std::to_string(level->nr) : txtLevel;
+    map._drawSpecText(caption, 125, levelAdy + 100, rgb[0], outline[0], 0, 1);
+    SetImageFont(fonts.font_FONT20);
+    map._drawSpecText(txtPunkty, 125, levelAdy + 160, kWhite, kMagenta, 0, 1);
+    map._drawSpecText(std::to_string(punkty), 125, levelAdy + 185, kYellow, kBlack, 0, 1);
+    const bool puzzle = typLevelu == "PUZZLE";
+    const std::string value = puzzle ? std::to_string(steps) : level->lines < 0 ? "NN" : std::to_string(level->lines);
+    map._drawSpecText(value, 195, levelAdy + 240, kYellow, kBlack, 0, 1);
+    map._drawSpecText(puzzle ? txtRuchy : txtLinie, 165, levelAdy + 240, kWhite, kMagenta, 2, 1);
+    SetColor(255, 255, 255);
+    return 0;
+}
+
+int TGame::_drawWyniki() {
+    const TWyniki& results = objects().results;
+    results.draw();
+    if (results.v == 0) return 0;
+    const int promptY = typLevelu == "PUZZLE" ? 440 : typLevelu == "TWO" ? 495 : 470;
+    objects().map._drawSpecText(TWyniki::txtClick, 470, promptY, kWhite, createRGB(200, 200, 0), 0, results.a[0]);
+    SetAlpha(1);
+    SetColor(255, 255, 255);
+    return 0;
+}

@@ -1,0 +1,419 @@
+// The game screen's rules on known boards: what a click removes and earns,
+// when a push brings a bonus marble, the bonus column and its items, the
+// bomb and the eraser, the results and what they pay, the time bar, the
+// win effect, and the faults it must not have (items spent twice, buttons
+// left dead after a restart, diamonds carried between attempts, a
+// picture-puzzle board pushed).
+#include <gtest/gtest.h>
+
+#include "../board/board_fixture.h"
+#include "game/digits.h"
+
+using namespace board_test;
+
+namespace {
+
+class GameScreen : public BoardTest {
+protected:
+    void SetUp() override {
+        BoardTest::SetUp();
+        GameObjects& o = objects();
+        // The cursors the bomb and the eraser arm, one per marble size.
+        const TImagePtr dot = LoadImage(std::make_shared<TPixmap>(4, 4, 0xFFFFFFFFu));
+        if (o.mouse.listaKursorow.empty())
+            for (const char* id : {"bomb1", "bomb2", "bomb3", "erase1", "erase2", "erase3", "podstawowy"})
+                o.mouse.loadCursor(id, dot, 0, 0);
+        o.mouse.setCursor("podstawowy");
+        o.mouse.leftPressed = 0;
+        // Seventeen bonus buttons, 40 pixels square, as the button file lists them.
+        TGame& g = game();
+        g.bonusButtons.clear();
+        g.bonusbuttonsList.clear();
+        for (int nr = 0; nr < 17; ++nr) {
+            auto b = std::make_unique<TBonusButton>();
+            b->img = b->unactive = LoadImage(std::make_shared<TPixmap>(40, 40, 0xFFFFFFFFu));
+            MidHandleImage(b->img);
+            b->nr = nr;
+            g.bonusButtons.push_back(std::move(b));
+        }
+        g.typLevelu = "NORMAL";
+        g.doBonusa = g.steps = 0;
+        g.darkX = 240;
+        g.darkY = 41;
+        g.bAdx = 728;
+        g.bAdy = 68;
+        g.znalezione.clear();
+        g.over = nullptr;
+        o.main.typGry = "QUEST";
+        o.profileManager.profile = &player;
+        o.results.hide();
+    }
+    void TearDown() override {
+        objects().profileManager.profile = nullptr;
+        objects().main.typGry.clear();
+        game().bonusbuttonsList.clear();
+        game().bonusButtons.clear();
+        BoardTest::TearDown();
+    }
+
+    // The level on the screen, in play.
+    TLevelPtr play(TLevelPtr level) {
+        game().level = level;
+        game().typLevelu = level->mode();
+        return level;
+    }
+    // A left click on the marble in (row, column), as the screen handles it.
+    void clickMarble(int row, int column) {
+        TGame& g = game();
+        g.over = g.level->tiles[size_t(row)][size_t(column)];
+        g.level->findAll(g.over, g.znalezione);
+        objects().mouse.leftPressed = 1;
+        g._controlTiles();
+        objects().mouse.leftPressed = 0;
+    }
+    // A left click at (x, y) on the board with nothing hovered.
+    void clickAt(int x, int y) {
+        TMouse& mouse = objects().mouse;
+        mouse.x = x;
+        mouse.y = y;
+        mouse.leftPressed = 1;
+        game().over = nullptr;
+        game()._controlTiles();
+        mouse.leftPressed = 0;
+    }
+    void useButton(int nr) {
+        game().clickedBonus = game().getBonusButtonById(nr);
+        game()._controlBonuses();
+    }
+    // A whole board of alternating colours 1 and 2 with `R`-pixel cells.
+    TLevelPtr fullBoard(int R) {
+        std::vector<std::string> rows;
+        for (int r = 0; r < 10; ++r) {
+            std::string row;
+            for (int c = 0; c < 10; ++c) row += (r + c) % 2 ? "2 " : "1 ";
+            rows.push_back(row);
+        }
+        TLevelPtr level = makeLevel(rows);
+        level->rozmiar = R;
+        level->zestaw = R == 20 ? 0 : R == 30 ? 1 : 2;
+        return play(level);
+    }
+    int marbles() {
+        int n = 0;
+        for (int r = 0; r < game().level->rows; ++r)
+            for (int c = 0; c < game().level->cols; ++c) n += game().level->tiles[size_t(r)][size_t(c)] ? 1 : 0;
+        return n;
+    }
+
+    TProfile player;
+};
+
+TEST_F(GameScreen, AGroupClickScoresItsSquareAndLargeOnesEarnCredit) {
+    play(makeLevel({
+        ". . . . . .",
+        "2 2 2 3 3 3",
+        "1 1 1 1 1 4",
+    }));
+    clickMarble(2, 0);
+    EXPECT_EQ(game().punkty, 25);
+    EXPECT_EQ(game().matches, 1);
+    EXPECT_EQ(game().najwiekszyMatch, 5);
+    EXPECT_EQ(game().steps, 1);
+    EXPECT_EQ(game().doBonusa, 2);
+    EXPECT_EQ(game().state, "WAIT") << "the screen waits while marbles settle";
+    EXPECT_TRUE(game().znalezione.empty()) << "the removed marbles are no longer highlighted";
+
+    play(makeLevel({"1 1 1 2 3 4"}));
+    game().state = "GO";
+    game().active = 1;
+    clickMarble(0, 0);
+    EXPECT_EQ(game().punkty, 34);
+    EXPECT_EQ(game().doBonusa, 2) << "three marbles earn no credit";
+}
+
+TEST_F(GameScreen, APushBringsABonusMarbleOnceTheCreditPassesThirtyByTheColours) {
+    for (const auto& [colours, threshold] : std::vector<std::pair<int, int>>{{4, 7}, {5, 6}, {7, 4}}) {
+        SCOPED_TRACE(colours);
+        std::vector<int> ids;
+        for (int id = 1; id <= colours; ++id) ids.push_back(id);
+        TLevelPtr level = play(makeLevel(std::vector<std::string>(10, ". . . . ."), "NORMAL", ids));
+        level->bonusy = {tileKindById(KIND_BOMB)};
+        level->randomMe();
+        auto bonusWaiting = [&] {
+            for (int c = 0; c < level->cols; ++c)
+                if (level->nextDown[size_t(c)]->TD->id > 100) return true;
+            return false;
+        };
+        game().doBonusa = threshold;
+        game().giveNext();
+        EXPECT_FALSE(bonusWaiting());
+        EXPECT_EQ(game().doBonusa, threshold);
+        game().doBonusa = threshold + 1;
+        game().giveNext();
+        EXPECT_TRUE(bonusWaiting());
+        EXPECT_EQ(game().doBonusa, 0);
+    }
+    // Without bonus kinds the credit is spent all the same.
+    TLevelPtr plain = play(makeLevel(std::vector<std::string>(10, ". . . ."), "NORMAL", {1, 2, 3}));
+    plain->randomMe();
+    game().doBonusa = 20;
+    game().giveNext();
+    EXPECT_EQ(game().doBonusa, 0);
+}
+
+TEST_F(GameScreen, TheBonusColumnListsHeldColoursThenFillersThenTheOtherThree) {
+    play(makeLevel({". . .", "1 2 3"}, "NORMAL", {1, 2, 3, 4}));
+    player.bonus[1] = 2;  // colour 2
+    game()._prepareBonuses();
+    const std::vector<int> order = {1, 0, 2, 3, 4, 5, 16, 15, 14};
+    ASSERT_EQ(game().bonusbuttonsList.size(), order.size());
+    for (size_t p = 0; p < order.size(); ++p) {
+        const TBonusButton& b = *game().bonusbuttonsList[p];
+        EXPECT_EQ(b.nr, order[p]);
+        EXPECT_EQ(b.a, p == 0 ? 1 : 0) << p;
+        EXPECT_EQ(b.x, 728);
+        EXPECT_EQ(b.y, 68 + 50 * int(p));
+    }
+    EXPECT_EQ(game().bonusbuttonsList[0]->howMany, 2);
+
+    // Outside the quest nothing the player holds is offered.
+    objects().main.typGry = "";
+    game()._prepareBonuses();
+    const std::vector<int> free = {0, 1, 2, 3, 4, 5, 16, 15, 14};
+    ASSERT_EQ(game().bonusbuttonsList.size(), free.size());
+    for (size_t p = 0; p < free.size(); ++p) {
+        EXPECT_EQ(game().bonusbuttonsList[p]->nr, free[p]);
+        EXPECT_EQ(game().bonusbuttonsList[p]->a, 0);
+    }
+}
+
+TEST_F(GameScreen, UsingTheLastItemOfAKindMakesItsButtonUnusable) {
+    play(makeLevel({". . .", "1 2 3"}, "NORMAL", {1, 2, 3}));
+    player.bonus[0] = 1;
+    game()._prepareBonuses();
+    TBonusButton& red = *game().getBonusButtonById(0);
+    ASSERT_EQ(red.a, 1);
+    useButton(0);
+    EXPECT_EQ(player.bonus[0], 0);
+    EXPECT_EQ(marbles(), 2) << "the colour blast took the red marble";
+    red.update();
+    EXPECT_EQ(red.a, 0);
+}
+
+TEST_F(GameScreen, TheBombAndTheEraserHitTheCellUnderThePointerAtEveryMarbleSize) {
+    for (int R : {20, 30, 45}) {
+        SCOPED_TRACE(R);
+        const int ox = 240, oy = 40;
+        auto cellX = [&](int c) { return ox + c * R + R / 2; };
+        auto cellY = [&](int r) { return oy + r * R + R / 2; };
+
+        // A bomb on the empty corner cell takes the in-bounds rest of its square.
+        fullBoard(R);
+        game().level->tiles[0][0] = nullptr;
+        game().setBomb();
+        EXPECT_EQ(game().armedBonus(), KIND_BOMB);
+        EXPECT_EQ(objects().mouse.cur->_id, "bomb" + std::to_string(game().level->marbleSet() + 1));
+        clickAt(cellX(0), cellY(0));
+        EXPECT_EQ(marbles(), 99 - 8);
+        EXPECT_EQ(game().armedBonus(), 0) << "fired, the cursor is the pointer again";
+
+        // One on a hovered marble is centred on it.
+        fullBoard(R);
+        game().setBomb();
+        game().over = game().level->tiles[5][5];
+        objects().mouse.leftPressed = 1;
+        game()._controlTiles();
+        objects().mouse.leftPressed = 0;
+        EXPECT_EQ(marbles(), 100 - 25);
+        // What stood above the square has fallen into it.
+        EXPECT_EQ(game().level->tiles[0][3], nullptr);
+        EXPECT_NE(game().level->tiles[0][2], nullptr);
+
+        // The eraser takes the row under the pointer.
+        fullBoard(R);
+        game().setEraseLine();
+        clickAt(cellX(7), cellY(4));
+        EXPECT_EQ(marbles(), 90);
+        for (int c = 0; c < 10; ++c) EXPECT_EQ(game().level->tiles[0][size_t(c)], nullptr);
+
+        // A press beside the board's field keeps it armed.
+        game().setEraseLine();
+        clickAt(ox + 460, cellY(4));
+        EXPECT_EQ(game().armedBonus(), KIND_LINE_ERASER);
+        objects().mouse.setCursor("podstawowy");
+        movingMarbles.clear();
+    }
+}
+
+TEST_F(GameScreen, OneBombItemGivesOneBombAndSwitchingGivesTheArmedOneBack) {
+    play(makeLevel({". . .", "1 2 3"}, "NORMAL", {1, 2, 3}));
+    player.bonus[15] = 2;  // bombs
+    player.bonus[16] = 1;  // erasers
+    game()._prepareBonuses();
+    useButton(15);
+    useButton(15);
+    EXPECT_EQ(player.bonus[15], 1) << "a second click on the armed bomb spends nothing";
+    EXPECT_EQ(game().armedBonus(), KIND_BOMB);
+    useButton(16);
+    EXPECT_EQ(player.bonus[15], 2) << "the unfired bomb went back";
+    EXPECT_EQ(player.bonus[16], 0);
+    EXPECT_EQ(game().armedBonus(), KIND_LINE_ERASER);
+    // A level lost while it waits gives it back too.
+    game().PRZEGRANA("NORMAL");
+    EXPECT_EQ(player.bonus[16], 1);
+    EXPECT_EQ(game().armedBonus(), 0);
+}
+
+TEST_F(GameScreen, ARestartGivesTheSpentItemsBackAndTheirButtonsWorkAgain) {
+    TLevelPtr level = makeLevel({". . .", "1 2 3"}, "NORMAL", {1, 2, 3});
+    player.bonus[0] = 1;
+    game().setLevel(level);  // the items as the attempt starts
+    game().resetStartData(0);
+    game()._prepareBonuses();
+    useButton(0);
+    ASSERT_EQ(player.bonus[0], 0);
+    game()._updateBonuses();
+    ASSERT_EQ(game().getBonusButtonById(0)->a, 0);
+    game().restartAttempt();
+    EXPECT_EQ(player.bonus[0], 1);
+    EXPECT_EQ(game().getBonusButtonById(0)->a, 1);
+    EXPECT_EQ(game().state, "BEGIN");
+}
+
+TEST_F(GameScreen, APicturePuzzleBoardIsNeverPushedAndWinsOnceEmpty) {
+    TLevelPtr level = play(makeLevel({". . .", "1 1 1"}, "PUZZLE", {1}));
+    level->lines = 0;  // a push would win at once
+    TMouse& mouse = objects().mouse;
+    mouse.x = 400;
+    mouse.y = 520;
+    mouse.leftPressed = 1;
+    game()._controlUpDown();
+    game().giveNext();
+    mouse.leftPressed = 0;
+    EXPECT_EQ(game().state, "GO");
+    // Emptied by a colour blast rather than a click, it is won all the same.
+    level->tiles[1][0] = level->tiles[1][1] = level->tiles[1][2] = nullptr;
+    game()._updateEmpty();
+    EXPECT_EQ(game().state, "WIN");
+
+    // The waiting row of an ordinary board answers the same click.
+    TLevelPtr normal = play(makeLevel(std::vector<std::string>(6, ". . ."), "NORMAL", {1, 2, 3}));
+    normal->randomMe();
+    game().state = "GO";
+    mouse.leftPressed = 1;
+    game()._controlUpDown();
+    mouse.leftPressed = 0;
+    EXPECT_EQ(normal->lines, 19);
+}
+
+TEST_F(GameScreen, TheResultsPayTheBonusOnceWhenTheyOpenAndCountItUp) {
+    play(makeLevel({". . .", "1 2 3"}));
+    player.score = 1000;
+    game().zebraneKapsle = 12;
+    game().matches = 20;
+    game().najwiekszyMatch = 9;
+    game().punkty = 250;
+    TWyniki& results = objects().results;
+    results.show();
+    EXPECT_EQ(player.kapsle, 12);
+    EXPECT_EQ(player.score, 1097);
+    // The rows slide in; then one unit is counted a frame.
+    int counting = 0;
+    for (int frame = 0; frame < 500; ++frame) {
+        const int before = results.points[5];
+        results.update();
+        if (results.points[5] != before) ++counting;
+    }
+    EXPECT_EQ(counting, 41);
+    EXPECT_EQ(results.points[5], 97);
+    EXPECT_EQ(results.points[5] + results.points[4], 347) << "the total shows the score with it";
+    // The click that closes the panel pays nothing more, and winning again
+    // (the G key) is no second win.
+    game().state = "AFTERWIN2";
+    objects().mouse.leftPressed = 1;
+    game().__updateAfterWin2();
+    objects().mouse.leftPressed = 0;
+    EXPECT_EQ(game().state, "END");
+    game().WYGRANA();
+    EXPECT_EQ(game().state, "END");
+    EXPECT_EQ(player.score, 1097);
+    EXPECT_EQ(player.kapsle, 12);
+
+    // A picture-puzzle board pays its score alone.
+    game().typLevelu = "PUZZLE";
+    results.show();
+    EXPECT_EQ(player.score, 1347);
+    EXPECT_EQ(player.kapsle, 12);
+    EXPECT_EQ(results.rows, 3);
+}
+
+TEST_F(GameScreen, EveryDiamondIsPaidToItsOwnAttempt) {
+    TLevelPtr level = play(makeLevel({". . .", "1 2 3"}));
+    // Diamonds of an abandoned attempt do not reach the next one.
+    createDiamond(0, 100, 100, 48, 342);
+    game().resetStartData(0);
+    EXPECT_TRUE(flyingDiamonds.empty());
+    EXPECT_EQ(game().zebraneKapsle, 0);
+
+    // The results of a win wait for the diamonds still flying.
+    game().state = "GO";
+    createDiamond(0, 100, 100, 48, 342);
+    game().WYGRANA();
+    objects().endEmitter.setState("END");
+    game().__updateWin();
+    EXPECT_EQ(game().state, "WIN");
+    for (int frame = 0; frame < 40; ++frame) TDiamondParticle::_updateDiamonds();
+    game().__updateWin();
+    EXPECT_EQ(game().state, "AFTERWIN2");
+    EXPECT_EQ(objects().results.points[0], 1);
+    EXPECT_EQ(player.kapsle, 1);
+}
+
+TEST_F(GameScreen, TheWinEffectClearsTheBoardRowByRowAndDarkensIt) {
+    std::vector<std::string> rows(10, "1 2 1 2 1 2 1 2 1 2");
+    TLevelPtr level = play(makeLevel(rows));
+    const TTilePtr top = level->tiles[0][0], bottom = level->tiles[9][0];
+    game().WYGRANA();
+    TEndEmitter& effect = objects().endEmitter;
+    EXPECT_EQ(effect.spotsList.size(), 100u);
+    EXPECT_EQ(effect.state, "START");
+    int frames = 0, topGone = -1, bottomGone = -1;
+    while (!effect.isEnd() && frames < 400) {
+        Delay(16);
+        effect.update();
+        ++frames;
+        if (topGone < 0 && top->isVisible == 0) topGone = MilliSecs();
+        if (bottomGone < 0 && bottom->isVisible == 0) bottomGone = MilliSecs();
+    }
+    EXPECT_NEAR(bottomGone - topGone, 1800, 20);
+    EXPECT_NEAR(frames * 16, 2300, 40) << "(rows - 1) x 200 + 500 ms";
+    for (int f = 0; f < 100; ++f) effect.update();
+    EXPECT_FLOAT_EQ(effect.darkA, 0.5f);
+}
+
+TEST_F(GameScreen, TheTimeBarFillsItsStripAsThePushComesAndStaysInIt) {
+    TLevelPtr level = play(makeLevel({". . .", "1 2 3"}));
+    level->time = 500;
+    game().actTime = MilliSecs() + 5000;
+    Delay(2500);
+    EXPECT_NEAR(game().timeBarFraction() * 450, 225, 1);
+    game().actTime = MilliSecs() - 100000;
+    EXPECT_EQ(game().timeBarFraction(), 1.0f);
+    game().actTime = MilliSecs() + 100000;
+    EXPECT_EQ(game().timeBarFraction(), 0.0f);
+    level->time = 0;
+    EXPECT_EQ(game().timeBarFraction(), 1.0f);
+}
+
+TEST_F(GameScreen, TimesAndCountersReadAsTheHudShowsThem) {
+    for (const auto& [ms, text] : std::vector<std::pair<int, std::string>>{
+             {0, "00:00"}, {61000, "01:01"}, {599999, "09:59"}, {6000000, "100:00"}}) {
+        game().czas = ms;
+        EXPECT_EQ(game().obliczCzas(), text);
+    }
+    EXPECT_EQ(numberDigits(12, 6), "000012");
+    EXPECT_EQ(numberDigits(123456, 6), "099999");
+    EXPECT_EQ(numberDigits(5, 1), "5");
+}
+
+}  // namespace
