@@ -23,6 +23,7 @@ void GameRun::writeWorkFile(const std::string& name, const std::string& text) {
         const fs::path content = testing_support::contentDir();
         for (const char* folder : {"gfx", "sfx", "fonts"})
             fs::create_directory_symlink(content / folder, work / folder, ec);
+        fs::create_directories(work / "data", ec);
         for (const auto& entry : fs::recursive_directory_iterator(content / "data", ec)) {
             const fs::path mine = work / fs::relative(entry.path(), content);
             if (entry.is_directory()) fs::create_directories(mine, ec);

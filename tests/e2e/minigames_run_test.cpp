@@ -41,7 +41,7 @@ bool violet(uint32_t argb) {
     return b > 60 && b > r && r > g && g < 80;
 }
 
-TEST(MiniGamesRun, DISABLED_TheQuestsShootingGalleryPaysItsHitsAndEndsOnAClick) {
+TEST(MiniGamesRun, TheQuestsShootingGalleryPaysItsHitsAndEndsOnAClick) {
     ASSERT_EQ(FileType(testing_support::contentDir()), 2) << "no generated working folder";
     GameRun run;
     run.cheats = true;
@@ -72,7 +72,7 @@ TEST(MiniGamesRun, DISABLED_TheQuestsShootingGalleryPaysItsHitsAndEndsOnAClick) 
     EXPECT_EQ(saved(run, "score") - 100, 10 * diamonds);
 }
 
-TEST(MiniGamesRun, DISABLED_TheQuestsPicturePuzzlePaysItsPiecesAndEndsOnAClick) {
+TEST(MiniGamesRun, TheQuestsPicturePuzzlePaysItsPiecesAndEndsOnAClick) {
     ASSERT_EQ(FileType(testing_support::contentDir()), 2) << "no generated working folder";
     GameRun run;
     run.cheats = true;
