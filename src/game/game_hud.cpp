@@ -152,7 +152,7 @@ int TGame::_drawWyniki() {
     results.draw();
     if (results.v == 0) return 0;
     const int promptY = typLevelu == "PUZZLE" ? 440 : typLevelu == "TWO" ? 495 : 470;
-    objects().map._drawSpecText(TWyniki::txtClick, 470, promptY, kWhite, createRGB(200, 200, 0), 0, results.a[0]);
+    objects().map._drawSpecText(objects().shooting.txtClick, 470, promptY, kWhite, createRGB(200, 200, 0), 0, results.a[0]);
     SetAlpha(1);
     SetColor(255, 255, 255);
     return 0;

@@ -9,8 +9,6 @@
 class TWyniki {
 public:
     static constexpr int kRows = 6;
-    // The prompt under the results.
-    static inline const std::string txtClick = "Click any mouse button to continue";
 
     std::array<float, kRows> x{};  // slide offset of each row, up to -1
     std::array<float, kRows> y{};
