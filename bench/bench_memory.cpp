@@ -93,7 +93,18 @@ int main() {
         std::printf("bench_memory: Xvfb could not be started\n");
         return 1;
     }
-    const std::string display = "DISPLAY=:" + std::string(number, size_t(got - (number[got - 1] == '\n' ? 1 : 0)));
+    const std::string displayName = ":" + std::string(number, size_t(got - (number[got - 1] == '\n' ? 1 : 0)));
+    const std::string display = "DISPLAY=" + displayName;
+    // The server names its display a moment before it takes clients.
+    bool ready = false;
+    for (int i = 0; i < 100 && !ready; ++i) {
+        ready = std::system(("xdpyinfo -display " + displayName + " >/dev/null 2>&1").c_str()) == 0;
+        if (!ready) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    if (!ready) {
+        std::printf("bench_memory: the X server did not take clients\n");
+        return 1;
+    }
 
     const std::vector<std::string> env = {display, "SDL_VIDEODRIVER=x11", "SDL_AUDIODRIVER=dummy",
                                           "ALSOFT_DRIVERS=null"};
