@@ -4,4 +4,6 @@
 
 class TCredits : public TEkran {
 public:
+    // Shows the credits over the main menu until the player leaves them.
+    int mainLoop();
 };

@@ -50,6 +50,15 @@ std::vector<Picture> namedPictures() {
         // The question and the in-game menu panels (their layouts name the rest).
         {"gfx/gui/pytanie.png", 480, 250, true},
         {"gfx/gui/game/menu.png", 310, 420, true},
+        // The main menu's panel and profile plate, the name entry's panel
+        // (centred on the screen), the play-mode panel.
+        {"gfx/gui/mainmenu/menu.png", 320, 370},
+        {"gfx/gui/mainmenu/changeprofile.png", 244, 80},
+        {"gfx/gui/mainmenu/enter.png", 460, 280},
+        {"gfx/gui/mainmenu/panel.png", 360, 340},
+        // The map's drifting clouds.
+        {"gfx/gui/map/chmury/chmura4.png"},
+        {"gfx/gui/map/chmury/chmura5.png"},
     };
     // The gate's four marbles and the HUD digits.
     for (int i = 0; i < 4; ++i) list.push_back({"gfx/gui/gate/" + std::to_string(i) + ".png"});

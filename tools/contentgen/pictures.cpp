@@ -10,6 +10,7 @@
 #include "button_pictures.h"
 #include "gui_pictures.h"
 #include "marbles.h"
+#include "menu_pictures.h"
 #include "particles.h"
 #include "popup_pictures.h"
 
@@ -90,6 +91,7 @@ bool generatePictures(const std::string& out) {
     particles::generate();
     button_pictures::generate();
     popup_pictures::generate();
+    menu_pictures::generate();
 
     bool ok = !anyWriteFailed();
     ok = writeContactSheet(fs::absolute(folder).lexically_normal().string()) && ok;
