@@ -152,8 +152,8 @@ int TProfileManager::update() {
 
     const TMouse& mouse = objects().mouse;
     overed = nullptr;
-    if (mouse.inRect(kListX, kListY, kListW, kListH)) {
-        const int h = rowHeight();
+    const int h = rowHeight();
+    if (mouse.inRect(kListX, kListY, kListW, kFirstRowY - kListY + kMaxProfiles * h)) {
         for (size_t r = 0; r < profilesList.size(); ++r)
             if (mouse.inRect(kListX, kFirstRowY + int(r) * h, kListW - 1, h)) overed = profilesList[r].get();
     }

@@ -29,8 +29,9 @@ class TProfileManager : public TEkran {
 public:
     static constexpr int kMaxProfiles = 9;
     static constexpr const char* kLayout = "data/gui_profile.gui";
-    // The list: the area the pointer picks rows in, and where rows start.
-    static constexpr int kListX = 215, kListY = 129, kListW = 366, kListH = 265;
+    // The list: the area the pointer picks rows in (down to the ninth row)
+    // and where rows start.
+    static constexpr int kListX = 215, kListY = 129, kListW = 366;
     static constexpr int kFirstRowY = 155;
 
     // All profiles in save order; position + 1 is the number in the file name.

@@ -53,6 +53,7 @@ void TLoadingScreen::addField(const std::string& /*name*/) {
 }
 
 void TLoadingScreen::start() {
+    Print("LOADED : " + std::to_string(counter) + " of " + std::to_string(maxCounter) + " steps");
     if (!GraphicsOpen()) return;
     // Let the frame timing settle before the fade measures anything.
     for (int i = 0; i < 501; ++i) frameTick();
