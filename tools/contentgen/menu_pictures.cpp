@@ -82,7 +82,7 @@ void drawProfilePanel() {
 
 // gfx/gui/mainmenu/panel.png, centred at (400, 300): it spans x 220-580 and
 // y 130-470, the panel itself x 230-570, y 154-460; its question is written
-// at y 186, the buttons stand from y 280.
+// at y 196, the buttons stand from y 290.
 void drawPlayPanel() {
     const double left = 220, top = 130;
     Canvas c(360, 340);
