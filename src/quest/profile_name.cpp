@@ -59,11 +59,19 @@ int TProfileName::draw() {
     return 0;
 }
 
+void TProfileName::dropTyping() {
+    while (GetChar() != 0) {
+    }
+    KeyHit(KEY_SPACE);
+    KeyHit(KEY_ENTER);
+    KeyHit(KEY_ESCAPE);
+}
+
 void TProfileName::open(TEkran* behind, const std::string& text, const TProfile* renamed) {
     ekran = behind;
     renaming = renamed;
-    // Keys and letters pressed on the screen behind must not end up here.
-    FlushKeys();
+    // Letters and keys pressed on the screen behind must not end up here.
+    dropTyping();
     entry->setTxt(text);
 }
 
@@ -84,8 +92,9 @@ int TProfileName::mainLoop(TEkran* behind, const std::string& text, const TProfi
         runFrame();
         result = react();
     } while (result < 0);
-    // The letters typed (a space among them) must not reach the screen behind.
-    FlushKeys();
+    // The letters typed (a space among them) must not reach the screen
+    // behind; keys still held (Alt of an Alt+F4) stay held.
+    dropTyping();
     FlushMouse();
     objects().mouse.leftPressed = 0;
     return result;

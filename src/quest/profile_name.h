@@ -42,4 +42,9 @@ public:
     bool acceptable() const;
     // The typed name belongs to another player.
     bool taken() const;
+
+private:
+    // Forgets the characters typed so far and the hits of the keys typing
+    // and answering use.
+    static void dropTyping();
 };

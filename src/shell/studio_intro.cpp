@@ -123,9 +123,13 @@ void TStudioIntro::run() {
         update(t);
         draw(t);
         Flip(-1);
-        if (KeyHit(KEY_SPACE) || KeyHit(KEY_ENTER) || KeyHit(KEY_ESCAPE) || MouseHit(1) || MouseHit(2)) break;
+        // Every skipping press is read, so none of them reaches a screen.
+        const int keys = KeyHit(KEY_SPACE) + KeyHit(KEY_ENTER) + KeyHit(KEY_ESCAPE);
+        const int clicks = MouseHit(1) + MouseHit(2);
+        if (keys + clicks > 0) break;
     }
-    FlushKeys();
+    // Keys still held stay held (Alt of an Alt+F4 on its way): only the
+    // mouse is forgotten.
     FlushMouse();
     objects().mouse.clear();
     sparkles.clear();
