@@ -34,39 +34,37 @@ void writeFile(const fs::path& path, const std::string& text) { std::ofstream(pa
 class Xvfb {
 public:
     Xvfb() {
-        int fds[2];
-        if (pipe(fds) != 0) return;
-        pid_ = fork();
-        if (pid_ == 0) {
-            close(fds[0]);
-            const int null = open("/dev/null", O_WRONLY);
-            dup2(null, 1);
-            dup2(null, 2);
-            const std::string fd = std::to_string(fds[1]);
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-                   nullptr);
-            _exit(127);
-        }
-        close(fds[1]);
-        char number[32] = {};
-        const ssize_t n = read(fds[0], number, sizeof number - 1);
-        close(fds[0]);
-        if (n <= 0) return;
-        const std::string digits(number, size_t(n - (number[n - 1] == '\n' ? 1 : 0)));
-        // Ready once its socket is there.
-        const std::string socket = "/tmp/.X11-unix/X" + digits;
-        for (int i = 0; i < 100 && !fs::exists(socket); ++i) usleep(50000);
-        if (fs::exists(socket)) display_ = ":" + digits;
-    }
-    ~Xvfb() {
-        if (pid_ > 0) {
-            kill(pid_, SIGTERM);
-            waitpid(pid_, nullptr, 0);
+        for (int number = 80; number < 120 && display_.empty(); ++number) {
+            if (fs::exists("/tmp/.X" + std::to_string(number) + "-lock")) continue;
+            const std::string name = ":" + std::to_string(number);
+            pid_ = fork();
+            if (pid_ == 0) {
+                const int null = open("/dev/null", O_WRONLY);
+                dup2(null, 1);
+                dup2(null, 2);
+                execlp("Xvfb", "Xvfb", name.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp", nullptr);
+                _exit(127);
+            }
+            // Ready once its socket is there; taken meanwhile by another
+            // server, it ends, and the next number is tried.
+            const std::string socket = "/tmp/.X11-unix/X" + std::to_string(number);
+            for (int i = 0; i < 100 && alive() && !fs::exists(socket); ++i) usleep(50000);
+            if (alive() && fs::exists(socket)) display_ = name;
+            else stop();
         }
     }
+    ~Xvfb() { stop(); }
     const std::string& display() const { return display_; }
 
 private:
+    bool alive() const { return pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == 0; }
+    void stop() {
+        if (pid_ <= 0) return;
+        kill(pid_, SIGTERM);
+        waitpid(pid_, nullptr, 0);
+        pid_ = -1;
+    }
+
     pid_t pid_ = -1;
     std::string display_;
 };
@@ -160,10 +158,7 @@ void measure(benchmark::State& state, const std::string& program, const std::str
         std::string("PATH=") + (std::getenv("PATH") ? std::getenv("PATH") : ""),
     };
     for (auto _ : state) {
-        // A display shared with other work now and then refuses a window:
-        // such a start is tried again.
-        Measured m;
-        for (int attempt = 0; attempt < 3 && m.seconds < 0; ++attempt) m = launch(program, readyLine, env);
+        const Measured m = launch(program, readyLine, env);
         if (m.seconds < 0) {
             state.SkipWithError(("no \"" + readyLine + "\" from " + program).c_str());
             return;

@@ -4,6 +4,7 @@
 #include "shell/delta_time.h"
 #include "shell/game_objects.h"
 #include "shell/media/media.h"
+#include "shell/start.h"
 
 int TPlay::setupObject() {
     gui = createGui(kLayout);
@@ -42,6 +43,11 @@ int TPlay::draw() {
     SetRotation(0);
     SetScale(1, 1);
     gui->draw();
+    SetImageFont(fonts.font_blueHigh22);
+    const TRGB white = createRGB(255, 255, 255), ink = createRGB(62, 20, 92);
+    for (int line = 0; line < 2; ++line)
+        objects().map._drawSpecText(kQuestion[line], 400, 196 + 26 * line, white, ink, 0, alpha);
+    SetAlpha(1);
     return 0;
 }
 

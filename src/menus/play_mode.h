@@ -11,6 +11,7 @@
 class TPlay : public TEkran {
 public:
     static constexpr const char* kLayout = "data/gui_play.gui";
+    static constexpr const char* kQuestion[2] = {"Go on with your journey,", "or start it anew?"};
     enum Result : int { BACK = 0, NEW_QUEST = 1, RESUME = 2 };
 
     std::unique_ptr<TGui> gui;

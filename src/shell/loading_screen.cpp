@@ -48,7 +48,9 @@ void TLoadingScreen::addField(const std::string& /*name*/) {
     counter += 1;
     Cls();
     draw();
-    Flip(-1);
+    // Presented at once: waiting for the next frame's turn would only make
+    // loading slower.
+    Flip(0);
     PollSystem();
 }
 
