@@ -144,7 +144,7 @@ void TMainMenu::_drawGreeting() {
     SetAlpha(0.4f);
     DrawText(s, x + 4, y + 4);
     SetAlpha(1);
-    for (auto [dx, dy] : {std::pair{-1, -1}, {1, -1}, {-1, 1}, {1, 1}}) DrawText(s, x + float(dx), y + float(dy));
+    TMap::_drawOutline(s, x, y);
     SetColor(255, 255, 255);
     DrawText(s, x, y);
 }

@@ -196,7 +196,7 @@ void TMap::_drawHere(int hereX, int hereY) {
     SetColor(0, 0, 0);
     DrawText(txtHere, x + 3, y + 3);
     SetColor(200, 0, 200);
-    for (auto [dx, dy] : {std::pair{-1, -1}, {1, -1}, {-1, 1}, {1, 1}}) DrawText(txtHere, x + float(dx), y + float(dy));
+    _drawOutline(txtHere, x, y);
     SetColor(255, 255, 255);
     DrawText(txtHere, x, y);
     SetAlpha(1);
@@ -244,8 +244,7 @@ void TMap::_drawGui() {
     SetColor(0, 0, 0);
     DrawText(txtTytul, x + 5, y + 5);
     SetColor(200, 0, 200);
-    for (auto [dx, dy] : {std::pair{-1, -1}, {1, -1}, {-1, 1}, {1, 1}})
-        DrawText(txtTytul, x + float(dx), y + float(dy));
+    _drawOutline(txtTytul, x, y);
     SetColor(255, 255, 255);
     DrawText(txtTytul, x, y);
     SetAlpha(1);
@@ -279,11 +278,15 @@ int TMap::_drawSpecText(const std::string& text, int x, int y, const TRGB& main,
     DrawText(text, fx + 3, fy + 3);
     SetAlpha(alpha);
     SetColor(outline.r, outline.g, outline.b);
-    DrawText(text, fx - 1, fy - 1);
-    DrawText(text, fx + 1, fy - 1);
-    DrawText(text, fx - 1, fy + 1);
-    DrawText(text, fx + 1, fy + 1);
+    _drawOutline(text, fx, fy);
     SetColor(main.r, main.g, main.b);
     DrawText(text, fx, fy);
     return 0;
+}
+
+void TMap::_drawOutline(const std::string& text, float x, float y) {
+    DrawText(text, x - 1, y - 1);
+    DrawText(text, x + 1, y - 1);
+    DrawText(text, x - 1, y + 1);
+    DrawText(text, x + 1, y + 1);
 }

@@ -62,6 +62,9 @@ public:
     // x is the left edge. Leaves colour `main` and alpha `alpha` in force.
     int _drawSpecText(const std::string& text, int x, int y, const TRGB& main, const TRGB& outline, int align,
                       float alpha);
+    // The text a pixel off (x, y) along both diagonals, in the current
+    // colour: the one-pixel outline of the game's captions.
+    static void _drawOutline(const std::string& text, float x, float y);
 
     // The pulse of the current marker, particle births: also kept moving by
     // the shop, which shows the map behind itself.

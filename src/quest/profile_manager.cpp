@@ -185,8 +185,7 @@ int TProfileManager::draw() {
         SetAlpha(1);
         if (p == profile) {
             SetColor(200, 0, 200);
-            for (auto [dx, dy] : {std::pair{-1, -1}, {1, -1}, {-1, 1}, {1, 1}})
-                DrawText(p->name, x + float(dx), y + float(dy));
+            TMap::_drawOutline(p->name, x, y);
         }
         const int grey = p == clicked ? 255 : 200;
         SetColor(grey, grey, grey);
