@@ -186,12 +186,18 @@ void initGame() {
     // After the tile kinds and the catalogue: a profile loads its level.
     o.profileManager.loadProfiles();
     o.loadingScreen.start();
-    TStudioIntro().run();
+    // The backdrop colour of every screen, intro or not.
     SetClsColor(180, 200, 220);
+    // Clicks made while loading count nowhere; keys still held (Alt of an
+    // Alt+F4) stay held.
+    FlushMouse();
 }
 
 void runGame() {
     initGame();
+    // Players see the intro; the developer screens, which also start with
+    // initGame, go straight to work.
+    TStudioIntro().run();
     objects().main.mainLoop();
     quitGame();
 }

@@ -25,8 +25,9 @@ struct TFontSet {
 };
 extern TFontSet fonts;
 
-// initGame, the top-level state machine, then quitGame.
+// initGame, the intro, the top-level state machine, then quitGame.
 [[noreturn]] void runGame();
+// Everything loaded behind the loading screen, which then fades to black.
 void initGame();
 // Opens the 800 x 600 display: full screen when fullScreen is not 0.
 void setGraphicsMode(int fullScreen, int hertz);

@@ -87,10 +87,15 @@ TEST_F(ProfileScreens, WithoutAPlayerTheNameEntryCannotBeCancelledNorTakeNoName)
     EXPECT_EQ(entryFrames(5), -1) << "a name of blanks was taken";
     EXPECT_EQ(entry.gui->getItem("ok")->_a, 0);
     media::inputMouseMove(0, 0);
+    // The entry takes a letter a frame; Enter comes once they are in.
     type("Ada");
+    EXPECT_EQ(entryFrames(3), -1);
     press(KEY_ENTER);
     EXPECT_EQ(entryFrames(), 1);
-    EXPECT_EQ(manager().getNameForProfile(nullptr, "x"), "x") << "the entry starts from the text it is given";
+    ASSERT_EQ(entry.wpis, "   Ada");
+    TProfile* made = manager().addProfile(entry.wpis);
+    ASSERT_TRUE(made);
+    EXPECT_EQ(made->name, "Ada") << "the blanks around a name are no part of it";
 }
 
 TEST_F(ProfileScreens, ANameAnotherPlayerHasIsRefusedButARenamedPlayerKeepsItsOwn) {
@@ -104,6 +109,7 @@ TEST_F(ProfileScreens, ANameAnotherPlayerHasIsRefusedButARenamedPlayerKeepsItsOw
     EXPECT_EQ(entry.gui->getItem("ok")->_a, 0);
     EXPECT_EQ(entry.gui->getItem("cancel")->_a, 1) << "with a current player the entry can be cancelled";
     type("m");
+    EXPECT_EQ(entryFrames(1), -1);
     press(KEY_ENTER);
     EXPECT_EQ(entryFrames(), 1);
     EXPECT_EQ(entry.wpis, "aDAm");
