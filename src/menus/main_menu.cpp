@@ -137,7 +137,12 @@ void TMainMenu::_drawPanels() {
 void TMainMenu::_drawGreeting() {
     const TProfile* p = objects().profileManager.profile;
     if (!p) return;
-    const std::string s = txtHello + p->name + "!";
+    // Made again only when the name changes, not every frame.
+    if (greetedName != p->name || greeting.empty()) {
+        greetedName = p->name;
+        greeting = txtHello + p->name + "!";
+    }
+    const std::string& s = greeting;
     SetImageFont(fonts.font_blueHigh22);
     const float x = float(400 - TextWidth(s) / 2), y = 570;
     SetColor(0, 0, 0);

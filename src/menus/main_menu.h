@@ -59,6 +59,8 @@ public:
     void _updatePer();
 
 private:
+    std::string greeting, greetedName;  // txtHello + the name + "!", and that name
+
     void _drawPanels();
     void _drawGreeting();
     void _drawVeil(float opacity, int grey);

@@ -233,8 +233,12 @@ void TMap::_drawGui() {
     SetScale(1, 1);
     if (const TProfile* p = objects().profileManager.profile) drawNumber(p->kapsle, 95, 551, 6);
     SetImageFont(fonts.font_FONT20);
-    _drawSpecText(txtLevel + ": " + std::to_string(levelNumber()), 400, 45, createRGB(200, 200, 0),
-                  createRGB(200, 0, 200), 0, 1);
+    // Made again only when the number changes, not every frame.
+    if (levelCaptionFor != levelNumber() || levelCaption.empty()) {
+        levelCaptionFor = levelNumber();
+        levelCaption = txtLevel + ": " + std::to_string(levelCaptionFor);
+    }
+    _drawSpecText(levelCaption, 400, 45, createRGB(200, 200, 0), createRGB(200, 0, 200), 0, 1);
     gui->draw();
     SetScale(1, 1);
     SetAlpha(1);

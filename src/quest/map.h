@@ -72,6 +72,9 @@ public:
     void _updateParticleGeneration();
 
 private:
+    std::string levelCaption;  // txtLevel + ": " + the number, for levelCaptionFor
+    int levelCaptionFor = 0;
+
     void prepareDelta();
     void _drawMap();
     void _drawActLevel(int kind, float x, float y);
