@@ -1,5 +1,7 @@
 #include "quest/map.h"
 
+#include <algorithm>
+
 #include "game/digits.h"
 #include "game/particle.h"
 #include "shell/delta_time.h"

@@ -71,13 +71,6 @@ TEST_F(QuestCycle, WinningTheLastLevelEndsTheQuest) {
     EXPECT_EQ(player.aktLevel, TMain::kLastQuestLevel);
 }
 
-TEST_F(QuestCycle, ANewLandsStoryFollowsEveryTenthLevel) {
-    const char* const stories[] = {"oldTown.dat", "pustkowie.dat", "baza.dat",     "gory.dat",  "gruzowisko.dat",
-                                   "jeziora.dat", "zlomowisko.dat", "wybrzeze.dat", "wydmy.dat", "ziemie.dat"};
-    for (int land = 1; land <= 10; ++land) EXPECT_EQ(TMain::storyAfterLevel(land * 10), stories[land - 1]);
-    for (int nr : {1, 9, 11, 97, 99, 101}) EXPECT_EQ(TMain::storyAfterLevel(nr), "") << nr;
-}
-
 TEST(Map, TheShopOpensBeforeLevelFiveButNotBeforeTheFourthNinthOrTenthOfEachTen) {
     for (int nr = 1; nr <= 100; ++nr) {
         const int last = nr % 10;
