@@ -43,14 +43,12 @@ constexpr int kRollFor = 520;
 }  // namespace
 
 void TStudioIntro::load() {
-    logo = LoadImage("gfx/gui/mainMenu/logo.png");
-    MidHandleImage(logo);
-    shine = LoadImage("gfx/particles/particle2.png");
-    MidHandleImage(shine);
-    for (size_t i = 0; i < marbles.size(); ++i) {
-        marbles[i] = LoadImage("gfx/gui/gate/" + std::to_string(i) + ".png");
-        MidHandleImage(marbles[i]);
-    }
+    // Pictures the game holds already: the menu's logo, the gate's marbles
+    // and a soft particle (all with centre handles).
+    GameObjects& o = objects();
+    logo = o.mainMenu.logo.img;
+    shine = particleImages[2];
+    marbles = o.gate.img;
 }
 
 void TStudioIntro::update(int t) {
