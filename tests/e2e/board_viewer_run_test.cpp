@@ -39,7 +39,8 @@ TEST(BoardViewerRun, DrawsTheBoardAtEverySizeAndAClickClearsAGroup) {
     const std::string level = run.shotsDir.file("viewer.dat");
     testing_support::writeFile(level, kLevel);
     runGame(run,
-            "wait 1500\nshot big.png\n"
+            // The pointer starts in the middle of a full screen, on the board.
+            "move 760 590\nwait 1500\nshot big.png\n"
             "key 1\nwait 300\nshot small.png\n"
             "key 3\nwait 300\nclick 262 467\nmove 760 590\nwait 3000\nshot cleared.png\n"
             "key Escape\n",
