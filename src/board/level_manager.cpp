@@ -41,8 +41,14 @@ TLevelPtr TLevelManager::loadLevel(int nr) {
         Print("Napotkano problem : no level " + std::to_string(nr) + " in the level catalogue");
         return nullptr;
     }
-    auto level = std::make_shared<TLevel>();
     const TRCMFile file = loadRCMFile(entry->url);
+    // A missing or unreadable file (every level file names its type) is no
+    // level at all; an empty board in its place would look playable.
+    if (!file.findEntry("level::typ")) {
+        Print("Napotkano problem : level " + std::to_string(nr) + " (" + entry->url + ") cannot be read");
+        return nullptr;
+    }
+    auto level = std::make_shared<TLevel>();
     if (!level->_loadData(file, "level::")) {
         Print("Napotkano problem : level " + std::to_string(nr) + " (" + entry->url + ") cannot be played");
         return nullptr;

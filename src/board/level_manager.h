@@ -49,8 +49,8 @@ public:
     // The current profile goes on to the next level; returns it.
     TLevelPtr nextLevel();
     // A fresh level from its file: board levels get their laid-out or random
-    // board. None, with a console line, when the number has no entry or the
-    // file describes a board that cannot be played.
+    // board. None, with a console line, when the number has no entry, its file
+    // is missing or unreadable, or it describes a board that cannot be played.
     TLevelPtr loadLevel(int nr);
     // The bonus kinds a level offers (the map and the shop show them).
     std::vector<TTileDataPtr> _loadLevelBonusData(int nr);

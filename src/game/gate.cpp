@@ -117,6 +117,11 @@ void TGate::open() {
         m.time = now;
         m.speed = Rnd(0.01f, 0.015f);
         m.per = 0;
+        // Every marble starts on its rest spot, so a closed gate stays
+        // closed in the first frame of the next screen instead of flashing
+        // the screen behind it.
+        m.x = m.x1;
+        m.y = m.y1;
         m.ss = Rnd(1.5f, 2.0f);
     }
 }

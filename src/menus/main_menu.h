@@ -1,12 +1,69 @@
 #pragma once
-// The main menu.
+// The main menu: the backdrop, a panel that spins in with the buttons, the
+// flying title logo, a greeting with the current player's name and a plate
+// inviting another player to change profile. Buttons of the layout, by name:
+// "play", "freeplay", "settings", "credits", "quit" and "change".
+//
+// Entering it plays its intro: a black veil clears while the logo flies in,
+// then the panel spins in and the buttons fade in; they react once the veil
+// has gone. Leaving for the quest closes the gate over it.
+#include <memory>
+#include <string>
+
+#include "game/particle.h"
+#include "gui/gui.h"
 #include "shell/ekran.h"
+#include "shell/logo.h"
+#include "shell/media/image.h"
 
 class TMainMenu : public TEkran {
 public:
+    static constexpr const char* kLayout = "data/gui_mainmenu.gui";
+    // What mainLoop returns.
+    enum Choice : int { QUIT = 0, NEW_QUEST = 1, RESUME_QUEST = 2 };
+
+    TImagePtr tlo;     // the backdrop
+    TImagePtr panel;   // carries the buttons; centre handle
+    TImagePtr change;  // the plate behind "change"
+    TLogo logo;
+    std::unique_ptr<TGui> gui;
+    // A black and a white veil over the menu, and the targets they move to.
+    float whiteFade = 0, fade = 0, dWhiteFade = 0, dFade = 0;
+    float alpha = 0;  // the panel and the buttons
+    float per = 0, dPer = 0;  // the panel's appearance and its target
+    TParticleList _pomocniczeParticle;  // the logo's sparkles
+    int what = -1;
+    int goExit = 0;
+    std::string txtHello;  // the greeting, before the player's name
+
     TMainMenu() { _myName = "Main Menu"; }
-    // 0 quit, 1 new quest, 2 resume the quest; anything else changes nothing.
+
+    int setupObject() override;
+    int update() override;
+    // Also the backdrop of the pop-ups opened over the menu.
+    int draw() override;
+
+    // Runs the menu until a choice has closed the gate over it, or the
+    // player quits; saves the profiles, then returns the Choice.
     int mainLoop();
-    // Every entry starts the menu's music afresh.
+    // The intro again from its start, with the menu's music.
     void prepare();
+    // One frame's clicks (and the Escape read this frame, which quits).
+    void _control(bool escape);
+    // The current player has a quest level in progress.
+    bool _canResume() const;
+    void play();
+    void goFreePlay();
+    void _updateFade();
+    // The panel appears once the logo has landed.
+    void _updatePer();
+
+private:
+    std::string greeting, greetedName;  // txtHello + the name + "!", and that name
+
+    void _drawPanels();
+    void _drawGreeting();
+    void _drawVeil(float opacity, int grey);
+    // Leaving for the quest: the gate closes and the menu ends under it.
+    void leaveFor(Choice choice);
 };

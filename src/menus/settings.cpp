@@ -42,8 +42,10 @@ void TSettings::readFrom(const TRCMFile& file) {
 }
 
 int TSettings::loadSettings() {
-    if (FileType(path()) == 0) saveSettings();
-    readFrom(loadRCMFile(path()));
+    if (canSave()) {
+        if (FileType(path()) == 0) saveSettings();
+        readFrom(loadRCMFile(path()));
+    }
     TGlobalSnd& snd = objects().snd;
     snd.setMusicVolume(musicVol);
     snd.setSoundVolume(soundVol);
@@ -51,6 +53,8 @@ int TSettings::loadSettings() {
 }
 
 int TSettings::saveSettings() {
+    // With no save folder the player was told once, at start.
+    if (!canSave()) return 0;
     if (FileType(saveFolder) != 2) CreateDir(saveFolder, 1);
     if (SaveText(getSettingsString(), path())) return 1;
     noteUnsaved("Settings not saved!");

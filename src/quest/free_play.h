@@ -10,4 +10,6 @@ public:
     // A second copy of the last free marble board, from which the game
     // screen restarts that board.
     TLevelPtr levelCopy;
+    // Sets up and plays a game of the player's own, over the main menu.
+    int mainLoop();
 };

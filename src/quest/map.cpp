@@ -1,6 +1,278 @@
 #include "quest/map.h"
 
-#include "shell/media/graphics.h"
+#include <algorithm>
+
+#include "game/digits.h"
+#include "game/particle.h"
+#include "shell/delta_time.h"
+#include "shell/game_objects.h"
+#include "shell/media/media.h"
+#include "shell/start.h"
+
+namespace {
+TImagePtr markerImage(const char* path) {
+    TImagePtr image = LoadImage(path);
+    MidHandleImage(image);
+    return image;
+}
+}  // namespace
+
+int TMap::setup() {
+    chmury.setup();
+    mapa = LoadImage("gfx/gui/map/mapa.jpg");
+    panel = LoadImage("gfx/gui/map/panel.png");
+    podklad1 = markerImage("gfx/gui/map/level1.png");
+    podklad2 = markerImage("gfx/gui/map/level2.png");
+    duzyPodklad1 = markerImage("gfx/gui/map/duzyPodklad.png");
+    duzyPodklad2 = markerImage("gfx/gui/map/duzyPodklad2.png");
+    imgTab[0] = markerImage("gfx/gui/map/level1.png");
+    imgTab[1] = markerImage("gfx/gui/map/duzyPodklad.png");
+    gui = createGui(kLayout);
+    // The map's buttons fade very slowly.
+    for (auto& widget : gui->_listaObiektow) widget->wzr = 0.001f;
+    cloudRect = {createDim(488, 0, 40, 100), createDim(527, 0, 95, 20), createDim(538, 147, 82, 47),
+                 createDim(495, 88, 35, 64), createDim(620, 0, 180, 194)};
+    snowRect = {createDim(34, 413, 76, 69), createDim(445, 393, 108, 29), createDim(20, 483, 318, 60),
+                createDim(340, 422, 312, 123)};
+    return 0;
+}
+
+int TMap::levelNumber() const {
+    const TProfile* p = objects().profileManager.profile;
+    return p ? p->aktLevel : 0;
+}
+
+bool TMap::shopOpenBefore(int nr) {
+    // The shop opens before level 5, and then stays shut before every
+    // fourth, ninth and tenth level of each ten.
+    if (nr < 5) return false;
+    const int last = nr % 10;
+    return !(nr <= 100 && (last == 4 || last == 9 || last == 0));
+}
+
+void TMap::prepareShop() {
+    if (TGuiObject* shop = gui->getItem("sklep")) shop->setState(1, shopOpenBefore(levelNumber()) ? 1 : 0);
+}
+
+void TMap::prepare() {
+    GameObjects& o = objects();
+    o.gate.open();
+    chmury.turn = Rand(1, 2) == 1 ? -1 : 1;
+    chmury.angle = float(Rand(0, 360));
+    prepareShop();
+    o.snd.stopAllMusic();
+    o.snd.playMusic("map");
+    o.shop.giveBonusList(o.levelManager._loadLevelBonusData(levelNumber()));
+    for (int i = 0; i < 20; ++i)
+        if (TChmura* cloud = chmury.createNewCloud()) cloud->a = 0.5f;
+    o.profileManager.saveProfile();
+    Print("MAP : level " + std::to_string(levelNumber()));
+}
+
+void TMap::prepareDelta() {
+    // One picture (every texture of the map is on the card after it), then
+    // the frame timing settles before the first frame.
+    draw();
+    for (int i = 0; i < 41; ++i) frameTick();
+}
+
+bool TMap::react() {
+    GameObjects& o = objects();
+    if (!o.gate.opened()) return o.gate.closed();
+    const TProfile* p = o.profileManager.profile;
+    if (p && p->porada(0)) {
+        o.help.mainLoop(0, this);
+        FlushKeys();
+        return false;
+    }
+    if (p && p->porada(8) && levelNumber() == 5) {
+        o.help.mainLoop(8, this);
+        return false;
+    }
+    if (gui->clickedItem("sklep")) o.shop.mainLoop();
+    if (gui->clickedItem("play")) o.gate.close();
+    return false;
+}
+
+int TMap::mainLoop() {
+    prepare();
+    prepareDelta();
+    do {
+        runFrame();
+    } while (!react());
+    FlushKeys();
+    FlushMouse();
+    // A breath under the closed gate before the level.
+    const int until = MilliSecs() + 500;
+    while (MilliSecs() < until) {
+        frameTick();
+        Delay(10);
+    }
+    return 0;
+}
+
+void TMap::_updateTabAlpha() {
+    if (tabSwitch == 1) {
+        tabAlpha += 0.05f * delta;
+        if (tabAlpha > 1) {
+            tabAlpha = 1;
+            tabSwitch = 0;
+        }
+    } else {
+        tabAlpha -= 0.05f * delta;
+        if (tabAlpha < 0) {
+            tabAlpha = 0;
+            tabSwitch = 1;
+        }
+    }
+}
+
+void TMap::_updateParticleGeneration() {
+    if (MilliSecs() <= partTime) return;
+    auto pointIn = [](const TDim& d, int& x, int& y) {
+        x = Rand(int(d.x), int(d.x) + d.w);
+        y = Rand(int(d.y), int(d.y) + d.h);
+    };
+    int x, y;
+    for (int i = 0; i < 5; ++i) {
+        // The big area at the right gets most of the clouds.
+        const int area = std::min(Rand(0, 10), 4);
+        pointIn(cloudRect[size_t(area)], x, y);
+        if (Rand(1, 3) == 1) createCloudParticle(x, y);
+    }
+    for (int i = 0; i < 7; ++i) {
+        int area = Rand(0, 8);
+        if (area > 1) area = Rand(1, 2) + 1;
+        pointIn(snowRect[size_t(area)], x, y);
+        createSmokeParticle(x, y);
+    }
+    partTime = MilliSecs() + 100;
+}
+
+void TMap::_updateMarkerSparkles() {
+    // Born here rather than while drawing: the map is also drawn behind the
+    // help pages and the shop, which do not move its particles on.
+    const int reached = levelNumber();
+    int k = 0;
+    for (const TLevelData& entry : objects().levelManager.levels) {
+        if (++k > reached) break;
+        if (entry.pos && (entry.typ == 0 || entry.typ == 1))
+            generateParticle(int(entry.pos->x), int(entry.pos->y), entry.typ);
+    }
+}
+
+int TMap::update() {
+    GameObjects& o = objects();
+    gui->update();
+    o.gate.update();
+    chmury.updateALL();
+    _updateTabAlpha();
+    _updateParticleGeneration();
+    _updateMarkerSparkles();
+    updateParticles();
+    return 0;
+}
+
+void TMap::generateParticle(int x, int y, int kind) {
+    if (Rand(0, 20) > 1) return;
+    const float jitter = kind == 0 ? 1.0f : 3.0f;
+    const float px = float(x) + Rnd(-jitter, jitter), py = float(y) + Rnd(-jitter, jitter);
+    const TRGB colour = kind == 0 ? createRGB(Rand(210, 255), Rand(160, 255), Rand(40, 90))
+                                  : createRGB(Rand(20, 40), Rand(10, 100), Rand(100, 255));
+    createParticle(7, px, py, 10000, Rnd(-0.2f, 0.2f), Rnd(-0.2f, 0.2f), 1, 0, 0.35f, kind == 0 ? 0.7f : 1.0f,
+                   kind == 0 ? 0.01f : 0.006f, 0.01f, &colour);
+}
+
+void TMap::_drawActLevel(int kind, float x, float y) {
+    SetAlpha(tabAlpha);
+    SetScale(1 + tabAlpha, 1 + tabAlpha);
+    DrawImage(imgTab[size_t(kind)], x, y);
+    SetScale(1, 1);
+    SetAlpha(1);
+}
+
+void TMap::_drawHere(int hereX, int hereY) {
+    SetImageFont(fonts.font_FONT20);
+    const float x = float(hereX - TextWidth(txtHere) / 2), y = float(hereY + 10);
+    SetAlpha(0.7f);
+    SetColor(0, 0, 0);
+    DrawText(txtHere, x + 3, y + 3);
+    SetColor(200, 0, 200);
+    _drawOutline(txtHere, x, y);
+    SetColor(255, 255, 255);
+    DrawText(txtHere, x, y);
+    SetAlpha(1);
+}
+
+void TMap::_drawMap() {
+    const int reached = levelNumber();
+    const TLevelData* here = nullptr;
+    int k = 0;
+    SetScale(1, 1);
+    for (const TLevelData& entry : objects().levelManager.levels) {
+        ++k;
+        if (!entry.pos || (entry.typ != 0 && entry.typ != 1)) continue;
+        const float x = entry.pos->x, y = entry.pos->y;
+        const bool big = entry.typ == 1;
+        if (reached >= k) {
+            DrawImage(big ? duzyPodklad1 : podklad1, x, y);
+            if (reached == k) {
+                _drawActLevel(entry.typ, x, y);
+                here = &entry;
+            }
+        } else {
+            DrawImage(big ? duzyPodklad2 : podklad2, x, y);
+        }
+    }
+    // Only where there is a current marker: a caption in the corner would
+    // point at nothing.
+    if (here) _drawHere(int(here->pos->x), int(here->pos->y));
+}
+
+void TMap::_drawGui() {
+    SetColor(255, 255, 255);
+    SetAlpha(1);
+    SetScale(1, 1);
+    if (const TProfile* p = objects().profileManager.profile) drawNumber(p->kapsle, 95, 551, 6);
+    SetImageFont(fonts.font_FONT20);
+    // Made again only when the number changes, not every frame.
+    if (levelCaptionFor != levelNumber() || levelCaption.empty()) {
+        levelCaptionFor = levelNumber();
+        levelCaption = txtLevel + ": " + std::to_string(levelCaptionFor);
+    }
+    _drawSpecText(levelCaption, 400, 45, createRGB(200, 200, 0), createRGB(200, 0, 200), 0, 1);
+    gui->draw();
+    SetScale(1, 1);
+    SetAlpha(1);
+    SetImageFont(fonts.font_blueHigh22);
+    const float x = float(400 - TextWidth(txtTytul) / 2), y = 10;
+    SetAlpha(0.7f);
+    SetColor(0, 0, 0);
+    DrawText(txtTytul, x + 5, y + 5);
+    SetColor(200, 0, 200);
+    _drawOutline(txtTytul, x, y);
+    SetColor(255, 255, 255);
+    DrawText(txtTytul, x, y);
+    SetAlpha(1);
+}
+
+int TMap::draw() {
+    SetBlend(ALPHABLEND);
+    SetColor(255, 255, 255);
+    SetScale(1, 1);
+    SetAlpha(1);
+    SetRotation(0);
+    DrawImage(mapa, 0, 0);
+    chmury.drawAll();
+    SetScale(1, 1);
+    SetAlpha(1);
+    DrawImage(panel, 0, 528);
+    drawParticles();
+    _drawMap();
+    _drawGui();
+    objects().gate.draw();
+    return 0;
+}
 
 int TMap::_drawSpecText(const std::string& text, int x, int y, const TRGB& main, const TRGB& outline, int align,
                         float alpha) {
@@ -12,11 +284,15 @@ int TMap::_drawSpecText(const std::string& text, int x, int y, const TRGB& main,
     DrawText(text, fx + 3, fy + 3);
     SetAlpha(alpha);
     SetColor(outline.r, outline.g, outline.b);
-    DrawText(text, fx - 1, fy - 1);
-    DrawText(text, fx + 1, fy - 1);
-    DrawText(text, fx - 1, fy + 1);
-    DrawText(text, fx + 1, fy + 1);
+    _drawOutline(text, fx, fy);
     SetColor(main.r, main.g, main.b);
     DrawText(text, fx, fy);
     return 0;
+}
+
+void TMap::_drawOutline(const std::string& text, float x, float y) {
+    DrawText(text, x - 1, y - 1);
+    DrawText(text, x + 1, y - 1);
+    DrawText(text, x - 1, y + 1);
+    DrawText(text, x + 1, y + 1);
 }

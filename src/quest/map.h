@@ -1,18 +1,86 @@
 #pragma once
-// The quest map: the lands, the reached levels and the current one. Its one
-// long-lived object also draws the outlined captions every screen uses.
+// The quest map: the lands of the journey with a marker for every level of
+// the catalogue, the reached ones lit and sparkling, the current one pulsing
+// under "You are here", the diamonds owned, drifting clouds and smoke. Its
+// buttons (data/gui_mapa.gui) are "play", which goes on to the level, and
+// "sklep", the bonus shop. The first visit shows help page 0, the visit
+// before level 5 help page 8 (the shop).
+//
+// Its one long-lived object also draws the outlined captions every screen uses.
+#include <array>
+#include <memory>
 #include <string>
 
 #include "gui/dim.h"
+#include "gui/gui.h"
+#include "quest/clouds.h"
 #include "shell/ekran.h"
+#include "shell/media/image.h"
 
 class TMap : public TEkran {
 public:
+    static constexpr const char* kLayout = "data/gui_mapa.gui";
+
+    TImagePtr mapa;   // the map, at (0, 0)
+    TImagePtr panel;  // the bottom panel, at (0, 528)
+    // Markers, centre handles: small and big, reached and still ahead.
+    TImagePtr podklad1, podklad2, duzyPodklad1, duzyPodklad2;
+    std::array<TImagePtr, 2> imgTab;  // the current marker's glow: small, big
+    float tabAlpha = 0;
+    int tabSwitch = 1;  // 1 while the glow grows, 0 while it fades
+    // Where cloud and smoke particles are born.
+    std::array<TDim, 5> cloudRect;
+    std::array<TDim, 4> snowRect;
+    int partTime = 0;  // clock time of the next burst of particles
+    std::unique_ptr<TGui> gui;
+    TChmury chmury;
+    std::string txtTytul = "Map of your journey";
+    std::string txtHere = "You are here";
+    std::string txtLevel = "Level";
+
     TMap() { _myName = "Quest Map Object"; }
+
+    int setup() override;
+    int update() override;
+    int draw() override;
+
+    // Runs the map until "play" has closed the gate over it; 0.
+    int mainLoop();
+    // Opening: the gate, the clouds, the shop button, the music; saves the
+    // profiles.
+    void prepare();
+    // Whether the shop can be visited before level `nr`.
+    static bool shopOpenBefore(int nr);
+    void prepareShop();
+    // One frame's help pages and clicks; true once the gate has closed.
+    bool react();
+    // The quest level about to be played (0 with no current player).
+    int levelNumber() const;
 
     // Outlined text with a soft drop shadow, in the current font, scale and
     // rotation. align: 0 centred on x, 2 right-aligned at x, anything else
     // x is the left edge. Leaves colour `main` and alpha `alpha` in force.
     int _drawSpecText(const std::string& text, int x, int y, const TRGB& main, const TRGB& outline, int align,
                       float alpha);
+    // The text a pixel off (x, y) along both diagonals, in the current
+    // colour: the one-pixel outline of the game's captions.
+    static void _drawOutline(const std::string& text, float x, float y);
+
+    // The pulse of the current marker, particle births: also kept moving by
+    // the shop, which shows the map behind itself.
+    void _updateTabAlpha();
+    void _updateParticleGeneration();
+
+private:
+    std::string levelCaption;  // txtLevel + ": " + the number, for levelCaptionFor
+    int levelCaptionFor = 0;
+
+    void prepareDelta();
+    void _drawMap();
+    void _drawActLevel(int kind, float x, float y);
+    void _drawHere(int x, int y);
+    void _drawGui();
+    // Now and then a sparkle over each reached marker (kind 0 small, 1 big).
+    void _updateMarkerSparkles();
+    void generateParticle(int x, int y, int kind);
 };

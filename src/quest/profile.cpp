@@ -5,6 +5,7 @@
 
 #include "datafiles/data_file_writer.h"
 #include "datafiles/rcm_file.h"
+#include "gui/strings.h"
 #include "shell/media/files.h"
 
 int TProfile::porada(int i) const {
@@ -44,7 +45,9 @@ void TProfile::readFrom(const TRCMFile& file) {
 }
 
 std::string savedProfileName(const std::string& name) {
-    std::u32string chars = media::fromUtf8(DataFileWriter::cleanText(name));
+    // Blanks around a name are no part of it: "Ada " is Ada, and a name of
+    // blanks alone is no name.
+    std::u32string chars = media::fromUtf8(trimBlank(DataFileWriter::cleanText(name)));
     if (chars.size() > size_t(TProfile::kMaxNameLength)) chars.resize(size_t(TProfile::kMaxNameLength));
     return media::toUtf8(chars);
 }

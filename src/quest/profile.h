@@ -53,7 +53,7 @@ public:
 };
 
 // The name as the save files write it: characters their format cannot carry
-// dropped, at most kMaxNameLength characters.
+// and surrounding blanks dropped, at most kMaxNameLength characters.
 std::string savedProfileName(const std::string& name);
 // Whether two names are the same name to a player (letter case ignored).
 bool sameProfileName(const std::string& a, const std::string& b);

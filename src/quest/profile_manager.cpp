@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "datafiles/rcm_file.h"
+#include "game/particle.h"
 #include "shell/game_objects.h"
 #include "shell/media/media.h"
 #include "shell/start.h"
@@ -92,10 +93,11 @@ std::unique_ptr<TProfile> TProfileManager::_loadProfile(int n, const std::string
 }
 
 int TProfileManager::loadProfiles() {
-    media::finishPendingWrites(journalPath());
     loaded = true;
     profilesList.clear();
     profile = nullptr;
+    if (!canSave()) return 0;
+    media::finishPendingWrites(journalPath());
     if (FileType(indexPath()) != 1) return 0;
     const Index index = readIndex(loadRCMFile(indexPath()));
     int count = index.count;
@@ -117,8 +119,8 @@ int TProfileManager::loadProfiles() {
 
 int TProfileManager::saveProfile() {
     // Never before the files were read: an early save would replace them
-    // with an empty list.
-    if (!loaded) return 0;
+    // with an empty list. With no save folder the player was told once.
+    if (!loaded || !canSave()) return 0;
     // The folder may have been removed while the game ran.
     if (FileType(saveFolder) != 2) CreateDir(saveFolder, 1);
     std::vector<media::FileWrite> files;
@@ -133,4 +135,121 @@ int TProfileManager::saveProfile() {
         return 0;
     }
     return 1;
+}
+
+int TProfileManager::setup() {
+    gui = createGui(kLayout);
+    return 0;
+}
+
+int TProfileManager::rowHeight() {
+    SetImageFont(fonts.font_blueHigh26);
+    return TextHeight("A");
+}
+
+int TProfileManager::update() {
+    const int chosen = clicked ? 1 : 0;
+    for (const char* name : {"select", "rename", "delete"})
+        if (TGuiObject* b = gui->getItem(name)) b->setState(1, chosen);
+    if (TGuiObject* b = gui->getItem("cancel")) b->setState(1, profile ? 1 : 0);
+    if (TGuiObject* b = gui->getItem("new")) b->setState(1, canAddProfile() ? 1 : 0);
+    gui->update();
+
+    const TMouse& mouse = objects().mouse;
+    overed = nullptr;
+    const int h = rowHeight();
+    if (mouse.inRect(kListX, kListY, kListW, kFirstRowY - kListY + kMaxProfiles * h)) {
+        for (size_t r = 0; r < profilesList.size(); ++r)
+            if (mouse.inRect(kListX, kFirstRowY + int(r) * h, kListW - 1, h)) overed = profilesList[r].get();
+    }
+    if (overed && mouse.leftPressed) clicked = overed;
+    updateParticles();
+    return 0;
+}
+
+int TProfileManager::draw() {
+    objects().mainMenu.draw();
+    SetColor(255, 255, 255);
+    SetAlpha(1);
+    SetScale(1, 1);
+    SetRotation(0);
+    SetBlend(ALPHABLEND);
+    gui->draw();
+    const int h = rowHeight();
+    for (size_t r = 0; r < profilesList.size(); ++r) {
+        const TProfile* p = profilesList[r].get();
+        const float x = float(400 - TextWidth(p->name) / 2), y = float(156 + int(r) * h);
+        if (p == overed) {
+            SetColor(255, 255, 255);
+            SetAlpha(0.3f);
+            DrawRect(x - 25, y, float(TextWidth(p->name) + 50), float(h + 2));
+        }
+        SetColor(0, 0, 0);
+        SetAlpha(0.6f);
+        DrawText(p->name, x + 3, y + 3);
+        SetAlpha(1);
+        if (p == profile) {
+            SetColor(200, 0, 200);
+            TMap::_drawOutline(p->name, x, y);
+        }
+        const int grey = p == clicked ? 255 : 200;
+        SetColor(grey, grey, grey);
+        DrawText(p->name, x, y);
+    }
+    SetColor(255, 255, 255);
+    return 0;
+}
+
+bool TProfileManager::react() {
+    if (KeyHit(KEY_ESCAPE) || gui->clickedItem("cancel")) return true;
+    if (gui->clickedItem("select") && clicked) {
+        selectProfile();
+        return true;
+    }
+    if (gui->clickedItem("delete")) deleteProfile();
+    if (gui->clickedItem("rename")) renameProfile();
+    if (gui->clickedItem("new")) newProfile();
+    return false;
+}
+
+int TProfileManager::mainLoop() {
+    clicked = profile;
+    do {
+        runFrame();
+    } while (!react());
+    return 0;
+}
+
+void TProfileManager::selectProfile() { profile = clicked; }
+
+void TProfileManager::deleteProfile() {
+    if (!clicked) return;
+    GameObjects& o = objects();
+    if (o.yesOrNo.mainLoop(o.teksty.txtAreYouSure, this) != 1) return;
+    removeProfile(clicked);
+    clicked = nullptr;
+    overed = nullptr;
+}
+
+void TProfileManager::renameProfile() {
+    if (!clicked) return;
+    const std::string name = getNameForProfile(this, clicked->name, clicked);
+    if (name != "-1") changeName(*clicked, name);
+}
+
+void TProfileManager::newProfile() {
+    if (TProfile* made = createNewProfile(nullptr)) clicked = made;
+}
+
+TProfile* TProfileManager::createNewProfile(TEkran* background) {
+    objects().mainMenu.logo.start();
+    const std::string name = getNameForProfile(background ? background : this, "");
+    if (name == "-1") return nullptr;
+    return addProfile(name);
+}
+
+std::string TProfileManager::getNameForProfile(TEkran* background, const std::string& text,
+                                               const TProfile* renaming) {
+    TProfileName& entry = objects().profileName;
+    return entry.mainLoop(background, text, renaming) == 1 ? entry.wpis : "-1";
 }

@@ -11,10 +11,15 @@
 //
 // The whole set is replaced as one on every save, so a crash while saving
 // leaves either the old set or the new one.
+//
+// Its screen, opened from the main menu, lists the players over the menu; the
+// buttons of data/gui_profile.gui ("select", "rename", "delete", "new",
+// "cancel") act on the player clicked in the list.
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "gui/gui.h"
 #include "quest/profile.h"
 #include "shell/ekran.h"
 
@@ -23,6 +28,11 @@ class TRCMFile;
 class TProfileManager : public TEkran {
 public:
     static constexpr int kMaxProfiles = 9;
+    static constexpr const char* kLayout = "data/gui_profile.gui";
+    // The list: the area the pointer picks rows in (down to the ninth row)
+    // and where rows start.
+    static constexpr int kListX = 215, kListY = 129, kListW = 366;
+    static constexpr int kFirstRowY = 155;
 
     // All profiles in save order; position + 1 is the number in the file name.
     std::vector<std::unique_ptr<TProfile>> profilesList;
@@ -31,7 +41,34 @@ public:
     // Set once the profiles were read: only then may saving replace the files.
     bool loaded = false;
 
+    std::unique_ptr<TGui> gui;
+    // The row under the pointer this frame, and the one the buttons act on.
+    TProfile* overed = nullptr;
+    TProfile* clicked = nullptr;
+
     TProfileManager() { _myName = "Profile manager"; }
+
+    int setup() override;
+    int update() override;
+    int draw() override;
+
+    // The screen, until the player leaves it (leaving saves nothing).
+    int mainLoop();
+    // One frame's clicks and keys; true when the screen is left.
+    bool react();
+    // The buttons.
+    void selectProfile();
+    void deleteProfile();
+    void renameProfile();
+    void newProfile();
+    // Asks for a name over `background` (the manager when none) and adds a
+    // profile that becomes the current one; none when the player cancels.
+    TProfile* createNewProfile(TEkran* background);
+    // The name entered over `background`, or "-1" when cancelled.
+    std::string getNameForProfile(TEkran* background, const std::string& text,
+                                  const TProfile* renaming = nullptr);
+    // The height of one row of the list.
+    static int rowHeight();
 
     // Reads the index and every profile file, finishing first a save that a
     // crash interrupted. No index: no profiles.

@@ -48,11 +48,14 @@ void TLoadingScreen::addField(const std::string& /*name*/) {
     counter += 1;
     Cls();
     draw();
-    Flip(-1);
+    // Presented at once: waiting for the next frame's turn would only make
+    // loading slower.
+    Flip(0);
     PollSystem();
 }
 
 void TLoadingScreen::start() {
+    Print("LOADED : " + std::to_string(counter) + " of " + std::to_string(maxCounter) + " steps");
     if (!GraphicsOpen()) return;
     // Let the frame timing settle before the fade measures anything.
     for (int i = 0; i < 501; ++i) frameTick();

@@ -1,7 +1,10 @@
 #include "shell/start.h"
 
-#include <cstdlib>
+#include <pwd.h>
 #include <strings.h>
+#include <unistd.h>
+
+#include <cstdlib>
 
 #include "board/tile_data.h"
 #include "game/digits.h"
@@ -9,6 +12,7 @@
 #include "shell/delta_time.h"
 #include "shell/game_objects.h"
 #include "shell/media/media.h"
+#include "shell/studio_intro.h"
 
 std::string saveFolder;
 TImagePtr imgMousePoint;
@@ -56,8 +60,14 @@ TImageFontPtr TFontSet::find(const std::string& file, int size) const {
 std::string getSpecialFolder() {
     // The game keeps its saves with the player's other application data.
     if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data == '/') return data;
-    if (const char* home = std::getenv("HOME"); home && *home) return std::string(home) + "/.local/share";
-    return "";
+    std::string home;
+    if (const char* env = std::getenv("HOME"); env && *env == '/') home = env;
+    // Without HOME (started by a service, or with a cleared environment)
+    // the account's home is still known to the system.
+    if (home.empty())
+        if (const passwd* account = getpwuid(getuid()); account && account->pw_dir && *account->pw_dir == '/')
+            home = account->pw_dir;
+    return home.empty() ? "" : home + "/.local/share";
 }
 
 void grantFolderAccess(const std::string& /*path*/) {
@@ -69,17 +79,27 @@ void prepareSaveFolder() {
     if (const char* override = std::getenv("VORNELL_SAVE_DIR"); override && *override) {
         saveFolder = override;
     } else {
-        saveFolder = getSpecialFolder() + "/Vornell";
+        const std::string data = getSpecialFolder();
+        saveFolder = data.empty() ? "" : data + "/Vornell";
     }
     for (char& c : saveFolder) {
         if (c == '\\') c = '/';
     }
     while (saveFolder.size() > 1 && saveFolder.back() == '/') saveFolder.pop_back();
     // Parents such as ~/.local/share may be missing on a fresh account.
-    if (FileType(saveFolder) == 0) CreateDir(saveFolder, 1);
+    if (!saveFolder.empty() && FileType(saveFolder) == 0) CreateDir(saveFolder, 1);
+    if (saveFolder.empty() || FileType(saveFolder) != 2 || access(saveFolder.c_str(), W_OK | X_OK) != 0) {
+        const std::string tried = saveFolder.empty() ? "no home folder" : saveFolder;
+        saveFolder.clear();
+        Print("MY DOCS : none (" + tried + ")");
+        noteUnsaved("There is no folder the game can keep its saves in (" + tried + ").");
+        return;
+    }
     Print("MY DOCS : " + saveFolder);
     grantFolderAccess(saveFolder);
 }
+
+bool canSave() { return !saveFolder.empty(); }
 
 void setGraphicsMode(int fullScreen, int hertz) {
     if (!Graphics(800, 600, fullScreen ? 32 : 0, hertz, 0)) {
@@ -121,7 +141,9 @@ void noteUnsaved(const std::string& message) {
     Print(message);
     if (told) return;
     told = true;
-    Notify(message + " The game goes on, but your progress cannot be saved in " + saveFolder + ".", 0);
+    Notify(message + " The game goes on, but your progress cannot be saved" +
+               (canSave() ? " in " + saveFolder : std::string()) + ".",
+           0);
 }
 
 void initGame() {
@@ -141,7 +163,11 @@ void initGame() {
     o.teksty.setup();
     o.snd.loadingStep = [&o](const std::string& name) { o.loadingScreen.addField(name); };
     o.snd.setup();
+    // Every screen's set-up, in the game's order; those whose set-up is the
+    // base one (the top-level object, the puzzle, the main menu, the play
+    // mode) light a progress dot each.
     o.main.setup();
+    o.map.setup();
     o.settings.setup();
     o.game.setup();
     o.shooting.setup();
@@ -149,6 +175,7 @@ void initGame() {
     o.story.setup();
     o.mainMenu.setup();
     o.gate.setup();
+    o.profileName.setup();
     o.yesOrNo.setup();
     o.inGameMenu.setup();
     o.play.setup();
@@ -156,20 +183,26 @@ void initGame() {
     o.help.setup();
     o.credits.setup();
     o.levelManager.setup();
+    o.profileManager.setup();
     loadTileKinds();
     loadParticleImages();
     loadDigits();
     o.loadingScreen.addField("nothing");
+    // After the tile kinds and the catalogue: a profile loads its level.
     o.profileManager.loadProfiles();
     o.loadingScreen.start();
-    // No studio intro; the clear colour it would leave behind is set here.
+    // The backdrop colour of every screen, intro or not.
     SetClsColor(180, 200, 220);
-    FlushKeys();
+    // Clicks made while loading count nowhere; keys still held (Alt of an
+    // Alt+F4) stay held.
     FlushMouse();
 }
 
 void runGame() {
     initGame();
+    // Players see the intro; the developer screens, which also start with
+    // initGame, go straight to work.
+    TStudioIntro().run();
     objects().main.mainLoop();
     quitGame();
 }

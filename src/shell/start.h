@@ -5,8 +5,10 @@
 #include "shell/media/font.h"
 #include "shell/media/image.h"
 
-// The per-machine save folder, "/" separators, no trailing separator.
+// The per-machine save folder, "/" separators, no trailing separator; ""
+// when there is no folder the game may write to, and then nothing is saved.
 extern std::string saveFolder;
+bool canSave();
 // The one-pixel hit-test picture of the shooting gallery.
 extern TImagePtr imgMousePoint;
 
@@ -23,13 +25,15 @@ struct TFontSet {
 };
 extern TFontSet fonts;
 
-// initGame, the top-level state machine, then quitGame.
+// initGame, the intro, the top-level state machine, then quitGame.
 [[noreturn]] void runGame();
+// Everything loaded behind the loading screen, which then fades to black.
 void initGame();
 // Opens the 800 x 600 display: full screen when fullScreen is not 0.
 void setGraphicsMode(int fullScreen, int hertz);
 void prepareSaveFolder();
-// The platform's folder for per-user application data ("" when none).
+// The platform's folder for per-user application data: $XDG_DATA_HOME, else
+// .local/share in the account's home ("" when there is no home).
 std::string getSpecialFolder();
 void grantFolderAccess(const std::string& path);
 // LoadImage, with a message to the player when the picture is missing.

@@ -1,34 +1,123 @@
 #include "shell/top_level.h"
 
-#include <algorithm>
-#include <cctype>
-
+#include "gui/strings.h"
 #include "shell/game_objects.h"
-#include "shell/media/input.h"
+#include "shell/media/media.h"
 #include "shell/start.h"
-
-namespace {
-std::string upper(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::toupper(c)); });
-    return s;
-}
-}  // namespace
 
 int TMain::mainLoop() {
     state = "mainmenu";
     goExit = 0;
     do {
         frameTick();
-        const std::string current = upper(state);
-        if (current == "MAINMENU") CHECK_mainMenu();
+        dispatch();
         PollSystem();
-        // An Escape press that no screen read ends the game.
-    } while (KeyHit(KEY_ESCAPE) == 0 && goExit == 0);
+        // An Escape that no screen read (one pressed while a screen was
+        // leaving) is dropped here. It must not end the game: after a won
+        // level it would do so before the map has saved the progress.
+        KeyHit(KEY_ESCAPE);
+    } while (goExit == 0);
     return 0;
 }
 
+void TMain::dispatch() {
+    const std::string current = upperCase(state);
+    if (current == "MAINMENU") CHECK_mainMenu();
+    else if (current == "MAP" || current == "RESUME") CHECK_map();
+    else if (current == "QUEST") CHECK_continueQuest();
+}
+
 int TMain::CHECK_mainMenu() {
-    int choice = objects().mainMenu.mainLoop();
-    if (choice == 0) goExit = 1;
+    switch (objects().mainMenu.mainLoop()) {
+        case TMainMenu::QUIT: goExit = 1; break;
+        case TMainMenu::NEW_QUEST: PROC_startNewQuest(); break;
+        case TMainMenu::RESUME_QUEST: PROC_resumeQuest(); break;
+        default: break;
+    }
     return 0;
+}
+
+void TMain::prepareNewQuest() {
+    GameObjects& o = objects();
+    typGry = "QUEST";
+    TProfile* p = o.profileManager.profile;
+    if (p) p->startNewQuest();
+    o.levelManager.startNewQuest();
+    state = "map";
+    o.game.setLevel(p ? p->level : nullptr);
+    o.game.resetStartData(1);
+}
+
+void TMain::PROC_startNewQuest() {
+    typGry = "QUEST";
+    prepareNewQuest();
+    objects().story.mainLoop("story.dat");
+}
+
+void TMain::PROC_resumeQuest() {
+    GameObjects& o = objects();
+    typGry = "QUEST";
+    const TProfile* p = o.profileManager.profile;
+    o.game.setLevel(p ? p->level : nullptr);
+    state = "RESUME";
+}
+
+int TMain::CHECK_map() {
+    objects().map.mainLoop();
+    state = "QUEST";
+    typGry = "QUEST";
+    return 0;
+}
+
+int TMain::CHECK_continueQuest() {
+    GameObjects& o = objects();
+    o.game.resetStartData(1);
+    const TProfile* p = o.profileManager.profile;
+    // A level whose file is missing or damaged cannot be played: back to
+    // the menu rather than into a game with no board.
+    if (!p || !o.game.level) {
+        Print("Napotkano problem : no level to play" + (p ? " (level " + std::to_string(p->aktLevel) + ")" : ""));
+        state = "MAINMENU";
+        return 0;
+    }
+    const int result = o.game.mainLoop();
+    if (result == 0) state = "MAINMENU";
+    else if (result == 1) levelWon(p->aktLevel);
+    // Any other result plays the same level again on the next pass.
+    return 0;
+}
+
+void TMain::levelWon(int nr) {
+    GameObjects& o = objects();
+    typGry = "QUEST";
+    state = "MAP";
+    const std::string story = storyAfterLevel(nr);
+    if (!story.empty()) o.story.mainLoop(story);
+    TProfile* p = o.profileManager.profile;
+    if (nr == kLastQuestLevel) {
+        // The quest is over: "play" starts a new one without asking. The
+        // closing story ends in the credits.
+        if (p) p->level = nullptr;
+        o.story.mainLoop("koniec.dat");
+        state = "mainMenu";
+        return;
+    }
+    o.game.setLevel(o.levelManager.nextLevel());
+    o.game.resetStartData(1);
+}
+
+std::string TMain::storyAfterLevel(int nr) {
+    switch (nr) {
+        case 10: return "oldTown.dat";
+        case 20: return "pustkowie.dat";
+        case 30: return "baza.dat";
+        case 40: return "gory.dat";
+        case 50: return "gruzowisko.dat";
+        case 60: return "jeziora.dat";
+        case 70: return "zlomowisko.dat";
+        case 80: return "wybrzeze.dat";
+        case 90: return "wydmy.dat";
+        case 100: return "ziemie.dat";
+        default: return "";
+    }
 }

@@ -134,6 +134,22 @@ TEST_F(LevelFiles, TheQuestMovesByLevelNumberNotByPlaceInTheCatalogue) {
     EXPECT_EQ(manager.getLevelData(8)->pos->y, 430);
 }
 
+TEST_F(LevelFiles, AMissingOrUnreadableLevelFileGivesNoLevel) {
+    writeFile(dir.file("broken.dat"), "level {\n\ttyp = \"NORMAL-NORMAL\"\n");  // unbalanced
+    writeFile(dir.file("other.dat"), "story {\n\tname = \"Not a level\"\n}\n");
+    catalogue({{1, "missing.dat"}, {2, "broken.dat"}, {3, "other.dat"}});
+    for (int nr : {1, 2, 3}) EXPECT_FALSE(manager.loadLevel(nr)) << nr;
+    EXPECT_TRUE(manager._loadLevelBonusData(1).empty());
+    // Moving on to such a level leaves the profile on it, with no board.
+    TProfile profile;
+    objects().profileManager.profile = &profile;
+    profile.aktLevel = 1;
+    EXPECT_FALSE(manager.nextLevel());
+    EXPECT_EQ(profile.aktLevel, 2);
+    EXPECT_FALSE(profile.level);
+    objects().profileManager.profile = nullptr;
+}
+
 TEST_F(LevelFiles, SizesBeyondTheBoardAreClampedAndStillPlay) {
     std::string text = levelFile("NORMAL-TWO", 40, 30, "\t\trandom = 60\n");
     text.replace(text.find("rozmiar = 2"), 11, "rozmiar = 7");
@@ -221,14 +237,6 @@ TEST_F(LevelFiles, ACatalogueWithAGapStillReadsTheEntriesAfterIt) {
     writeFile(dir.file("huge.dat"), "levels {\n ilosc = 2000000000\n level1 {\n nr = 1\n }\n}\n");
     manager.setupFrom(dir.file("huge.dat"));
     EXPECT_EQ(manager.levels.size(), 1u);
-}
-
-TEST_F(LevelFiles, AMissingFileGivesALevelWithoutABoard) {
-    catalogue({{1, "missing.dat"}});
-    TLevelPtr level = manager.loadLevel(1);
-    ASSERT_TRUE(level);
-    EXPECT_EQ(level->typ, "");
-    EXPECT_EQ(level->_isCleared(), 1);
 }
 
 TEST_F(LevelFiles, ANewFreePlayBoardOffersEveryKind) {

@@ -8,20 +8,25 @@ namespace {
 
 constexpr uint32_t kBackdrop = 0xFFB4C8DCu;  // the clear colour (180, 200, 220)
 
-TEST(GameRun, StartsShowsTheBackdropAndEscapeQuits) {
+TEST(GameRun, StartsThroughTheIntroAndEscapeInTheMainMenuQuits) {
     ASSERT_EQ(FileType(testing_support::contentDir()), 2) << "no generated working folder";
     GameRun run;
-    // The Escape comes at once: a shot is still taken of the screen it ends.
-    runGame(run, "wait 3000\nshot backdrop.png\nkey Escape\n");
+    // A player, so that the main menu does not ask for a name first.
+    testing_support::writeFile(run.saveDir.file("profiles.dat"), "profile {\n\t i = 1\n\t akt = \"Ada\" \n}\n");
+    testing_support::writeFile(run.saveDir.file("profile1.dat"), "profile {\n\t name = \"Ada\" \n}\n");
+    runGame(run, "wait 2200\nshot intro.png\nwait 2500\nkey Escape\n");
     ASSERT_FALSE(run.timedOut) << run.output;
     EXPECT_EQ(run.exitCode, 0) << run.output;
-    TPixmapPtr shot = run.shot("backdrop.png");
+    TPixmapPtr shot = run.shot("intro.png");
     ASSERT_TRUE(shot) << run.output;
     ASSERT_EQ(shot->width, 800);
     ASSERT_EQ(shot->height, 600);
-    for (auto [x, y] : {std::pair{0, 0}, {799, 0}, {400, 300}, {0, 599}, {799, 599}}) {
+    // The intro plays on the game's backdrop colour, the logo in the middle.
+    for (auto [x, y] : {std::pair{0, 0}, {799, 0}, {0, 599}, {799, 599}}) {
         EXPECT_EQ(ReadPixel(shot, x, y), kBackdrop) << x << "," << y;
     }
+    EXPECT_NE(ReadPixel(shot, 400, 262), kBackdrop);
+    EXPECT_NE(run.output.find("MAIN MENU"), std::string::npos) << run.output;
     // First start: the save folder exists and says where it is.
     EXPECT_EQ(FileType(run.saveDir.path()), 2);
     EXPECT_NE(run.output.find("MY DOCS : " + run.saveDir.path()), std::string::npos) << run.output;
@@ -40,7 +45,7 @@ TEST(GameRun, CloseRequestAndAltF4QuitButF4AloneDoesNot) {
 
     // F4 alone: the game is still running a second later and takes a picture.
     GameRun f4;
-    runGame(f4, "wait 2000\nkey F4\nwait 1000\nshot still.png\nwait 100\nkey Escape\n");
+    runGame(f4, "wait 2000\nkey F4\nwait 1000\nshot still.png\nwait 100\nclose\n");
     EXPECT_EQ(f4.exitCode, 0) << f4.output;
     EXPECT_TRUE(f4.shot("still.png")) << "the game ended on F4 alone";
 }

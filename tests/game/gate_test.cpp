@@ -2,6 +2,9 @@
 // does to the screen's particles.
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "game/gate.h"
 #include "game/particle.h"
 #include "shell/delta_time.h"
@@ -104,6 +107,20 @@ TEST_F(Gate, AHiddenGateReportsNeitherUntilANewAnimationEnds) {
     gate.open();
     framesUntil([&] { return gate.opened() != 0; });
     EXPECT_EQ(gate.opened(), 1);
+}
+
+TEST_F(Gate, AClosedGateStillCoversTheScreenWhenItStartsOpening) {
+    gate.close();
+    framesUntil([&] { return gate.closed() != 0; });
+    std::vector<std::pair<float, float>> rest;
+    for (const TMarble& m : gate.list) rest.emplace_back(m.x, m.y);
+    // The next screen opens it and draws it before a millisecond has passed.
+    gate.open();
+    gate.update();
+    for (size_t i = 0; i < gate.list.size(); ++i) {
+        EXPECT_EQ(gate.list[i].x, rest[i].first) << i;
+        EXPECT_EQ(gate.list[i].y, rest[i].second) << i;
+    }
 }
 
 TEST_F(Gate, NothingMovesInTheMillisecondTheAnimationStarts) {

@@ -1,10 +1,11 @@
-// The question, the in-game menu and the help page, driven frame by frame on
-// their real layouts.
+// The question, the in-game menu, the help page and the play-mode choice,
+// driven frame by frame on their real layouts.
 #include <gtest/gtest.h>
 
 #include "gui/text.h"
 #include "menus/help.h"
 #include "menus/in_game_menu.h"
+#include "menus/play_mode.h"
 #include "menus/yes_or_no.h"
 #include "shell/delta_time.h"
 #include "shell/game_objects.h"
@@ -131,6 +132,32 @@ TEST_F(PopUps, TheInGameMenuResumesAndRestarts) {
     EXPECT_GT(framesUntilDone(menu), 0);
     EXPECT_EQ(menu.where, TInGameMenu::RESTART);
     EXPECT_EQ(o.gate.opened(), 1);
+}
+
+TEST_F(PopUps, ThePlayModeChoiceCountsTheLastChoiceMadeBeforeItHasGone) {
+    TPlay play;
+    play.setupObject();
+    // Escape backs out, as "main" does.
+    play.open();
+    framesOpen(play, 34);
+    ASSERT_EQ(play.per, 1.0f);
+    ASSERT_EQ(play.alpha, 1.0f);
+    press(KEY_ESCAPE);
+    EXPECT_NEAR(framesUntilDone(play), 34, 1);
+    EXPECT_EQ(play.wynik, TPlay::BACK);
+
+    // The buttons show only in the second half of the opening.
+    play.open();
+    framesOpen(play, 16);
+    EXPECT_EQ(play.alpha, 0.0f);
+    framesOpen(play, 18);
+    // "new", then "resume" while the panel is closing: resume it is.
+    clickAt(400, 350);
+    framesOpen(play, 5);
+    EXPECT_EQ(play.wynik, TPlay::NEW_QUEST);
+    clickAt(400, 290);
+    EXPECT_GT(framesUntilDone(play), 0);
+    EXPECT_EQ(play.wynik, TPlay::RESUME);
 }
 
 TEST_F(PopUps, AHelpPageCountsAsSeenEvenWhenClosedAtOnce) {

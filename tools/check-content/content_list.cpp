@@ -79,6 +79,15 @@ std::vector<Picture> namedPictures() {
         {"gfx/gui/game/panel.png", 220, 600},
         {"gfx/gui/game/panel1.png", 220, 600},
         {"gfx/gui/game/lost-pop-up.png", 480, 380, true},
+        // The main menu's panel and profile plate, the name entry's panel
+        // (centred on the screen), the play-mode panel.
+        {"gfx/gui/mainmenu/menu.png", 320, 370},
+        {"gfx/gui/mainmenu/changeprofile.png", 244, 80},
+        {"gfx/gui/mainmenu/enter.png", 460, 280},
+        {"gfx/gui/mainmenu/panel.png", 360, 340},
+        // The map's drifting clouds.
+        {"gfx/gui/map/chmury/chmura4.png"},
+        {"gfx/gui/map/chmury/chmura5.png"},
     };
     // The backdrop of each land of the quest (the level files name them too).
     for (int n = 1; n <= kQuestLands; ++n)

@@ -11,6 +11,7 @@
 #include "game_pictures.h"
 #include "gui_pictures.h"
 #include "marbles.h"
+#include "menu_pictures.h"
 #include "particles.h"
 #include "popup_pictures.h"
 #include "puzzle_pictures.h"
@@ -100,6 +101,7 @@ bool generatePictures(const std::string& out) {
     scenes::generate();
     shooting_pictures::generate();
     puzzle_pictures::generate();
+    menu_pictures::generate();
 
     bool ok = !anyWriteFailed();
     ok = writeContactSheet(fs::absolute(folder).lexically_normal().string()) && ok;

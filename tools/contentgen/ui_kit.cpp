@@ -354,4 +354,55 @@ void crossIcon(cairo_t* cr, double cx, double cy, double r) {
     }
 }
 
+void personIcon(cairo_t* cr, double cx, double cy, double r) {
+    circlePath(cr, cx, cy - r * 0.42, r * 0.38);
+    inkAndFill(cr, 3.0);
+    // Shoulders: a half-round body under the head.
+    cairo_new_path(cr);
+    cairo_move_to(cr, cx - r * 0.78, cy + r * 0.9);
+    cairo_curve_to(cr, cx - r * 0.78, cy + r * 0.02, cx + r * 0.78, cy + r * 0.02, cx + r * 0.78, cy + r * 0.9);
+    cairo_close_path(cr);
+    inkAndFill(cr, 3.0);
+}
+
+void diamondIcon(cairo_t* cr, double cx, double cy, double r) {
+    const double top = cy - r * 0.55, girdle = cy - r * 0.1, tip = cy + r * 0.85;
+    cairo_move_to(cr, cx - r * 0.55, top);
+    cairo_line_to(cr, cx + r * 0.55, top);
+    cairo_line_to(cr, cx + r * 0.95, girdle);
+    cairo_line_to(cr, cx, tip);
+    cairo_line_to(cr, cx - r * 0.95, girdle);
+    cairo_close_path(cr);
+    inkAndFill(cr, 3.0, rgb255(150, 230, 255));
+    // Facets.
+    cairo_move_to(cr, cx - r * 0.95, girdle);
+    cairo_line_to(cr, cx + r * 0.95, girdle);
+    cairo_move_to(cr, cx - r * 0.3, girdle);
+    cairo_line_to(cr, cx, tip);
+    cairo_line_to(cr, cx + r * 0.3, girdle);
+    setColour(cr, rgb255(40, 120, 180), 0.8);
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+}
+
+void powerIcon(cairo_t* cr, double cx, double cy, double r) {
+    for (int pass = 0; pass < 2; ++pass) {
+        const double w = r * 0.32 + (pass == 0 ? 3 : 0);
+        setColour(cr, pass == 0 ? kInk : Rgb{1, 1, 1});
+        cairo_set_line_width(cr, w);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+        cairo_new_path(cr);
+        cairo_arc(cr, cx, cy + r * 0.08, r * 0.72, -M_PI / 2 + 0.75, -M_PI / 2 - 0.75 + 2 * M_PI);
+        cairo_stroke(cr);
+        cairo_move_to(cr, cx, cy - r * 0.9);
+        cairo_line_to(cr, cx, cy - r * 0.05);
+        cairo_stroke(cr);
+    }
+}
+
+void starIcon(cairo_t* cr, double cx, double cy, double r) {
+    starPath(cr, cx, cy + r * 0.06, 5, r, r * 0.45);
+    inkAndFill(cr, 3.0, rgb255(255, 230, 90));
+}
+
 }  // namespace ui_kit

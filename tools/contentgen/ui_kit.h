@@ -57,5 +57,12 @@ void minusIcon(cairo_t* cr, double cx, double cy, double r);
 void arrowIcon(cairo_t* cr, double cx, double cy, double r);
 void tickIcon(cairo_t* cr, double cx, double cy, double r);
 void crossIcon(cairo_t* cr, double cx, double cy, double r);
+// A player: head and shoulders.
+void personIcon(cairo_t* cr, double cx, double cy, double r);
+// A cut diamond, like the ones the player collects.
+void diamondIcon(cairo_t* cr, double cx, double cy, double r);
+// The power sign: quitting.
+void powerIcon(cairo_t* cr, double cx, double cy, double r);
+void starIcon(cairo_t* cr, double cx, double cy, double r);
 
 }  // namespace ui_kit
