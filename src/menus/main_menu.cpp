@@ -175,8 +175,10 @@ int TMainMenu::draw() {
     drawParticles();
     _drawPanels();
     _drawGreeting();
-    for (auto& widget : gui->_listaObiektow) widget->_alpha = widget->_dAlpha = alpha;
-    gui->draw();
+    if (gui) {
+        for (auto& widget : gui->_listaObiektow) widget->_alpha = widget->_dAlpha = alpha;
+        gui->draw();
+    }
     logo.draw();
     SetScale(1, 1);
     drawParticles(&_pomocniczeParticle);

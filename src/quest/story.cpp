@@ -201,6 +201,7 @@ void TStory::finish() {
 
 int TStory::mainLoop(const std::string& file) {
     if (prepare(file)) {
+        Print("STORY : " + file);
         prepare3();
         while (!goExit) {
             runFrame();

@@ -94,6 +94,12 @@ TEST(PathLookup, NamesMatchWithoutRegardToCase) {
     EXPECT_EQ(FileType(dir.file("GFX/gui")), 2);
     // Nothing matches: the path comes back as given.
     EXPECT_EQ(media::resolvePath(dir.file("gfx/none.png")), dir.file("gfx/none.png"));
+    // Two folders that differ only in case: a file is found in either.
+    ASSERT_TRUE(CreateDir(dir.file("gfx/gui/mainMenu")));
+    writeFile(dir.file("gfx/gui/mainMenu/menu.png"), "m");
+    EXPECT_EQ(LoadText(dir.file("gfx/gui/mainmenu/menu.png")), "m");
+    EXPECT_EQ(LoadText(dir.file("gfx/gui/MAINMENU/tlo.jpg")), "x");
+    EXPECT_EQ(media::resolvePath(dir.file("gfx/gui/mainMenu/logo.png")), dir.file("gfx/gui/mainmenu/logo.png"));
 }
 
 TEST(Utf8, MalformedBytesReadAsLatin1) {

@@ -65,6 +65,9 @@ TEST_F(QuestCycle, AWonLevelLeadsToTheMapWithTheNextLevel) {
 TEST_F(QuestCycle, WinningTheLastLevelEndsTheQuest) {
     player.aktLevel = TMain::kLastQuestLevel;
     player.level = objects().levelManager.loadLevel(TMain::kLastQuestLevel);
+    // The credits follow the closing story and wait for a key.
+    media::inputKeyDown(KEY_ESCAPE);
+    media::inputKeyUp(KEY_ESCAPE);
     main.levelWon(TMain::kLastQuestLevel);
     EXPECT_EQ(upperCase(main.state), "MAINMENU");
     EXPECT_FALSE(player.level) << "the main menu would offer to resume a finished quest";

@@ -20,19 +20,39 @@ bool exists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0;
 }
 
-// The entry of `dir` whose name equals `name` ignoring case, or "".
-std::string findIgnoringCase(const std::string& dir, const std::string& name) {
+// Every entry of `dir` whose name equals `name` ignoring case, exact
+// spelling first.
+std::vector<std::string> spellingsOf(const std::string& dir, const std::string& name) {
+    std::vector<std::string> found;
     DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
-    if (!d) return {};
-    std::string found;
+    if (!d) return found;
     while (dirent* e = ::readdir(d)) {
-        if (::strcasecmp(e->d_name, name.c_str()) == 0) {
-            found = e->d_name;
-            break;
-        }
+        if (::strcasecmp(e->d_name, name.c_str()) == 0) found.push_back(e->d_name);
     }
     ::closedir(d);
+    std::sort(found.begin(), found.end(), [&](const std::string& x, const std::string& y) {
+        return (x == name) > (y == name) || ((x == name) == (y == name) && x < y);
+    });
     return found;
+}
+
+// The names of `path` from position `start` on, below the folder `resolved`
+// (which ends in "/" or is empty); "" when no spelling of them exists. Two
+// folders may differ only in case ("mainMenu" and "mainmenu"): each is tried.
+std::string resolveFrom(const std::string& path, size_t start, const std::string& resolved) {
+    while (start < path.size() && path[start] == '/') ++start;
+    if (start >= path.size()) return resolved;
+    size_t slash = path.find('/', start);
+    if (slash == std::string::npos) slash = path.size();
+    const std::string name = path.substr(start, slash - start);
+    for (const std::string& spelling : spellingsOf(resolved.empty() ? "." : resolved, name)) {
+        std::string candidate = resolved + spelling;
+        if (slash < path.size()) candidate += '/';
+        if (slash >= path.size()) return candidate;
+        std::string rest = resolveFrom(path, slash + 1, candidate);
+        if (!rest.empty()) return rest;
+    }
+    return "";
 }
 
 void appendUtf8(std::string& out, char32_t c) {
@@ -57,30 +77,9 @@ void appendUtf8(std::string& out, char32_t c) {
 
 std::string resolvePath(const std::string& path) {
     if (path.empty() || exists(path)) return path;
-    // Walk the path one name at a time, taking the first existing spelling.
-    std::string resolved;
-    size_t start = 0;
-    if (path[0] == '/') {
-        resolved = "/";
-        start = 1;
-    }
-    while (start <= path.size()) {
-        size_t slash = path.find('/', start);
-        if (slash == std::string::npos) slash = path.size();
-        std::string name = path.substr(start, slash - start);
-        start = slash + 1;
-        if (name.empty()) continue;
-        std::string candidate = resolved + name;
-        if (!exists(candidate)) {
-            std::string dir = resolved.empty() ? "." : resolved;
-            std::string match = findIgnoringCase(dir, name);
-            if (match.empty()) return path;
-            candidate = resolved + match;
-        }
-        resolved = candidate;
-        if (slash < path.size()) resolved += '/';
-    }
-    return resolved;
+    const bool absolute = path[0] == '/';
+    const std::string resolved = resolveFrom(path, absolute ? 1 : 0, absolute ? "/" : "");
+    return resolved.empty() ? path : resolved;
 }
 
 std::optional<std::vector<uint8_t>> readFileBytes(const std::string& path) {
