@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 
-.PHONY: run test deps build asan fuzz fuzz-build bench clean
+.PHONY: run test check install deps build asan fuzz fuzz-build bench clean
 
 run: build
 	cd $(BUILD)/game && ../vornell
@@ -13,6 +13,16 @@ test: build asan fuzz-build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS) -L sanitized
 	cd $(FUZZ_BUILD) && ctest --output-on-failure -L fuzz-smoke
+
+# The quick loop while editing: the unit tests of the normal build, without
+# the whole-program runs (suites named ...Run) and the content checks.
+check: build
+	cd $(BUILD) && ctest -j$(JOBS) -L sanitized -E 'Run\.' --output-on-failure
+
+# Installs into PREFIX (default /usr/local) as desktop applications are.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 deps:
 	@scripts/install-deps

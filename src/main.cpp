@@ -4,6 +4,7 @@
 #include "gui/widget_gallery.h"
 #include "menus/dialog_viewer.h"
 #include "quest/story_viewer.h"
+#include "shell/content_folder.h"
 #include "shell/game_objects.h"
 #include "shell/media/graphics.h"
 #include "shell/start.h"
@@ -12,6 +13,7 @@
 #include <cstring>
 
 int main(int argc, char** argv) {
+    if (!enterContentFolder()) return 1;
     SetAppTitle("Vornell");
     objects();
     for (int i = 1; i < argc; ++i) {

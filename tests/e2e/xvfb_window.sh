@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# A real window under Xvfb: the title is "Vornell", F4 alone does nothing,
+# A real window under Xvfb: the title is "Vornell" with the game's icon, F4 alone does nothing,
 # Alt+F4 quits, the window's close button quits, and a click on the main
 # menu's "play" reaches the quest map.
 set -u
@@ -55,6 +55,7 @@ ended_within() {
 # 1. Title, F4 alone, then Alt+F4.
 start_game 1
 [ "$(xdotool getwindowname "$window")" = "Vornell" ] || fail "window title is '$(xdotool getwindowname "$window")'"
+xprop -id "$window" _NET_WM_ICON | grep -q "Icon (64 x 64)" || fail "the window has no icon of the game's own"
 xdotool key --clearmodifiers F4
 ended_within 2 && fail "F4 alone ended the game"
 xdotool keydown Alt_L

@@ -11,6 +11,7 @@
 #include "game_pictures.h"
 #include "gui_pictures.h"
 #include "marbles.h"
+#include "app_icon.h"
 #include "menu_pictures.h"
 #include "particles.h"
 #include "popup_pictures.h"
@@ -102,6 +103,7 @@ bool generatePictures(const std::string& out) {
     shooting_pictures::generate();
     puzzle_pictures::generate();
     menu_pictures::generate();
+    app_icon::generate();
 
     bool ok = !anyWriteFailed();
     ok = writeContactSheet(fs::absolute(folder).lexically_normal().string()) && ok;

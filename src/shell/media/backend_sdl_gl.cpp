@@ -10,12 +10,14 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "shell/media/backend.h"
 #include "shell/media/clock.h"
 #include "shell/media/files.h"
 #include "shell/media/graphics.h"
+#include "shell/media/image.h"
 #include "shell/media/input.h"
 #include "shell/media/input_script.h"
 #include "shell/media/messages.h"
@@ -111,6 +113,7 @@ public:
 
     bool openDisplay(int w, int h, bool full, const std::string& title);
     void switchMode(bool full);
+    void setWindowIcon();
     bool initGl();
     bool prepare(TImage& image);
     int newTexture(int w, int h, int kind);
@@ -189,12 +192,26 @@ bool Backend::openDisplay(int w, int h, bool full, const std::string& title) {
         return false;
     }
     SDL_SetWindowMinimumSize(window, w / 4, h / 4);
+    setWindowIcon();
     SDL_StartTextInput();
     open = true;
     fullScreen = full;
     if (full) switchMode(true);
     loadScript();
     return true;
+}
+
+// The game's own icon for the window's frame and the task bar, when the
+// content has it.
+void Backend::setWindowIcon() {
+    const std::optional<std::vector<uint8_t>> bytes = media::readFileBytes("gfx/icons/vornell-64.png");
+    const TPixmapPtr icon = bytes ? decodePicture(*bytes) : nullptr;
+    if (!icon) return;
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(icon->pixels.data(), icon->width, icon->height, 32,
+                                                              icon->width * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (!surface) return;
+    SDL_SetWindowIcon(window, surface);
+    SDL_FreeSurface(surface);
 }
 
 void Backend::switchMode(bool full) {
