@@ -43,6 +43,9 @@ std::vector<int> numberList(const std::string& text) {
 
 void problem(const TRCMFile& file, const std::string& text) { Print("Napotkano problem : " + file._path + ": " + text); }
 
+constexpr int kMaxTimeSteps = 360000;
+constexpr int kMaxLines = 1000000;
+
 int clampTo(const TRCMFile& file, const std::string& what, int value, int low, int high) {
     if (value >= low && value <= high) return value;
     const int fixed = value < low ? low : high;
@@ -78,9 +81,13 @@ bool TLevel::_loadData(const TRCMFile& file, const std::string& prefix) {
     typ = file.getString(prefix + "typ");
     rows = file.getInt(prefix + "rows");
     cols = file.getInt(prefix + "cols");
-    time = file.getInt(prefix + "time");
-    changeTime = file.getInt(prefix + "changetime");
+    // Times in 10 ms (push interval) and 20 ms (colour change) steps, up to an hour.
+    time = clampTo(file, "push time", file.getInt(prefix + "time"), 0, kMaxTimeSteps);
+    changeTime = clampTo(file, "colour change time", file.getInt(prefix + "changetime"), 0, kMaxTimeSteps);
+    // Any negative count is an endless level.
     lines = file.getInt(prefix + "lines");
+    if (lines < 0) lines = -1;
+    else lines = clampTo(file, "lines", lines, 0, kMaxLines);
     name = file.getString(prefix + "name");
     nr = file.getInt(prefix + "nr");
 

@@ -173,6 +173,24 @@ TEST_F(LevelFiles, SizesBeyondTheBoardAreClampedAndStillPlay) {
     EXPECT_EQ(lostReason(), "NORMAL");
 }
 
+TEST_F(LevelFiles, CountsAndTimesBeyondWhatCanBePlayedAreHeldInside) {
+    std::string text = levelFile("NORMAL-NORMAL", 6, 6, "\t\trandom = 2\n");
+    text.replace(text.find("lines = 12"), 10, "lines = -99999999999");
+    text.replace(text.find("time = 300"), 10, "time = -7");
+    text.replace(text.find("changetime = 250"), 16, "changetime = 99999999999");
+    TLevelPtr level = load(text);
+    ASSERT_TRUE(level);
+    EXPECT_EQ(level->lines, -1) << "a negative count is an endless level";
+    EXPECT_EQ(level->time, 0);
+    EXPECT_EQ(level->changeTime, 360000);
+
+    text = levelFile("NORMAL-NORMAL", 6, 6, "\t\trandom = 2\n");
+    text.replace(text.find("lines = 12"), 10, "lines = 99999999999");
+    level = load(text);
+    ASSERT_TRUE(level);
+    EXPECT_EQ(level->lines, 1000000);
+}
+
 TEST_F(LevelFiles, AMarbleSizeOutsideOneToThreeIsHeldInside) {
     const std::string tiles = "\t\trandom = 2\n";
     std::string text = levelFile("NORMAL-NORMAL", 5, 5, tiles);
