@@ -14,25 +14,33 @@
 
 TPixmapPtr GameRun::shot(const std::string& name) const { return LoadPixmap(shotsDir.file(name)); }
 
-void GameRun::writeWorkFile(const std::string& name, const std::string& text) {
+void GameRun::ownWorkingFolder() {
     namespace fs = std::filesystem;
-    const fs::path work = workDir.path();
+    if (ownWorkDir) return;
+    ownWorkDir = true;
+    const fs::path work = workDir.path(), content = testing_support::contentDir();
     std::error_code ec;
-    if (!ownWorkDir) {
-        ownWorkDir = true;
-        const fs::path content = testing_support::contentDir();
-        for (const char* folder : {"gfx", "sfx", "fonts"})
-            fs::create_directory_symlink(content / folder, work / folder, ec);
-        fs::create_directories(work / "data", ec);
-        for (const auto& entry : fs::recursive_directory_iterator(content / "data", ec)) {
+    for (const char* folder : {"gfx", "sfx", "fonts", "data"}) {
+        fs::create_directories(work / folder, ec);
+        for (const auto& entry : fs::recursive_directory_iterator(content / folder, ec)) {
             const fs::path mine = work / fs::relative(entry.path(), content);
             if (entry.is_directory()) fs::create_directories(mine, ec);
             else fs::create_symlink(entry.path(), mine, ec);
         }
     }
-    // Never through a link into the shared folder.
-    fs::remove(work / name, ec);
-    testing_support::writeFile((work / name).string(), text);
+}
+
+void GameRun::writeWorkFile(const std::string& name, const std::string& text) {
+    ownWorkingFolder();
+    // The link goes first, so the shared folder is never written through it.
+    removeWorkFile(name);
+    testing_support::writeFile(workDir.file(name), text);
+}
+
+void GameRun::removeWorkFile(const std::string& name) {
+    ownWorkingFolder();
+    std::error_code ec;
+    std::filesystem::remove(workDir.file(name), ec);
 }
 
 void runGame(GameRun& run, const std::string& script, const std::vector<std::string>& extraEnv,

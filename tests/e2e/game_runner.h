@@ -24,14 +24,18 @@ struct GameRun {
     // A screenshot the script took, or nullptr.
     TPixmapPtr shot(const std::string& name) const;
     // Writes `name` (relative, e.g. "cheats.txt" or "data/levels.dat") into
-    // a working folder of this run's own, made on first use: the generated
-    // gfx/, sfx/ and fonts/ are linked into it, and so is every file of
-    // data/ one by one; a written file replaces its link, so the shared
-    // working folder is never touched.
+    // a working folder of this run's own, made on first use: every generated
+    // and data file is linked into it one by one; a written file replaces its
+    // link, so the shared working folder is never touched.
     void writeWorkFile(const std::string& name, const std::string& text);
+    // Takes `name` out of the run's own working folder.
+    void removeWorkFile(const std::string& name);
+
+private:
+    void ownWorkingFolder();
 };
 
 // `script` is the input script's text; `extraEnv` holds NAME=VALUE pairs;
 // `args` are the game's command-line arguments (none by default).
 void runGame(GameRun& run, const std::string& script, const std::vector<std::string>& extraEnv = {},
-             int timeoutSeconds = 60, const std::vector<std::string>& args = {});
+             int timeoutSeconds = 300, const std::vector<std::string>& args = {});

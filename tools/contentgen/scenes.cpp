@@ -61,7 +61,7 @@ void generate() {
             {"gfx/backgrounds/land" + std::to_string(n) + ".jpg", [n](Canvas& c) { backdrop(c, n); }, 800, 600});
     jobs.push_back({"gfx/backgrounds/free.jpg", showcase::paintFreePlay, 800, 600});
     // The file sits beside the menu's logo; the game finds it by either spelling.
-    jobs.push_back({"gfx/gui/mainMenu/tlo.jpg", showcase::paintMainMenu, 800, 600});
+    jobs.push_back({"gfx/gui/mainmenu/tlo.jpg", showcase::paintMainMenu, 800, 600});
     const auto add = [&](const std::string& path, int w, int h, std::function<void(Canvas&)> paint) {
         jobs.push_back({path, std::move(paint), w, h});
     };
