@@ -628,14 +628,25 @@ void town(cairo_t* cr) {
     rowboat(cr, 160, 725, 1.1, rgb255(80, 120, 220));
 }
 
-void writeScene(void (*paint)(cairo_t*), const std::string& path) {
+// A scene as a picture cut into rows x cols pieces: as large as the board
+// while every piece keeps whole pixels, so the grid fills the board but for
+// a sliver where 500 or 375 does not divide evenly.
+void writeScene(void (*paint)(cairo_t*), const std::string& path, int rows = 1, int cols = 1) {
     Canvas big{int(W), int(H)};
     paint(big.cr());
     speckle(big.cr(), 0, 0, W, H, 99, 1.0, 0.05);
-    Canvas picture(500, 375);
-    paintScaled(picture.cr(), big.surface(), 0, 0, 500, 375);
+    const int w = int(kBoardW) / cols * cols, h = int(kBoardH) / rows * rows;
+    Canvas picture(w, h);
+    paintScaled(picture.cr(), big.surface(), 0, 0, w, h);
     writePicture(picture, path);
 }
+
+// The picture sets of free play (data/zestawy.dat lists them in this order
+// with the same cuts).
+struct PictureSet {
+    void (*paint)(cairo_t*);
+    int rows, cols;
+};
 
 }  // namespace
 
@@ -648,6 +659,11 @@ void generate() {
     writeScene(desert, "gfx/puzzles/puzzle2.jpg");
     writeScene(harbour, "gfx/puzzles/puzzle3.jpg");
     writeScene(town, "gfx/puzzles/puzzle4.jpg");
+    const PictureSet sets[] = {{woodland, 2, 2}, {harbour, 2, 3}, {desert, 3, 3}, {town, 3, 4},
+                               {woodland, 4, 5}, {harbour, 5, 6}, {desert, 5, 7}, {town, 6, 8}};
+    int n = 0;
+    for (const PictureSet& set : sets)
+        writeScene(set.paint, "gfx/puzzles/set" + std::to_string(++n) + ".jpg", set.rows, set.cols);
 }
 
 }  // namespace puzzle_pictures
