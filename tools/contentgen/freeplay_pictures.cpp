@@ -249,14 +249,14 @@ void drawPuzzlePage() {
     // The size, the set's name and its buttons.
     pageWell(c, 515, 220, 108, 36, 12);
     pageWell(c, 478, 268, 184, 62, 14);
-    // Two pieces of a jigsaw in the corner, for the look.
-    jigsawPath(cr, 600 - kPageX, 150 - kPageY + 30, 22);
+    // Two pieces of a jigsaw under the buttons, for the look.
+    jigsawPath(cr, 545 - kPageX, 420 - kPageY, 24);
     setColour(cr, kInk);
     cairo_set_line_width(cr, 2.4);
     cairo_stroke_preserve(cr);
     setColour(cr, rgb255(255, 190, 60));
     cairo_fill(cr);
-    jigsawPath(cr, 626 - kPageX, 150 - kPageY + 30, 22);
+    jigsawPath(cr, 573 - kPageX, 420 - kPageY, 24);
     setColour(cr, kInk);
     cairo_stroke_preserve(cr);
     setColour(cr, rgb255(80, 190, 240));
