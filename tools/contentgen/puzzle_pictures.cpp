@@ -1,4 +1,5 @@
-// The picture puzzle's screen and the pictures the quest cuts into pieces.
+// The picture puzzle's screen, the pictures the quest cuts into pieces and
+// the picture sets of free play.
 //
 // The game draws the darkened picture on the board at (148, 103), 500 x 375,
 // and the panel over it at (0, 0), so the panel leaves that window open. The
@@ -15,6 +16,7 @@
 #include <tuple>
 
 #include "art.h"
+#include "freeplay_scenes.h"
 #include "scene_kit.h"
 #include "ui_kit.h"
 
@@ -659,8 +661,9 @@ void generate() {
     writeScene(desert, "gfx/puzzles/puzzle2.jpg");
     writeScene(harbour, "gfx/puzzles/puzzle3.jpg");
     writeScene(town, "gfx/puzzles/puzzle4.jpg");
-    const PictureSet sets[] = {{woodland, 2, 2}, {harbour, 2, 3}, {desert, 3, 3}, {town, 3, 4},
-                               {woodland, 4, 5}, {harbour, 5, 6}, {desert, 5, 7}, {town, 6, 8}};
+    using namespace freeplay_scenes;
+    const PictureSet sets[] = {{woodland, 2, 2},      {farm, 2, 3},   {harbour, 3, 3},    {winterVillage, 3, 4},
+                               {coralReef, 4, 5},     {desert, 5, 6}, {alpineLake, 5, 7}, {town, 6, 8}};
     int n = 0;
     for (const PictureSet& set : sets)
         writeScene(set.paint, "gfx/puzzles/set" + std::to_string(++n) + ".jpg", set.rows, set.cols);
