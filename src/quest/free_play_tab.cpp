@@ -176,11 +176,14 @@ void TZakladka::_updateMatch3() {
         if (overBonus) setTileBonus(overBonus);
     }
 
-    if (mouse.leftHolded && suwakOver == 1) {
-        suwakX = std::clamp(mouse.x - kSliderX, 0, kSliderTravel);
-    } else {
-        suwakOver = overPicture(mouse, suwak, kSliderX + suwakX, kSliderY, 1) ? 1 : 0;
-    }
+    // The knob is taken by pressing on it, or by moving onto it with the
+    // button held, and then follows the pointer. The press itself decides:
+    // a pointer that rested on the knob and jumped away in the frame of the
+    // press does not drag it along.
+    const bool overKnob = overPicture(mouse, suwak, kSliderX + suwakX, kSliderY, 1);
+    if (mouse.leftPressed || !mouse.leftHolded) suwakOver = overKnob ? 1 : 0;
+    else if (overKnob) suwakOver = 1;
+    if (mouse.leftHolded && suwakOver == 1) suwakX = std::clamp(mouse.x - kSliderX, 0, kSliderTravel);
 }
 
 void TZakladka::setTile(const TTileDataPtr& kind) {

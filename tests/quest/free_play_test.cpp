@@ -89,6 +89,17 @@ TEST_F(FreePlay, TheKnobIsDraggedAndStopsAtTheTrackEnds) {
     // Pressing beside the knob does not grab it.
     drag(TZakladka::kSliderX + 100, TZakladka::kSliderY, 300);
     EXPECT_EQ(m.suwakX, 0);
+    // Nor does a press elsewhere right after the pointer rested on it: a
+    // click on a colour leaves the speed alone.
+    media::inputMouseMove(TZakladka::kSliderX, TZakladka::kSliderY);
+    frame();
+    media::inputMouseMove(140 + 37 * 10, 249);
+    media::inputMouseDown(1);
+    frame();
+    media::inputMouseUp(1);
+    frame();
+    EXPECT_EQ(m.suwakX, 0);
+    EXPECT_EQ(m.tiles.size(), 8u);
 }
 
 TEST_F(FreePlay, TwoColoursAlwaysStayChosenAndBonusesToggleFreely) {
