@@ -205,6 +205,16 @@ TEST_F(FreePlay, PictureSetsWrapRoundAtBothEnds) {
     EXPECT_EQ(p.zestawy.back().rows * p.zestawy.back().cols, 48);
 }
 
+TEST_F(FreePlay, EverySetsNameFitsItsPlaqueOnOneLine) {
+    const TText* txt = tab("puzzle").gui->getItemAs<TText>("txt");
+    ASSERT_TRUE(txt && txt->_font);
+    SetImageFont(txt->_font);
+    for (const TZestawPuzzli& set : tab("puzzle").zestawy) {
+        EXPECT_GT(TextWidth(set.name), 0);
+        EXPECT_LE(TextWidth(set.name), int(txt->dim.w)) << set.name;
+    }
+}
+
 TEST_F(FreePlay, SetsThatCannotBePlayedAreLeftOutAndNoSetMeansNoPuzzle) {
     TempDir dir;
     writeFile(dir.file("sets.dat"),
