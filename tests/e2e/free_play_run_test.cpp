@@ -80,19 +80,19 @@ TEST(FreePlayRun, MarbleBoardsInEveryModeAreLeftForTheMenuWithTheQuestIntact) {
     // radio button, a few clicks on the marbles, left through the in-game
     // menu and its question.
     std::string script = std::string(kToTheMenu) + click(at::menuFreePlay) + "wait 1200\nshot tab-marbles.png\n" +
-                         "key Escape\nwait 1200\n";
+                         "key Escape\nwait 800\n";
     const char* const modes[4][2] = {{"normal", "422 422"}, {"two", "422 449"}, {"changing", "547 422"},
                                      {"strategy", "547 449"}};
     for (const auto& [mode, radio] : modes) {
-        script += click(at::menuFreePlay) + "wait 1200\n" + click(radio) + "wait 200\n" + click(at::graj) +
-                  "wait 4000\n";
-        for (int k = 0; k < 6; ++k)
-            script += "click " + std::to_string(300 + 60 * k) + " " + std::to_string(420 - 20 * k) + "\nwait 300\n";
-        script += std::string("shot board-") + mode + ".png\nkey Escape\nwait 800\n" + click(at::inGameMainMenu) +
-                  "wait 800\n" + click(at::yes) + "wait 2500\n";
+        script += click(at::menuFreePlay) + "wait 1000\n" + click(radio) + "wait 100\n" + click(at::graj) +
+                  "wait 2500\n";
+        for (int k = 0; k < 3; ++k)
+            script += "click " + std::to_string(300 + 90 * k) + " " + std::to_string(420 - 30 * k) + "\nwait 150\n";
+        script += std::string("shot board-") + mode + ".png\nkey Escape\nwait 600\n" + click(at::inGameMainMenu) +
+                  "wait 600\n" + click(at::yes) + "wait 2000\n";
     }
     script += "shot menu.png\n" + resumeTheQuest();
-    runGame(run, script, {}, 300);
+    runGame(run, script, {}, 400);
     ASSERT_FALSE(run.timedOut) << run.output;
     ASSERT_EQ(run.exitCode, 0) << run.output;
 
