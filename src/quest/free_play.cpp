@@ -1,5 +1,225 @@
 #include "quest/free_play.h"
 
-// The free-play set-up comes with its own screen; until then it ends at
-// once, and the main menu stays as it was.
-int TFreePlay::mainLoop() { return 0; }
+#include <algorithm>
+
+#include "game/particle.h"
+#include "gui/strings.h"
+#include "shell/game_objects.h"
+#include "shell/media/media.h"
+#include "shell/start.h"
+
+int TFreePlay::setup() {
+    gui = createGui(kLayout);
+    img = LoadImage("gfx/gui/freeplay/panel.png");
+    border = LoadImage("gfx/gui/freeplay/border.png");
+    MidHandleImage(border);
+    zakladki.clear();
+    const char* tabs[3][3] = {{"match3", "gfx/gui/freeplay/match3.png", "data/gui_match3.gui"},
+                              {"strzelanie", "gfx/gui/freeplay/strzelanie.png", "data/gui_strzelanie.gui"},
+                              {"puzzle", "gfx/gui/freeplay/puzzle.png", "data/gui_puzzle.gui"}};
+    for (const auto& [tabId, page, layout] : tabs) {
+        auto t = std::make_unique<TZakladka>();
+        t->setup(tabId, page, layout);
+        zakladki.push_back(std::move(t));
+    }
+    return 0;
+}
+
+TZakladka* TFreePlay::tab(const std::string& tabId) {
+    for (auto& t : zakladki)
+        if (sameIgnoringCase(t->id, tabId)) return t.get();
+    return nullptr;
+}
+
+void TFreePlay::setZakladka(const std::string& tabId) {
+    const auto at = std::find_if(zakladki.begin(), zakladki.end(),
+                                 [&tabId](const auto& t) { return sameIgnoringCase(t->id, tabId); });
+    if (at == zakladki.end()) return;
+    std::rotate(at, at + 1, zakladki.end());
+    TZakladka& front = current();
+    if (front.isPuzzle()) {
+        front.getRandomPuzzle();
+        front.oldPuzzle = nullptr;
+    }
+}
+
+bool TFreePlay::canPlay() const {
+    if (zakladki.empty()) return false;
+    const TZakladka& front = *zakladki.back();
+    return !front.isPuzzle() || front.newPuzzle != nullptr;
+}
+
+void TFreePlay::prepare() {
+    goExit = 0;
+    starting_ = false;
+    clearParticles();
+    setZakladka("match3");
+    objects().gate.setOpened();
+}
+
+int TFreePlay::mainLoop() {
+    if (zakladki.empty()) return 0;
+    prepare();
+    do {
+        runFrame();
+        _react();
+    } while (goExit != 1);
+    FlushKeys();
+    FlushMouse();
+    objects().mouse.clear();
+    return 0;
+}
+
+void TFreePlay::_react() {
+    GameObjects& o = objects();
+    // Once the gate is closing the game is on its way: nothing else counts.
+    if (starting_) {
+        if (o.gate.closed()) graj();
+        return;
+    }
+    if (KeyHit(KEY_ESCAPE) || gui->clickedItem("anuluj")) {
+        goExit = 1;
+        return;
+    }
+    for (const char* tabId : {"match3", "strzelanie", "puzzle"})
+        if (gui->clickedItem(tabId)) setZakladka(tabId);
+    if (gui->clickedItem("graj") && canPlay()) {
+        starting_ = true;
+        o.gate.close();
+    }
+    if (KeyHit(KEY_L)) _reload();
+}
+
+void TFreePlay::_reload() {
+    gui->reload();
+    current().reload();
+}
+
+// ---------------------------------------------------------------- frame
+
+int TFreePlay::update() {
+    gui->update();
+    // "graj" shows that a puzzle tab without a picture set has no game.
+    if (TGuiObject* play = gui->getItem("graj")) play->_a = canPlay() ? 1 : 0;
+    current().update();
+    objects().gate.update();
+    return 0;
+}
+
+int TFreePlay::draw() {
+    _drawBack();
+    _drawZakladki();
+    _drawGui();
+    objects().gate.draw();
+    return 0;
+}
+
+void TFreePlay::_drawBack() {
+    objects().mainMenu.draw();
+    SetColor(255, 255, 255);
+    SetScale(1, 1);
+    SetAlpha(1);
+    SetBlend(ALPHABLEND);
+    SetRotation(0);
+    DrawImage(img, 100, 50);
+}
+
+void TFreePlay::_drawZakladki() {
+    for (const auto& t : zakladki) t->draw();
+    SetColor(255, 255, 255);
+    SetScale(1, 1);
+    SetAlpha(1);
+}
+
+void TFreePlay::_drawGui() {
+    gui->draw();
+    SetScale(1, 1);
+    SetImageFont(fonts.font_blueHigh36);
+    objects().map._drawSpecText(txtTitle, 400, 60, createRGB(255, 255, 255), createRGB(200, 0, 200), 0, 1);
+    SetColor(255, 255, 255);
+    SetAlpha(1);
+}
+
+// ---------------------------------------------------------------- the games
+
+TLevelPtr TFreePlay::buildBoard(const TZakladka& match3) const {
+    auto level = std::make_shared<TLevel>();
+    level->clear();
+    level->nr = -1;
+    level->rozmiar = TLevel::kCellSizes[1];
+    level->zestaw = 1;
+    level->rows = level->cols = kBoardCells;
+    level->available = match3.tiles;
+    level->bonusy = match3.bonusy;
+    level->typ = "NORMAL-" + match3.tryb;
+    level->time = match3.levelTime();
+    level->changeTime = match3.levelChangeTime();
+    level->imgUrl = kBackdrop;
+    level->img = LoadImage(kBackdrop);
+    level->lines = -1;
+    level->wylosujLevel(Rand(1, 5));
+    level->randomMe();
+    return level;
+}
+
+TLevelPtr TFreePlay::buildShooting(const TZakladka& shooting) const {
+    auto level = std::make_shared<TLevel>();
+    level->nr = -1;
+    level->lines = shooting.butelki;
+    level->bonusy = shooting.bonusyButelek;
+    level->imgUrl = kBackdrop;
+    level->img = LoadImage(kBackdrop);
+    return level;
+}
+
+TLevelPtr TFreePlay::buildPuzzle(const TZakladka& puzzle) const {
+    if (!puzzle.newPuzzle) return nullptr;
+    const TZestawPuzzli& set = *puzzle.newPuzzle;
+    auto level = std::make_shared<TLevel>();
+    level->nr = -1;
+    level->rows = set.rows;
+    level->cols = set.cols;
+    level->imgUrl = kBackdrop;
+    level->img = LoadImage(kBackdrop);
+    // Cut as a quest puzzle is cut: the picture into rows x cols frames.
+    level->_loadPuzzles(set.url);
+    if (!level->img2) return nullptr;
+    return level;
+}
+
+void TFreePlay::graj() {
+    GameObjects& o = objects();
+    o.main.typGry = "";
+    TZakladka& front = current();
+    if (front.isMatch3()) {
+        _playBoard();
+    } else if (front.isShooting()) {
+        const TLevelPtr level = buildShooting(front);
+        // The gallery takes its backdrop from the game screen's level.
+        o.game.setLevel(level);
+        o.shooting.mainLoop(level);
+    } else if (front.isPuzzle()) {
+        if (const TLevelPtr level = buildPuzzle(front)) o.puzzleGame.mainLoop(level);
+    }
+    // The main menu comes back under a white veil, the gate out of sight.
+    o.mainMenu.whiteFade = 1;
+    o.mainMenu.dWhiteFade = 0;
+    o.gate.setOpened();
+    goExit = 1;
+}
+
+void TFreePlay::_playBoard() {
+    GameObjects& o = objects();
+    TZakladka& match3 = current();
+    if (match3.tiles.empty()) match3.getTiles();
+    const TLevelPtr level = buildBoard(match3);
+    levelCopy = buildBoard(match3);
+    TProfile* p = o.profileManager.profile;
+    if (p) p->level = level;
+    o.game.setLevel(level);
+    o.game.resetStartData(1);
+    o.game.mainLoop();
+    // The quest goes on from its own level, fresh from the catalogue, just
+    // as when the profile was loaded: a player at quest level 1 keeps it too.
+    if (p) o.profileManager.loadQuestLevel(*p);
+}

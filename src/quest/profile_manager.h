@@ -106,6 +106,11 @@ public:
     };
     static Index readIndex(const TRCMFile& file);
 
+    // Hands the profile the board of its quest level, when that level exists,
+    // and the game screen that level (also after a free game, which borrowed
+    // the profile's level).
+    void loadQuestLevel(TProfile& p);
+
     static std::string indexPath();
     static std::string profilePath(int n);
     static std::string journalPath();
@@ -114,7 +119,4 @@ private:
     // Profile file n; when it is missing or damaged the profile keeps its
     // defaults and takes `fallbackName`.
     std::unique_ptr<TProfile> _loadProfile(int n, const std::string& fallbackName);
-    // Hands the profile the board of its quest level, when that level exists,
-    // and the game screen that level.
-    void loadQuestLevel(TProfile& p);
 };

@@ -180,6 +180,7 @@ void initGame() {
     o.inGameMenu.setup();
     o.play.setup();
     o.lostGame.setup();
+    o.freePlay.setup();
     o.help.setup();
     o.credits.setup();
     o.levelManager.setup();

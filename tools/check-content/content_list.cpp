@@ -7,6 +7,7 @@ const char* const kBonusButtons = "data/bonusy_tiles.dat";
 const char* const kLevelCatalogue = "data/levels.dat";
 const char* const kGuns = "data/guns.dat";
 const char* const kCrateBonuses = "data/bonusy.dat";
+const char* const kPictureSets = "data/zestawy.dat";
 
 std::vector<Picture> namedPictures() {
     std::vector<Picture> list = {
@@ -105,6 +106,15 @@ std::vector<Picture> namedPictures() {
     // The picture puzzle's frame over the board, and its backdrop.
     list.push_back({"gfx/gui/puzzle/panel.png", 800, 600, true});
     list.push_back({"gfx/gui/puzzle/back.png", 800, 600, true});
+    // Free play: the panel, the three tab pages over it, the frame over the
+    // puzzle preview and the slider's knob (the layouts name the buttons,
+    // data/zestawy.dat the pictures of its sets).
+    list.push_back({"gfx/gui/freeplay/panel.png", 600, 500, true});
+    for (const char* page : {"match3", "strzelanie", "puzzle"})
+        list.push_back({std::string("gfx/gui/freeplay/") + page + ".png", 532, 360, true});
+    list.push_back({"gfx/gui/freeplay/border.png"});
+    list.push_back({"gfx/gui/freeplay/suwak.png", 40, 40});
+    list.push_back({"gfx/gui/shooting/fuckyou.png"});
     // The gate's four marbles and the HUD digits.
     for (int i = 0; i < 4; ++i) list.push_back({"gfx/gui/gate/" + std::to_string(i) + ".png"});
     for (int d = 0; d < 10; ++d) list.push_back({"gfx/gui/cyfry/" + std::to_string(d) + ".png"});

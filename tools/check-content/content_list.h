@@ -29,6 +29,7 @@ extern const char* const kBonusButtons;  // data/bonusy_tiles.dat
 extern const char* const kLevelCatalogue;  // data/levels.dat, naming the level files
 extern const char* const kGuns;            // data/guns.dat
 extern const char* const kCrateBonuses;    // data/bonusy.dat
+extern const char* const kPictureSets;     // data/zestawy.dat, free play's puzzle pictures
 constexpr int kQuestLevels = 97;
 constexpr int kQuestLands = 10;
 constexpr int kBonusButtonCount = 17;

@@ -157,6 +157,37 @@ public:
         }
     }
 
+    // Free play's picture sets: at least one, each cut into a grid of
+    // pieces that fills the puzzle board but for a sliver under a piece.
+    void pictureSets() {
+        TRCMFile sets;
+        if (!dataFile(sets, content::kPictureSets)) return;
+        const std::string where = content::kPictureSets;
+        const int count = sets.getInt("zestawy::ilosc");
+        if (count <= 0) problem(where + ": no picture sets (zestawy::ilosc)");
+        for (int i = 1; i <= count; ++i) {
+            const std::string set = "zestawy::zestaw" + std::to_string(i) + "::";
+            const int rows = sets.getInt(set + "rows"), cols = sets.getInt(set + "cols");
+            if (rows < 1 || cols < 1) {
+                problem(where + ": zestaw" + std::to_string(i) + " has no rows and columns");
+                continue;
+            }
+            if (sets.getString(set + "name").empty()) problem(where + ": zestaw" + std::to_string(i) + " has no name");
+            const std::string path = sets.getString(set + "img");
+            if (path.empty()) {
+                problem(where + ": " + set + "img is missing");
+                continue;
+            }
+            const TImagePtr image = picture(path, where);
+            if (image && (content::kPuzzleWidth - image->width >= content::kPuzzleWidth / cols ||
+                          content::kPuzzleHeight - image->height >= content::kPuzzleHeight / rows ||
+                          image->width > content::kPuzzleWidth || image->height > content::kPuzzleHeight))
+                problem("wrong size: " + path + " is " + dims(image) + ", its " + std::to_string(rows) + " x " +
+                        std::to_string(cols) + " grid must fill " + std::to_string(content::kPuzzleWidth) + " x " +
+                        std::to_string(content::kPuzzleHeight));
+        }
+    }
+
     // The picture a data file names under `key`.
     void namedPicture(const TRCMFile& file, const std::string& key, const std::string& where) {
         const std::string path = file.getString(key);
@@ -327,6 +358,7 @@ int main(int argc, char** argv) {
     check.bonusButtons();
     check.guiLayouts();
     check.shootingTables();
+    check.pictureSets();
     check.levels();
     check.stories();
     std::printf("content check: %d files, %d problem%s\n", check.checked(), check.problems(),

@@ -8,6 +8,7 @@
 
 #include "art.h"
 #include "button_pictures.h"
+#include "freeplay_pictures.h"
 #include "game_pictures.h"
 #include "gui_pictures.h"
 #include "marbles.h"
@@ -104,6 +105,7 @@ bool generatePictures(const std::string& out) {
     puzzle_pictures::generate();
     menu_pictures::generate();
     app_icon::generate();
+    freeplay_pictures::generate();
 
     bool ok = !anyWriteFailed();
     ok = writeContactSheet(fs::absolute(folder).lexically_normal().string()) && ok;

@@ -1,4 +1,5 @@
-// The picture puzzle's screen and the pictures the quest cuts into pieces.
+// The picture puzzle's screen, the pictures the quest cuts into pieces and
+// the picture sets of free play.
 //
 // The game draws the darkened picture on the board at (148, 103), 500 x 375,
 // and the panel over it at (0, 0), so the panel leaves that window open. The
@@ -15,6 +16,7 @@
 #include <tuple>
 
 #include "art.h"
+#include "freeplay_scenes.h"
 #include "scene_kit.h"
 #include "ui_kit.h"
 
@@ -628,14 +630,25 @@ void town(cairo_t* cr) {
     rowboat(cr, 160, 725, 1.1, rgb255(80, 120, 220));
 }
 
-void writeScene(void (*paint)(cairo_t*), const std::string& path) {
+// A scene as a picture cut into rows x cols pieces: as large as the board
+// while every piece keeps whole pixels, so the grid fills the board but for
+// a sliver where 500 or 375 does not divide evenly.
+void writeScene(void (*paint)(cairo_t*), const std::string& path, int rows = 1, int cols = 1) {
     Canvas big{int(W), int(H)};
     paint(big.cr());
     speckle(big.cr(), 0, 0, W, H, 99, 1.0, 0.05);
-    Canvas picture(500, 375);
-    paintScaled(picture.cr(), big.surface(), 0, 0, 500, 375);
+    const int w = int(kBoardW) / cols * cols, h = int(kBoardH) / rows * rows;
+    Canvas picture(w, h);
+    paintScaled(picture.cr(), big.surface(), 0, 0, w, h);
     writePicture(picture, path);
 }
+
+// The picture sets of free play (data/zestawy.dat lists them in this order
+// with the same cuts).
+struct PictureSet {
+    void (*paint)(cairo_t*);
+    int rows, cols;
+};
 
 }  // namespace
 
@@ -648,6 +661,12 @@ void generate() {
     writeScene(desert, "gfx/puzzles/puzzle2.jpg");
     writeScene(harbour, "gfx/puzzles/puzzle3.jpg");
     writeScene(town, "gfx/puzzles/puzzle4.jpg");
+    using namespace freeplay_scenes;
+    const PictureSet sets[] = {{woodland, 2, 2},      {farm, 2, 3},   {harbour, 3, 3},    {winterVillage, 3, 4},
+                               {coralReef, 4, 5},     {desert, 5, 6}, {alpineLake, 5, 7}, {town, 6, 8}};
+    int n = 0;
+    for (const PictureSet& set : sets)
+        writeScene(set.paint, "gfx/puzzles/set" + std::to_string(++n) + ".jpg", set.rows, set.cols);
 }
 
 }  // namespace puzzle_pictures
