@@ -17,6 +17,7 @@
 #include "puzzle_pictures.h"
 #include "scenes.h"
 #include "shooting_pictures.h"
+#include "shop_pictures.h"
 #include "story_frame.h"
 
 namespace {
@@ -102,6 +103,7 @@ bool generatePictures(const std::string& out) {
     shooting_pictures::generate();
     puzzle_pictures::generate();
     menu_pictures::generate();
+    shop_pictures::generate();
 
     bool ok = !anyWriteFailed();
     ok = writeContactSheet(fs::absolute(folder).lexically_normal().string()) && ok;
