@@ -219,8 +219,8 @@ void TSklep::_drawBack() {
 void TSklep::_drawGui() {
     gui->draw();
     SetScale(1, 1);
-    SetAlpha(1);
     SetColor(255, 255, 255);
+    // With the rest of the panel's contents: no digits over a panel still spinning in.
     const TProfile* p = objects().profileManager.profile;
     SetAlpha(alpha);
     drawNumber(p ? p->kapsle : 0, 377, 408, 6);
