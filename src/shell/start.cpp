@@ -173,6 +173,7 @@ void initGame() {
     o.shooting.setup();
     o.puzzleGame.setup();
     o.story.setup();
+    o.shop.setup();
     o.mainMenu.setup();
     o.gate.setup();
     o.profileName.setup();

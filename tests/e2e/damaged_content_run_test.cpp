@@ -49,13 +49,6 @@ const char* name(Damage how) {
     return "";
 }
 
-// A player on quest level 1, so the level file is read at start-up too.
-void seedPlayer(const GameRun& run) {
-    testing_support::writeFile(run.saveDir.file("profiles.dat"),
-                               "profile {\n\t i = 1\n\t profile1 = \"Ada\" \n\t akt = \"Ada\" \n}\n");
-    testing_support::writeFile(run.saveDir.file("profile1.dat"), "profile {\n\t level = 1\n\t name = \"Ada\" \n}\n");
-}
-
 // Past the intro to the main menu, then the window's close request.
 const char* const kToTheMenuAndClose = "wait 2000\nkey Space\nwait 2500\nshot menu.png\nclose\n";
 
@@ -83,7 +76,8 @@ TEST(DamagedContentRun, DataTextsPicturesSoundsStoriesAndLevelsArePlayedAround) 
         SCOPED_TRACE(name(how));
         GameRun run;
         for (const std::string& file : files) damage(run, file, how);
-        seedPlayer(run);
+        // A player on quest level 1, so the level file is read at start-up too.
+        seedPlayer(run, "Ada", 1, 0, 0);
         const std::vector<std::string> before = filesIn(run.workDir.path());
         runGame(run, kToTheMenuAndClose, {}, 300);
         expectNoCrash(run);
@@ -133,7 +127,8 @@ TEST(DamagedContentRun, ADamagedCatalogueLeavesThePlayerWithoutALevel) {
         SCOPED_TRACE(name(how));
         GameRun run;
         damage(run, "data/levels.dat", how);
-        seedPlayer(run);
+        // A player on quest level 1, so the level file is read at start-up too.
+        seedPlayer(run, "Ada", 1, 0, 0);
         runGame(run, kToTheMenuAndClose, {}, 300);
         expectNoCrash(run);
         EXPECT_EQ(run.exitCode, 0) << run.output;

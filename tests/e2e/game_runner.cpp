@@ -96,3 +96,12 @@ void runGame(GameRun& run, const std::string& script, const std::vector<std::str
     run.output = testing_support::readFile(logPath);
     unlink(logPath.c_str());
 }
+
+void seedPlayer(const GameRun& run, const std::string& name, int level, int kapsle, int hintsSeen) {
+    std::string text = "profile {\n\t level = " + std::to_string(level) + "\n\t name = \"" + name +
+                       "\" \n\t score = 0\n\t kapsle = " + std::to_string(kapsle) + "\n";
+    for (int i = 0; i < 21; ++i) text += "\t hint" + std::to_string(i) + " = " + (i < hintsSeen ? "1" : "0") + "\n";
+    testing_support::writeFile(run.saveDir.file("profile1.dat"), text + "}\n");
+    testing_support::writeFile(run.saveDir.file("profiles.dat"),
+                               "profile {\n\t i = 1\n\t profile1 = \"" + name + "\" \n\t akt = \"" + name + "\" \n}\n\n");
+}

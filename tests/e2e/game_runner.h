@@ -39,3 +39,7 @@ private:
 // `args` are the game's command-line arguments (none by default).
 void runGame(GameRun& run, const std::string& script, const std::vector<std::string>& extraEnv = {},
              int timeoutSeconds = 300, const std::vector<std::string>& args = {});
+
+// One player, the current one, in the run's save folder: at quest level
+// `level` with `kapsle` diamonds and help pages 0 to hintsSeen - 1 seen.
+void seedPlayer(const GameRun& run, const std::string& name, int level, int kapsle, int hintsSeen);

@@ -64,6 +64,8 @@ std::vector<Picture> namedPictures() {
         // The question and the in-game menu panels (their layouts name the rest).
         {"gfx/gui/pytanie.png", 480, 250, true},
         {"gfx/gui/game/menu.png", 310, 420, true},
+        // The bonus shop's panel (its layout names the rest).
+        {"gfx/gui/sklep/panel.png", 560, 440, true},
         // The story's page frame, drawn over every page's picture, its
         // backdrop and the map's small story panel.
         {"gfx/gui/story/strona.png", 800, 600, true},

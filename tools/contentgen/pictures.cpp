@@ -19,6 +19,7 @@
 #include "puzzle_pictures.h"
 #include "scenes.h"
 #include "shooting_pictures.h"
+#include "shop_pictures.h"
 #include "story_frame.h"
 
 namespace {
@@ -106,6 +107,7 @@ bool generatePictures(const std::string& out) {
     menu_pictures::generate();
     app_icon::generate();
     freeplay_pictures::generate();
+    shop_pictures::generate();
 
     bool ok = !anyWriteFailed();
     ok = writeContactSheet(fs::absolute(folder).lexically_normal().string()) && ok;

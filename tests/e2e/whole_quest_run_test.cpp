@@ -1,0 +1,145 @@
+// The whole quest in the real program, every level won with G: the opening
+// story, the map before each level (the shop visited once), every kind of
+// level and both mini-games, a land's story after every tenth level, the
+// closing story and the credits after the last level, then the main menu.
+// The script follows the level catalogue,
+// so it plays whatever the catalogue holds.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "game_runner.h"
+#include "shell/media/files.h"
+#include "shell/top_level.h"
+
+namespace {
+
+using testing_support::readFile;
+
+bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// The type of each quest level ("NORMAL-TWO", "SHOOTING-NORMAL", "PUZZLE"
+// ...), from the catalogue's files.
+std::vector<std::string> levelTypes() {
+    std::vector<std::string> kinds;
+    const std::regex typ("typ = \"([A-Z-]+)");
+    for (int nr = 1; nr <= TMain::kLastQuestLevel; ++nr) {
+        const std::string text =
+            readFile(testing_support::contentDir() + "/data/levels/level" + std::to_string(nr) + ".dat");
+        std::smatch m;
+        kinds.push_back(std::regex_search(text, m, typ) ? m[1].str() : "");
+    }
+    return kinds;
+}
+
+// A click held over a frame whatever the frame rate.
+std::string click(int x, int y) {
+    return "move " + std::to_string(x) + " " + std::to_string(y) + "\nwait 120\npress left\nwait 120\nrelease left\n";
+}
+
+// The kind of level: "NORMAL" (a marble board), "SHOOTING" or "PUZZLE".
+std::string kindOf(const std::string& typ) { return typ.substr(0, typ.find('-')); }
+
+// The help pages a level shows the first time its kind or mode comes.
+std::vector<int> helpPagesOf(const std::string& typ) {
+    const std::string kind = kindOf(typ), mode = typ.find('-') == std::string::npos ? "" : typ.substr(typ.find('-') + 1);
+    if (kind == "SHOOTING") return {7};
+    if (kind == "PUZZLE") return {9};
+    if (mode == "CHANGE") return {6};
+    if (mode == "STRATEGY") return {4};
+    if (mode == "PUZZLE") return {5};
+    if (mode == "TWO") return {3};
+    return {1, 2};
+}
+
+const std::string kHelpOk = click(400, 415);
+const std::string kStorySkip = click(572, 574);
+
+std::string questScript(const std::vector<std::string>& types, std::vector<std::string>& storyShots) {
+    std::string s = "wait 1000\nkey Space\nwait 1200\n" + click(410, 195) + "wait 3500\nshot opening-story.png\n";
+    s += kStorySkip;
+    // A new quest shows every help page afresh, each once.
+    std::set<int> seen;
+    for (int nr = 1; nr <= int(types.size()); ++nr) {
+        const std::string kind = kindOf(types[size_t(nr - 1)]);
+        s += "wait 2000\n";
+        // The map's own pages: the first visit's, and the shop's before level 5.
+        if (nr == 1 || nr == 5) s += kHelpOk + "wait 300\n";
+        if (nr == 5) {
+            // The shop opens before level 5; with no diamonds nothing can be bought.
+            s += click(505, 564) + "wait 1500\nmove 700 480\nwait 100\nshot shop.png\n" + click(592, 421) + "wait 1200\n";
+        }
+        s += click(700, 564) + "wait 2500\n";
+        for (int page : helpPagesOf(types[size_t(nr - 1)]))
+            if (seen.insert(page).second) s += kHelpOk + "wait 500\n";
+        s += "keydown G\nwait 120\nkeyup G\n";
+        s += kind == "SHOOTING" ? "wait 6500\n" : "wait 5000\n";
+        if (nr == 9 || nr == 19) s += "shot " + kind + "-results.png\n";
+        // A second click in case the results were not ready for the first;
+        // on the map it lands where nothing is.
+        s += click(400, 300) + "wait 1000\n" + click(400, 300);
+        if (nr % 10 == 0 || nr == int(types.size())) {
+            const std::string shot = "story-after-" + std::to_string(nr) + ".png";
+            storyShots.push_back(shot);
+            s += "wait 3500\nshot " + shot + "\n" + kStorySkip;
+        }
+    }
+    // The credits follow the closing story; a click leaves them for the menu.
+    s += "wait 3000\nshot credits.png\n" + click(400, 300) + "wait 2500\nshot menu.png\nclose\n";
+    return s;
+}
+
+TEST(WholeQuestRun, EveryLevelWonLeadsThroughEveryStoryToTheCreditsAndTheMenu) {
+    const std::vector<std::string> types = levelTypes();
+    ASSERT_EQ(types.size(), size_t(TMain::kLastQuestLevel));
+    for (const char* kind : {"NORMAL", "SHOOTING", "PUZZLE"})
+        ASSERT_TRUE(std::any_of(types.begin(), types.end(), [&](const std::string& t) { return kindOf(t) == kind; }))
+            << "no " << kind << " level in the quest";
+
+    GameRun run;
+    run.cheats = true;
+    run.writeWorkFile("cheats.txt", "");
+    seedPlayer(run, "Ada", 0, 0, 0);
+    std::vector<std::string> storyShots;
+    // Twenty pictures a second: the same game on the same clock, a third
+    // of the frames to draw.
+    runGame(run, questScript(types, storyShots), {"VORNELL_HZ=20"}, 1700);
+    ASSERT_FALSE(run.timedOut) << run.output;
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+
+    // Every level's map, in order, and no level lost or played twice.
+    size_t at = 0;
+    for (int nr = 1; nr <= TMain::kLastQuestLevel; ++nr) {
+        at = run.output.find("MAP : level " + std::to_string(nr) + "\n", at);
+        ASSERT_NE(at, std::string::npos) << "the quest stopped before level " << nr << "\n" << run.output;
+    }
+    EXPECT_FALSE(has(run.output, "Napotkano problem")) << run.output;
+    // The stories in the quest's order: the opening, one per land after each
+    // tenth level and the closing one.
+    std::string stories;
+    const std::regex story("STORY : (\\S+)");
+    for (std::sregex_iterator i(run.output.begin(), run.output.end(), story), end; i != end; ++i)
+        stories += (*i)[1].str() + " ";
+    EXPECT_EQ(stories,
+              "story.dat oldTown.dat pustkowie.dat baza.dat gory.dat gruzowisko.dat jeziora.dat zlomowisko.dat "
+              "wybrzeze.dat wydmy.dat koniec.dat ");
+    EXPECT_NE(run.output.find("MAIN MENU", run.output.find("STORY : koniec.dat")), std::string::npos)
+        << "no main menu after the credits\n" << run.output;
+
+    for (const std::string& shot : storyShots) EXPECT_TRUE(run.shot(shot)) << shot;
+    for (const char* shot : {"opening-story.png", "shop.png", "SHOOTING-results.png", "PUZZLE-results.png",
+                             "credits.png", "menu.png"})
+        EXPECT_TRUE(run.shot(shot)) << shot;
+
+    // Saved at the last level, every help page of the quest seen on the way.
+    const std::string ada = readFile(run.saveDir.file("profile1.dat"));
+    EXPECT_TRUE(has(ada, "\t level = " + std::to_string(TMain::kLastQuestLevel) + "\n")) << ada;
+    for (int page = 0; page <= 9; ++page)
+        EXPECT_TRUE(has(ada, "\t hint" + std::to_string(page) + " = 1\n")) << "help page " << page << "\n" << ada;
+}
+
+}  // namespace
