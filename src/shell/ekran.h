@@ -14,6 +14,10 @@ public:
     virtual int setupObject() { return 0; }
     virtual int draw() { return 0; }
     virtual int update() { return 0; }
+    // The screen was covered for `ms` by a pop-up that stops play (the
+    // in-game menu, a help page, the settings): its clocks move on by as
+    // much, so play resumes where it stopped.
+    virtual void holdTimers(int ms) { (void)ms; }
 
     // One frame of the screen, as every screen loop runs it: clear, the
     // frame tick, the mouse snapshot, update, draw, the cursor, flip. The

@@ -7,6 +7,7 @@
 #include "shell/media/clock.h"
 #include "shell/media/files.h"
 #include "shell/media/frame_pacer.h"
+#include "shell/media/replay.h"
 
 namespace {
 
@@ -119,6 +120,7 @@ int GraphicsWidth() { return surfaceWidth; }
 int GraphicsHeight() { return surfaceHeight; }
 
 void Flip(int sync) {
+    media::replay::frameEnd();
     // Once a frame: music streams are topped up and finished channels freed.
     media::audioUpdate();
     if (!media::backend::displayOpen()) return;
