@@ -44,12 +44,12 @@ int THelp::draw() {
 bool THelp::react() { return KeyHit(KEY_ESCAPE) || gui->clickedItem("ok"); }
 
 int THelp::mainLoop(int n, TEkran* behind) {
-    const int openedAt = MilliSecs();
+    if (behind) behind->pauseTimers();
     prepare(n, behind);
     do {
         runFrame();
     } while (!react());
-    if (behind) behind->holdTimers(MilliSecs() - openedAt);
+    if (behind) behind->resumeTimers();
     AppFocusLost();
     // The closing click or key must not reach the screen behind.
     FlushKeys();

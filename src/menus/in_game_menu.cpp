@@ -56,12 +56,12 @@ bool TInGameMenu::react() {
 }
 
 int TInGameMenu::mainLoop(TEkran* behind) {
-    const int openedAt = MilliSecs();
+    if (behind) behind->pauseTimers();
     open(behind);
     do {
         runFrame();
     } while (!react());
-    if (behind) behind->holdTimers(MilliSecs() - openedAt);
+    if (behind) behind->resumeTimers();
     // The player is back: a focus lost while the menu was up is answered.
     AppFocusLost();
     if (where == MAIN_MENU) objects().game.goExit = 1;

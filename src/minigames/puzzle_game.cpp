@@ -319,7 +319,7 @@ void TPuzzleGame::_updateFade() { approach(fade, dFade, 0.02f * delta); }
 
 std::string TPuzzleGame::obliczCzas() const {
     if (is(state, "WYNIKI")) return lastTime;
-    return minutesAndSeconds(MilliSecs() - time);
+    return minutesAndSeconds(playClock() - time);
 }
 
 void TPuzzleGame::holdTimers(int ms) {

@@ -55,7 +55,8 @@ TEST(PauseRun, FocusLostDuringATimedLevelOpensTheMenuAndNoRowComesWhileItIsUp) {
     // Two seconds of play, twenty seconds away from the window, then back to
     // the main menu through the menu: without the pause six rows would come.
     runGame(run,
-            "move 790 590\nwait 2000\nshot playing.png\nblur\nwait 20000\nshot paused.png\nfocus\n"
+            "move 790 590\nwait 2000\nshot playing.png\nblur\nwait 1500\nshot paused-early.png\nwait 18500\n"
+            "shot paused.png\nfocus\n"
             "click 470 390\nwait 1000\nkey Return\nwait 3000\n",
             {}, 110, {"--play-level", "1"});
     ASSERT_FALSE(run.timedOut) << run.output;
@@ -63,8 +64,15 @@ TEST(PauseRun, FocusLostDuringATimedLevelOpensTheMenuAndNoRowComesWhileItIsUp) {
     EXPECT_NE(run.output.find("play-level: level 1 left, points 0, diamonds 0, matches 0, biggest 0, lines left 20"),
               std::string::npos)
         << run.output;
-    const TPixmapPtr playing = run.shot("playing.png"), paused = run.shot("paused.png");
-    ASSERT_TRUE(playing && paused) << run.output;
+    const TPixmapPtr playing = run.shot("playing.png"), early = run.shot("paused-early.png"),
+                     paused = run.shot("paused.png");
+    ASSERT_TRUE(playing && early && paused) << run.output;
+    // The time bar under the board stands still behind the menu.
+    int moved = 0;
+    for (int y = 503; y < 553; ++y)
+        for (int x = 236; x < 694; ++x)
+            if (ReadPixel(early, x, y) != ReadPixel(paused, x, y)) ++moved;
+    EXPECT_EQ(moved, 0);
     // The menu's gold-rimmed panel stands over the board's middle.
     EXPECT_GT(goldIn(paused, 330, 150, 610, 450), 500);
     EXPECT_LT(goldIn(playing, 330, 150, 610, 450), 50);

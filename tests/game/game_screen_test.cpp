@@ -419,9 +419,15 @@ TEST_F(GameScreen, APauseHoldsTheRowTheColourChangeAndTheLevelClockStill) {
     Delay(500);
     const float bar = g.timeBarFraction();
 
-    // Ten minutes under the menu, then play goes on.
-    Delay(600000);
-    g.holdTimers(600000);
+    // Ten minutes under the menu and a help page over it, then play goes on.
+    g.pauseTimers();
+    Delay(300000);
+    g.pauseTimers();
+    Delay(200000);
+    g.resumeTimers();
+    EXPECT_EQ(g.timeBarFraction(), bar) << "the bar stands still behind the menu";
+    Delay(100000);
+    g.resumeTimers();
     EXPECT_EQ(g.timeBarFraction(), bar);
     g._updateTime();
     EXPECT_EQ(g.actTime - MilliSecs(), 2500) << "no push came due while paused";

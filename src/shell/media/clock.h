@@ -9,9 +9,9 @@ int MilliSecs();
 void Delay(int ms);
 
 namespace media {
-// The clock as it stands, for the test harness's own timing (input scripts)
-// and the sound's bookkeeping: never recorded into, nor replayed from, a
-// session recording.
+// The clock as it stands, for the test harness's own timing (input scripts),
+// frame pacing and the sound's bookkeeping: never recorded into, nor
+// replayed from, a session recording.
 int harnessClock();
 bool clockIsVirtual();
 // Test hook: switch clock kind and restart it at `start` ms.

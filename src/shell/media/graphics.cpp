@@ -111,7 +111,7 @@ bool Graphics(int width, int height, int depth, int hertz, int /*flags*/) {
     surfaceWidth = width;
     surfaceHeight = height;
     displayHertz = hertz;
-    pacer.start(hertz, MilliSecs());
+    pacer.start(hertz, media::harnessClock());
     return true;
 }
 
@@ -127,11 +127,13 @@ void Flip(int sync) {
     bool vblank = sync == 1;
     if (sync == -1 && displayHertz != 0) {
         // Full screen waits for the vertical blank, a window is paced in
-        // software. The virtual clock only moves through the pacer.
+        // software. The virtual clock only moves through the pacer. Pacing
+        // is no reading of the game's: a recorded session replays the same
+        // whichever way its frames are paced.
         if (media::backend::displayIsFullScreen() && !media::clockIsVirtual()) {
             vblank = true;
         } else {
-            Delay(pacer.nextWait(MilliSecs()));
+            Delay(pacer.nextWait(media::harnessClock()));
         }
     }
     media::backend::present(vblank);
