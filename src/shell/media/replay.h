@@ -19,7 +19,6 @@
 // d/r B button down/up, w D wheel, f focus lost, q close request, s NAME
 // screenshot (test runs).
 #include <cstdio>
-#include <deque>
 #include <string>
 #include <vector>
 
