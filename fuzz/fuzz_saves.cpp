@@ -1,4 +1,4 @@
-// The save files (profiles.dat, profile<n>.dat, settings.dat): any bytes must
+// The save files (profiles.dat, profile<n>.dat, bests<n>.dat, settings.dat): any bytes must
 // read without a crash into values inside their ranges, and whatever a
 // profile read holds must be written and read back unchanged.
 #include <cmath>
@@ -45,6 +45,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     check(back.name == p.name && back.aktLevel == p.aktLevel && back.score == p.score && back.kapsle == p.kapsle);
     check(back.bonus == p.bonus);
     for (int i = 0; i < TProfile::kSavedHints; ++i) check(back.hint[size_t(i)] == p.hint[size_t(i)]);
+
+    TBests bests;
+    bests.readFrom(file);
+    TRCMFile bestsAgain;
+    bestsAgain.readText(media::decodeText(media::encodeText(bests.fileText())));
+    TBests bestsBack;
+    bestsBack.readFrom(bestsAgain);
+    check(bestsBack.fileText() == bests.fileText());
 
     TSettings s;
     s.readFrom(file);

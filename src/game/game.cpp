@@ -177,6 +177,8 @@ int TGame::mainLoop() {
     if (kind != "NORMAL") return leave(wynik);
 
     prepare(level->mode());
+    // Only a focus lost from now on pauses this level.
+    AppFocusLost();
     for (const int until = MilliSecs() + 100; MilliSecs() < until;) {
         frameTick();
         Delay(5);
@@ -259,6 +261,7 @@ int TGame::__updateBegin() {
 
 void TGame::startPlay() {
     state = "GO";
+    if (TBests* bests = objects().profileManager.questBests(level.get())) bests->tried(level->nr);
     // Until the help has been read the time bar stays full, as outside play.
     actTime = MilliSecs();
     const ModeSetup* m = modeSetup(typLevelu);
@@ -388,6 +391,13 @@ int TGame::_updateTime() {
     return 0;
 }
 
+void TGame::holdTimers(int ms) {
+    actTime = clockAfter(actTime, ms);
+    ChangeTime = clockAfter(ChangeTime, ms);
+    // czas holds the start of play until the level is won, then its length.
+    if (czas > 0 && state != "WIN" && state != "AFTERWIN2" && state != "END") czas = clockAfter(czas, ms);
+}
+
 int TGame::change() { return level ? level->changeRandom() : 0; }
 
 int TGame::_updateMusic() {
@@ -471,7 +481,9 @@ int TGame::_controlUpDown() {
 
 int TGame::_controlGui() {
     GameObjects& o = objects();
-    if (!(gui && gui->clickedItem("menu")) && !KeyHit(KEY_ESCAPE) && !KeyHit(KEY_P)) return 0;
+    // A player who leaves the window finds the level paused under the menu.
+    const bool away = AppFocusLost() != 0;
+    if (!away && !(gui && gui->clickedItem("menu")) && !KeyHit(KEY_ESCAPE) && !KeyHit(KEY_P)) return 0;
     const int choice = o.inGameMenu.mainLoop(this);
     if (choice == TInGameMenu::RESTART) {
         restartAttempt();

@@ -83,6 +83,7 @@ public:
     int setup() override;
     int update() override;
     int draw() override;
+    void holdTimers(int ms) override;
 
     // The level the next attempt plays; a missing level is refused and the
     // screen keeps the one it has.

@@ -53,7 +53,7 @@ int TGame::draw() {
 float TGame::timeBarFraction() const {
     // A level without an interval is always due.
     if (!level || level->time <= 0) return 1;
-    const float f = 1 - float(actTime - MilliSecs()) / (float(level->time) * 10.0f);
+    const float f = 1 - float(actTime - playClock()) / (float(level->time) * 10.0f);
     return std::clamp(f, 0.0f, 1.0f);
 }
 

@@ -12,6 +12,11 @@ void TWyniki::show() {
     points.fill(0);
     timeText = g.obliczCzas();
     TProfile* profile = objects().profileManager.profile;
+    newBest = {};
+    if (TBests* bests = objects().profileManager.questBests(g.level.get())) {
+        const int total = puzzle_ ? g.punkty : g.punkty + bonusFor(g.zebraneKapsle, g.matches, g.najwiekszyMatch);
+        newBest = bests->won(g.level->nr, total, g.czas);
+    }
     if (puzzle_) {
         rows = 3;
         txt = {"Steps:", "Time:", "Score:", "", "", ""};
@@ -74,7 +79,7 @@ void TWyniki::draw() const {
     SetScale(1, 1);
     SetRotation(0);
     SetImageFont(fonts.font_FONT20);
-    const int timeRow = puzzle_ ? 1 : 3;
+    const int timeRow = puzzle_ ? 1 : 3, scoreRow = puzzle_ ? 2 : 5;
     for (int i = 0; i < rows; ++i) {
         const size_t r = size_t(i);
         map._drawSpecText(txt[r], int(480 + x[r] - float(TextWidth(txt[r]))), int(y[r]), createRGB(255, 255, 255),
@@ -83,5 +88,14 @@ void TWyniki::draw() const {
                                   : !puzzle_ && i == 5 ? std::to_string(points[5] + points[4])
                                                        : std::to_string(points[r]);
         map._drawSpecText(value, int(490 - x[r]), int(y[r]), createRGB(255, 255, 0), createRGB(0, 0, 0), 1, a[r]);
+        if ((i == timeRow && newBest.time) || (i == scoreRow && newBest.score))
+            drawNewBestTag(int(490 - x[r]) + TextWidth(value) + 18, int(y[r]), a[r]);
     }
+}
+
+void drawNewBestTag(int x, int y, float alpha) {
+    SetImageFont(fonts.font_FONT20);
+    objects().map._drawSpecText("New best!", x, y, createRGB(255, 210, 60), createRGB(200, 0, 200), 1, alpha);
+    SetColor(255, 255, 255);
+    SetAlpha(1);
 }

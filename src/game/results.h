@@ -2,9 +2,15 @@
 // The results panel of a won board level: rows of captions and values slide
 // in from both sides over the darkened board, then the level's bonus is
 // counted up into the total, one unit a frame. Showing the panel pays the
-// diamonds and the bonus into the current profile, once.
+// diamonds and the bonus into the current profile, once, and a quest level's
+// win into the player's bests; a best beaten is marked beside its value.
 #include <array>
 #include <string>
+
+#include "quest/bests.h"
+
+// "New best!" as a gold caption whose left edge is at x, over the line at y.
+void drawNewBestTag(int x, int y, float alpha);
 
 class TWyniki {
 public:
@@ -19,6 +25,7 @@ public:
     std::string timeText;  // row 3
     int rows = 0;          // 6, or 3 for a picture-puzzle board
     int v = 0;             // 1 while shown
+    TBests::NewBest newBest;  // what this win improved
 
     // Fills the rows from the game screen's attempt and pays the profile.
     void show();

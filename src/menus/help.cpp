@@ -44,10 +44,13 @@ int THelp::draw() {
 bool THelp::react() { return KeyHit(KEY_ESCAPE) || gui->clickedItem("ok"); }
 
 int THelp::mainLoop(int n, TEkran* behind) {
+    if (behind) behind->pauseTimers();
     prepare(n, behind);
     do {
         runFrame();
     } while (!react());
+    if (behind) behind->resumeTimers();
+    AppFocusLost();
     // The closing click or key must not reach the screen behind.
     FlushKeys();
     FlushMouse();

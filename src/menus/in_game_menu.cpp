@@ -56,10 +56,14 @@ bool TInGameMenu::react() {
 }
 
 int TInGameMenu::mainLoop(TEkran* behind) {
+    if (behind) behind->pauseTimers();
     open(behind);
     do {
         runFrame();
     } while (!react());
+    if (behind) behind->resumeTimers();
+    // The player is back: a focus lost while the menu was up is answered.
+    AppFocusLost();
     if (where == MAIN_MENU) objects().game.goExit = 1;
     return where;
 }

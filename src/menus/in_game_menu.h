@@ -1,6 +1,8 @@
 #pragma once
 // The menu of a game in progress: resume, restart, settings, or back to the
-// main menu (after a question). Opened over the game screen and the puzzle.
+// main menu (after a question). Opened over the game screen and the
+// mini-games, by the player or when the window loses its focus; the screen
+// behind stands still while it is open.
 #include <memory>
 
 #include "gui/gui.h"

@@ -9,3 +9,5 @@ void drawVeil(float alpha);
 void countUp(TWynikTxt& line, int amount);
 // The number a counted line shows.
 int countedValue(const TWynikTxt& line);
+// "New best!" beside a value line, fading in with it.
+void tagNewBest(const TWynikTxt& value);

@@ -81,6 +81,8 @@ int TPuzzleGame::mainLoop(const TLevelPtr& playLevel) {
     solved = 0;
     objects().mouse.setCursor("podstawowy");
     prepare(playLevel);
+    // Only a focus lost from now on pauses the puzzle.
+    AppFocusLost();
     do {
         runFrame();
     } while (!react());
@@ -97,6 +99,7 @@ void TPuzzleGame::prepare(const TLevelPtr& playLevel) {
 void TPuzzleGame::_prepareSelf(const TLevelPtr& playLevel) {
     GameObjects& o = objects();
     level = playLevel;
+    if (TBests* bests = o.profileManager.questBests(level.get())) bests->tried(level->nr);
     o.gate.open();
     state = "open";
     fade = dFade = 0;
@@ -157,7 +160,7 @@ bool TPuzzleGame::react() {
     if (o.gate.opened() && o.profileManager.profile && o.profileManager.profile->porada(9)) o.help.mainLoop(9, this);
     if (mouse.leftPressed && picked) upusc();
     if (mouse.leftPressed && is(state, "WYNIKI")) o.gate.close();
-    if (gui->clickedItem("Menu")) goMenu();
+    if (gui->clickedItem("Menu") || (is(state, "GO") && AppFocusLost())) goMenu();
     if (o.gate.closed() && state != "RESTART") goExit = 1;
     // The developer's way past a puzzle: solved at once.
     if (KeyHit(KEY_G) && FileType("cheats.txt") == 1) WYGRANA();
@@ -270,6 +273,9 @@ void TPuzzleGame::WYGRANA() {
     // Nothing stays in hand over the results.
     picked = nullptr;
     lastTime = obliczCzas();
+    newBest = {};
+    if (TBests* bests = objects().profileManager.questBests(level.get()))
+        newBest = bests->won(level->nr, 10 * level->rows * level->cols, std::max(MilliSecs() - time, 1));
     state = "wyniki";
     _prepareWyniki();
     dFade = 0.5f;
@@ -313,7 +319,12 @@ void TPuzzleGame::_updateFade() { approach(fade, dFade, 0.02f * delta); }
 
 std::string TPuzzleGame::obliczCzas() const {
     if (is(state, "WYNIKI")) return lastTime;
-    return minutesAndSeconds(MilliSecs() - time);
+    return minutesAndSeconds(playClock() - time);
+}
+
+void TPuzzleGame::holdTimers(int ms) {
+    time = clockAfter(time, ms);
+    counterTime = clockAfter(counterTime, ms);
 }
 
 void TPuzzleGame::goMenu() { afterMenu(objects().inGameMenu.mainLoop(this)); }
@@ -397,6 +408,7 @@ void TPuzzleGame::_drawFade() {
 void TPuzzleGame::_drawWyniki() {
     if (!is(state, "WYNIKI")) return;
     for (const TWynikTxt& line : listaWynikow) line.draw();
+    if (newBest.time && listaWynikow.size() > size_t(kTimeLine)) tagNewBest(listaWynikow[kTimeLine]);
     const float a = listaWynikow.empty() ? 0 : listaWynikow.back().a;
     SetImageFont(fonts.font_blueHigh26);
     objects().map._drawSpecText(objects().shooting.txtClick, 400, 450, createRGB(255, 255, 255),

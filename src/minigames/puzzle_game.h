@@ -13,6 +13,7 @@
 #include "board/level.h"
 #include "game/result_text.h"
 #include "gui/gui.h"
+#include "quest/bests.h"
 #include "shell/ekran.h"
 #include "shell/media/image.h"
 
@@ -35,7 +36,7 @@ public:
     // The board: the rectangle the picture's grid fills.
     static constexpr int kBoardW = 500, kBoardH = 375;
     // Result lines read back while the pieces are counted into points.
-    static constexpr int kPiecesLine = 3, kPointsLine = 5;
+    static constexpr int kPiecesLine = 3, kTimeLine = 4, kPointsLine = 5;
 
     std::string state;  // "open", "GO", "wyniki", "RESTART"; compared ignoring case
     std::unique_ptr<TGui> gui;
@@ -46,6 +47,7 @@ public:
     // Every piece; list order is drawing order, so later pieces lie on top.
     std::vector<std::unique_ptr<TPuzel>> listaPuzzli;
     std::string lastTime;  // the play time frozen when the puzzle was solved
+    TBests::NewBest newBest;  // what the solving improved
     float adx = 0, ady = 0;  // from the pointer to the carried piece's centre
     TPuzel* over = nullptr;    // the loose piece under the pointer
     TPuzel* picked = nullptr;  // the piece being carried
@@ -65,6 +67,7 @@ public:
     int setupObject() override;
     int update() override;
     int draw() override;
+    void holdTimers(int ms) override;
 
     // Plays the level: 1 when solved, 0 when left for the main menu.
     int mainLoop(const TLevelPtr& level);

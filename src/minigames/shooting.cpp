@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "game/particle.h"
+#include "gui/gui_object.h"
 #include "gui/strings.h"
+#include "menus/in_game_menu.h"
 #include "minigames/mini_game_results.h"
 #include "shell/delta_time.h"
 #include "shell/game_objects.h"
@@ -44,12 +46,15 @@ int TShooting::mainLoop(const TLevelPtr& playLevel) {
     TMouse& mouse = objects().mouse;
     mouse.setCursor("celownik");
     prepare(playLevel);
+    leftForMainMenu = false;
+    // Only a focus lost from now on pauses the gallery.
+    AppFocusLost();
     do {
         runFrame();
     } while (!react());
     FlushKeys();
     mouse.setCursor("podstawowy");
-    return 1;
+    return leftForMainMenu ? 0 : 1;
 }
 
 void TShooting::prepare(const TLevelPtr& playLevel) {
@@ -64,6 +69,7 @@ void TShooting::prepare(const TLevelPtr& playLevel) {
 
 void TShooting::_prepareSelf() {
     GameObjects& o = objects();
+    if (TBests* bests = o.profileManager.questBests(level.get())) bests->tried(level->nr);
     o.gate.open();
     goExit = 0;
     img = level->img;
@@ -135,6 +141,7 @@ bool TShooting::react() {
     GameObjects& o = objects();
     TMouse& mouse = o.mouse;
     if (o.gate.opened() && o.profileManager.profile && o.profileManager.profile->porada(7)) o.help.mainLoop(7, this);
+    if ((is(state, "BEGIN") || is(state, "GO")) && AppFocusLost()) goMenu();
     if (is(state, "GO") && gun) {
         if (gun->firesOnClick()) {
             if (mouse.leftPressed) shot();
@@ -151,6 +158,33 @@ bool TShooting::react() {
     if (KeyHit(KEY_G) && FileType("cheats.txt") == 1) butelki.clear();
     if (o.gate.closed()) goExit = 1;
     return goExit != 0;
+}
+
+void TShooting::holdTimers(int ms) {
+    time = clockAfter(time, ms);
+    shotTime = clockAfter(shotTime, ms);
+    counterTime = clockAfter(counterTime, ms);
+}
+
+void TShooting::goMenu() {
+    GameObjects& o = objects();
+    o.mouse.setCursor("podstawowy");
+    const int choice = o.inGameMenu.mainLoop(this);
+    if (choice == TInGameMenu::RESTART) {
+        // The menu closed the gate; behind it the gallery starts anew.
+        while (!o.gate.closed()) {
+            Cls();
+            frameTick();
+            o.gate.update();
+            draw();
+            Flip(-1);
+        }
+        prepare(level);
+    } else if (choice == TInGameMenu::MAIN_MENU) {
+        o.profileManager.saveProfile();
+        leftForMainMenu = true;
+    }
+    o.mouse.clear();
 }
 
 // ---------------------------------------------------------------- shooting
@@ -327,6 +361,9 @@ void TShooting::_prepareWyniki() {
     const std::string values[] = {std::to_string(butelek), std::to_string(trafienia), std::to_string(pudla),
                                   accuracy(trafienia, wystrzelone), std::to_string(wystrzelone), "0", "0"};
     for (int i = 0; i < 7; ++i) listaWynikow.emplace_back(values[i], 600.0f, float(100 + 50 * i), 1);
+    newBest = {};
+    if (TBests* bests = objects().profileManager.questBests(level.get()))
+        newBest = bests->won(level->nr, 10 * trafienia, 0);
     // Paid at once; the counting on screen only shows it.
     if (TProfile* p = objects().profileManager.profile) {
         p->score += 10 * trafienia;
@@ -424,6 +461,7 @@ void TShooting::_drawFade() {
 void TShooting::_drawWyniki() {
     if (!is(state, "WYNIKI")) return;
     for (const TWynikTxt& line : listaWynikow) line.draw();
+    if (newBest.score && listaWynikow.size() > size_t(kPointsLine)) tagNewBest(listaWynikow[kPointsLine]);
     SetImageFont(fonts.font_blueHigh26);
     objects().map._drawSpecText(txtClick, 400, 450, kWhite, createRGB(200, 200, 0), 0, cAlpha);
     SetAlpha(1);

@@ -11,6 +11,7 @@
 #include "game/result_text.h"
 #include "minigames/bottle.h"
 #include "minigames/gun.h"
+#include "quest/bests.h"
 #include "shell/ekran.h"
 #include "shell/media/image.h"
 
@@ -47,6 +48,8 @@ public:
     int wystrzelone = 0;  // shots fired
     int butelek = 0;      // balloons at the start
     std::string txtClick = "Click any mouse button to continue";
+    bool leftForMainMenu = false;
+    TBests::NewBest newBest;  // what the gallery's hits improved
 
     TShooting() { _myName = "Shooting mini-game"; }
 
@@ -54,8 +57,10 @@ public:
     int setup() override;
     int update() override;
     int draw() override;
+    void holdTimers(int ms) override;
 
-    // Plays the level; always 1, so a quest level counts as won.
+    // Plays the level; 1, so a quest level counts as won, unless the player
+    // left it for the main menu (0).
     int mainLoop(const TLevelPtr& level);
     // A new game of the level: gate opening, countdown, balloons, first gun.
     void prepare(const TLevelPtr& level);
@@ -83,6 +88,9 @@ public:
     const TBottleBonus* getBottleBonus(int id) const;
 
 private:
+    // The in-game menu, opened when the window loses its focus, and what its
+    // choice does.
+    void goMenu();
     void _prepareSelf();
     void _prepareBottles();
     void _prepareGun();

@@ -4,6 +4,7 @@
 
 #include "game/digits.h"
 #include "game/particle.h"
+#include "minigames/puzzle_game.h"
 #include "shell/delta_time.h"
 #include "shell/game_objects.h"
 #include "shell/media/media.h"
@@ -27,6 +28,7 @@ int TMap::setup() {
     duzyPodklad2 = markerImage("gfx/gui/map/duzyPodklad2.png");
     imgTab[0] = markerImage("gfx/gui/map/level1.png");
     imgTab[1] = markerImage("gfx/gui/map/duzyPodklad.png");
+    bestsCard = LoadImage("gfx/gui/map/bests.png");
     gui = createGui(kLayout);
     // The map's buttons fade very slowly.
     for (auto& widget : gui->_listaObiektow) widget->wzr = 0.001f;
@@ -161,8 +163,21 @@ void TMap::_updateMarkerSparkles() {
     }
 }
 
+int TMap::markerAt(int x, int y) const {
+    int k = 0;
+    for (const TLevelData& entry : objects().levelManager.levels) {
+        ++k;
+        if (!entry.pos || (entry.typ != 0 && entry.typ != 1)) continue;
+        const int reach = entry.typ == 1 ? 20 : 14;
+        const int dx = x - int(entry.pos->x), dy = y - int(entry.pos->y);
+        if (dx * dx + dy * dy <= reach * reach) return k;
+    }
+    return 0;
+}
+
 int TMap::update() {
     GameObjects& o = objects();
+    pointedLevel = o.gate.opened() ? markerAt(o.mouse.x, o.mouse.y) : 0;
     gui->update();
     o.gate.update();
     chmury.updateALL();
@@ -270,8 +285,45 @@ int TMap::draw() {
     drawParticles();
     _drawMap();
     _drawGui();
+    _drawBests();
     objects().gate.draw();
     return 0;
+}
+
+void TMap::_drawBests() {
+    const TProfile* p = objects().profileManager.profile;
+    const TLevelBest* best = p && pointedLevel > 0 ? p->bests.find(pointedLevel) : nullptr;
+    const auto& levels = objects().levelManager.levels;
+    if (!best || !bestsCard || size_t(pointedLevel) > levels.size()) return;
+    const std::optional<TDim>& pos = levels[size_t(pointedLevel - 1)].pos;
+    if (!pos) return;
+    // Above and right of the marker, turned inwards near the screen's edges.
+    const int w = ImageWidth(bestsCard), h = ImageHeight(bestsCard);
+    int x = int(pos->x) + 16, y = int(pos->y) - h - 4;
+    if (x + w > 800) x = int(pos->x) - 16 - w;
+    if (y < 0) y = int(pos->y) + 16;
+    x = std::clamp(x, 0, 800 - w);
+    y = std::clamp(y, 0, 600 - h);
+    SetColor(255, 255, 255);
+    SetAlpha(1);
+    SetScale(1, 1);
+    DrawImage(bestsCard, float(x), float(y));
+    SetImageFont(fonts.font_FONT20);
+    _drawSpecText(txtLevel + " " + std::to_string(pointedLevel), x + 116, y + 12, createRGB(255, 220, 90),
+                  createRGB(120, 30, 120), 0, 1);
+    const std::string lines[3][2] = {
+        {"Best score", best->wins > 0 ? std::to_string(best->score) : "-"},
+        {"Fastest win", best->fastestMs > 0 ? minutesAndSeconds(best->fastestMs) : "-"},
+        {"Tries", std::to_string(best->tries)},
+    };
+    SetImageFont(fonts.font_font16);
+    for (int i = 0; i < 3; ++i) {
+        const int ly = y + 46 + 22 * i;
+        _drawSpecText(lines[i][0], x + 26, ly, createRGB(255, 255, 255), createRGB(60, 20, 90), 1, 1);
+        _drawSpecText(lines[i][1], x + 202, ly, createRGB(255, 255, 0), createRGB(60, 20, 90), 2, 1);
+    }
+    SetColor(255, 255, 255);
+    SetAlpha(1);
 }
 
 int TMap::_drawSpecText(const std::string& text, int x, int y, const TRGB& main, const TRGB& outline, int align,

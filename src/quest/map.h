@@ -4,7 +4,8 @@
 // under "You are here", the diamonds owned, drifting clouds and smoke. Its
 // buttons (data/gui_mapa.gui) are "play", which goes on to the level, and
 // "sklep", the bonus shop. The first visit shows help page 0, the visit
-// before level 5 help page 8 (the shop).
+// before level 5 help page 8 (the shop). While the pointer rests on the
+// marker of a level the player has tried, a card shows their bests there.
 //
 // Its one long-lived object also draws the outlined captions every screen uses.
 #include <array>
@@ -26,6 +27,7 @@ public:
     // Markers, centre handles: small and big, reached and still ahead.
     TImagePtr podklad1, podklad2, duzyPodklad1, duzyPodklad2;
     std::array<TImagePtr, 2> imgTab;  // the current marker's glow: small, big
+    TImagePtr bestsCard;              // the card of a level's personal bests
     float tabAlpha = 0;
     int tabSwitch = 1;  // 1 while the glow grows, 0 while it fades
     // Where cloud and smoke particles are born.
@@ -56,6 +58,8 @@ public:
     bool react();
     // The quest level about to be played (0 with no current player).
     int levelNumber() const;
+    // The level whose marker is under (x, y), or 0.
+    int markerAt(int x, int y) const;
 
     // Outlined text with a soft drop shadow, in the current font, scale and
     // rotation. align: 0 centred on x, 2 right-aligned at x, anything else
@@ -74,12 +78,15 @@ public:
 private:
     std::string levelCaption;  // txtLevel + ": " + the number, for levelCaptionFor
     int levelCaptionFor = 0;
+    int pointedLevel = 0;  // the level whose marker is under the pointer, or 0
 
     void prepareDelta();
     void _drawMap();
     void _drawActLevel(int kind, float x, float y);
     void _drawHere(int x, int y);
     void _drawGui();
+    // The pointed level's bests beside its marker, when it was tried.
+    void _drawBests();
     // Now and then a sparkle over each reached marker (kind 0 small, 1 big).
     void _updateMarkerSparkles();
     void generateParticle(int x, int y, int kind);

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "board/level.h"
+#include "quest/bests.h"
 
 class TRCMFile;
 
@@ -39,6 +40,8 @@ public:
     std::array<int, kBonusKinds> bonus{};
     // Entry i is 1 once help page i has been shown.
     std::array<int, 100> hint{};
+    // Personal bests on the quest levels, saved in a file of their own.
+    TBests bests;
 
     // 1 while help page i has not been shown yet.
     int porada(int i) const;

@@ -10,7 +10,13 @@
 
 std::string TProfileManager::indexPath() { return saveFolder + "/profiles.dat"; }
 std::string TProfileManager::profilePath(int n) { return saveFolder + "/profile" + std::to_string(n) + ".dat"; }
+std::string TProfileManager::bestsPath(int n) { return saveFolder + "/bests" + std::to_string(n) + ".dat"; }
 std::string TProfileManager::journalPath() { return saveFolder + "/profiles.pending"; }
+
+TBests* TProfileManager::questBests(const TLevel* level) const {
+    if (!profile || !level || level->nr < 1 || objects().main.typGry != "QUEST") return nullptr;
+    return &profile->bests;
+}
 
 TProfile* TProfileManager::getProfile(const std::string& name) const {
     for (const auto& p : profilesList)
@@ -88,6 +94,8 @@ std::unique_ptr<TProfile> TProfileManager::_loadProfile(int n, const std::string
     else Print("Profile file missing: " + path);
     if (p->name.empty()) p->name = savedProfileName(fallbackName);
     if (p->name.empty()) p->name = "Player " + std::to_string(n);
+    // Missing (saved before bests were kept) or damaged: no bests yet.
+    if (FileType(bestsPath(n)) == 1) p->bests.readFrom(loadRCMFile(bestsPath(n)));
     loadQuestLevel(*p);
     return p;
 }
@@ -124,8 +132,12 @@ int TProfileManager::saveProfile() {
     // The folder may have been removed while the game ran.
     if (FileType(saveFolder) != 2) CreateDir(saveFolder, 1);
     std::vector<media::FileWrite> files;
-    for (size_t i = 0; i < profilesList.size(); ++i)
+    // Every profile's bests are written, even none, so the bests of a player
+    // deleted from the end of the list never pass to the next one added.
+    for (size_t i = 0; i < profilesList.size(); ++i) {
         files.push_back({profilePath(int(i) + 1), media::encodeText(profilesList[i]->fileText())});
+        files.push_back({bestsPath(int(i) + 1), media::encodeText(profilesList[i]->bests.fileText())});
+    }
     files.push_back({indexPath(), media::encodeText(indexText())});
     bool saved = media::writeFilesTogether(files, journalPath());
     for (const media::FileWrite& f : files)

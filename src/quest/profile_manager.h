@@ -1,6 +1,7 @@
 #pragma once
 // The players' profiles, the current one, and their save files: the index
-// profiles.dat and one profile<n>.dat per profile, numbered by list position.
+// profiles.dat and one profile<n>.dat per profile, numbered by list position,
+// each with its personal bests in bests<n>.dat.
 //
 //   profile {
 //   	 i = 2
@@ -76,6 +77,9 @@ public:
     // Writes the index and every profile file; 1 when saved. A failure is
     // reported and the previous files stay.
     int saveProfile();
+    // The current player's bests while a quest level is played; none in
+    // free play or with no player.
+    TBests* questBests(const TLevel* level) const;
     // The first profile with that name (letter case ignored), or none.
     TProfile* getProfile(const std::string& name) const;
 
@@ -113,6 +117,7 @@ public:
 
     static std::string indexPath();
     static std::string profilePath(int n);
+    static std::string bestsPath(int n);
     static std::string journalPath();
 
 private:

@@ -10,6 +10,17 @@ int TEkran::setup() {
     return 0;
 }
 
+void TEkran::pauseTimers() {
+    if (pauses_++ == 0) pausedAt_ = MilliSecs();
+}
+
+void TEkran::resumeTimers() {
+    if (pauses_ == 0 || --pauses_ > 0) return;
+    holdTimers(MilliSecs() - pausedAt_);
+}
+
+int TEkran::playClock() const { return pauses_ > 0 ? pausedAt_ : MilliSecs(); }
+
 void TEkran::runFrame() {
     TMouse& mouse = objects().mouse;
     Cls();

@@ -14,9 +14,23 @@ public:
     virtual int setupObject() { return 0; }
     virtual int draw() { return 0; }
     virtual int update() { return 0; }
+    // A pop-up that stops play (the in-game menu, a help page, the
+    // settings) covers the screen from pauseTimers() to resumeTimers(): the
+    // screen's clocks stand still meanwhile, also as drawn behind it, and
+    // play resumes where it stopped.
+    void pauseTimers();
+    void resumeTimers();
+    // The clock as the screen's play sees it: held still while paused.
+    int playClock() const;
+    // Moves the screen's own clocks on by the `ms` a pause lasted.
+    virtual void holdTimers(int ms) { (void)ms; }
 
     // One frame of the screen, as every screen loop runs it: clear, the
     // frame tick, the mouse snapshot, update, draw, the cursor, flip. The
     // screen reacts to clicks and keys after it.
     void runFrame();
+
+private:
+    int pauses_ = 0;  // pop-ups open over the screen
+    int pausedAt_ = 0;
 };

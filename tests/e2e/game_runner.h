@@ -35,7 +35,8 @@ private:
     void ownWorkingFolder();
 };
 
-// `script` is the input script's text; `extraEnv` holds NAME=VALUE pairs;
+// `script` is the input script's text; `extraEnv` holds NAME=VALUE pairs,
+// which replace the run's defaults of the same names;
 // `args` are the game's command-line arguments (none by default).
 void runGame(GameRun& run, const std::string& script, const std::vector<std::string>& extraEnv = {},
              int timeoutSeconds = 300, const std::vector<std::string>& args = {});

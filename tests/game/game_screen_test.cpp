@@ -405,6 +405,40 @@ TEST_F(GameScreen, TheTimeBarFillsItsStripAsThePushComesAndStaysInIt) {
     EXPECT_EQ(game().timeBarFraction(), 1.0f);
 }
 
+TEST_F(GameScreen, APauseHoldsTheRowTheColourChangeAndTheLevelClockStill) {
+    TLevelPtr level = play(makeLevel({". . .", "1 2 3"}));
+    level->time = 500;
+    level->changeTime = 100;
+    TGame& g = game();
+    g.typLevelu = "CHANGE";
+    g.state = "GO";
+    g.active = 1;
+    g.czas = MilliSecs();
+    g.actTime = MilliSecs() + 3000;
+    g.ChangeTime = MilliSecs() + 1000;
+    Delay(500);
+    const float bar = g.timeBarFraction();
+
+    // Ten minutes under the menu and a help page over it, then play goes on.
+    g.pauseTimers();
+    Delay(300000);
+    g.pauseTimers();
+    Delay(200000);
+    g.resumeTimers();
+    EXPECT_EQ(g.timeBarFraction(), bar) << "the bar stands still behind the menu";
+    Delay(100000);
+    g.resumeTimers();
+    EXPECT_EQ(g.timeBarFraction(), bar);
+    g._updateTime();
+    EXPECT_EQ(g.actTime - MilliSecs(), 2500) << "no push came due while paused";
+    EXPECT_EQ(g.ChangeTime - MilliSecs(), 500) << "no colour change came due while paused";
+    Delay(1500);
+    g.WYGRANA();
+    EXPECT_EQ(g.obliczCzas(), "00:02") << "the level's clock counts play only";
+    g.holdTimers(60000);
+    EXPECT_EQ(g.obliczCzas(), "00:02") << "a won level's time is final";
+}
+
 TEST_F(GameScreen, TimesAndCountersReadAsTheHudShowsThem) {
     for (const auto& [ms, text] : std::vector<std::pair<int, std::string>>{
              {0, "00:00"}, {61000, "01:01"}, {599999, "09:59"}, {6000000, "100:00"}}) {

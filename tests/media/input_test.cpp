@@ -84,4 +84,13 @@ TEST_F(InputTest, CloseRequestIsReportedOnce) {
     EXPECT_EQ(AppTerminate(), 0);
 }
 
+TEST_F(InputTest, FocusLossIsReportedOnceAndApartFromClosing) {
+    EXPECT_EQ(AppFocusLost(), 0);
+    media::inputFocusLost();
+    media::inputFocusLost();
+    EXPECT_EQ(AppTerminate(), 0);
+    EXPECT_EQ(AppFocusLost(), 1);
+    EXPECT_EQ(AppFocusLost(), 0);
+}
+
 }  // namespace

@@ -12,11 +12,11 @@ TEST(InputScript, LinesHappenWhenTheClockReachesThem) {
     InputScript script;
     std::string error;
     ASSERT_TRUE(script.parse("# start\nmove 10 20\nwait 100\nclick 400 300 right\nkey Escape\n"
-                             "type Hello world\nshot a.png   # comment\nclose\n",
+                             "type Hello world\nshot a.png   # comment\nclose\nblur\nfocus\n",
                              error))
         << error;
     const auto& ev = script.events();
-    ASSERT_EQ(ev.size(), 9u);
+    ASSERT_EQ(ev.size(), 11u);
     EXPECT_EQ(ev[0].kind, ScriptEvent::Move);
     EXPECT_EQ(ev[1].time, 100);
     EXPECT_EQ(ev[2].kind, ScriptEvent::Press);
@@ -28,6 +28,8 @@ TEST(InputScript, LinesHappenWhenTheClockReachesThem) {
     EXPECT_EQ(ev[6].text, "Hello world");
     EXPECT_EQ(ev[7].text, "a.png");
     EXPECT_EQ(ev[8].kind, ScriptEvent::Close);
+    EXPECT_EQ(ev[9].kind, ScriptEvent::Blur);
+    EXPECT_EQ(ev[10].kind, ScriptEvent::Focus);
 
     script.start(1000);
     ASSERT_NE(script.nextDue(1000), nullptr);
@@ -37,7 +39,7 @@ TEST(InputScript, LinesHappenWhenTheClockReachesThem) {
     EXPECT_EQ(script.nextDue(1100), nullptr);
     int delivered = 0;
     while (script.nextDue(5000)) ++delivered;
-    EXPECT_EQ(delivered, 6);
+    EXPECT_EQ(delivered, 8);
     EXPECT_TRUE(script.finished());
 }
 
@@ -45,6 +47,7 @@ TEST(InputScript, MalformedLinesAreRejectedWithTheirLineNumber) {
     const char* bad[] = {
         "wait",      "wait -5",        "wait 1x",     "move 1",     "click 1 2 up", "press thumb",
         "key",       "type",           "shot ../x.png", "shot a/b.png", "close now",  "jump 3",
+        "blur 2",
     };
     for (const char* line : bad) {
         InputScript script;

@@ -218,6 +218,14 @@ TEST_F(Puzzle, TheClockShowsMinutesPastTheHourAndStopsWhenSolved) {
     EXPECT_EQ(p.listaWynikow[4].txt, "75:00");
 }
 
+TEST_F(Puzzle, ThePuzzleClockStandsStillWhilePaused) {
+    start(1, 1);
+    Delay(10000);
+    Delay(50000);
+    p.holdTimers(50000);
+    EXPECT_EQ(p.obliczCzas(), "00:10");
+}
+
 TEST_F(Puzzle, ASolvedPuzzleStaysSolvedAndIsPaidOnce) {
     start(1, 1);
     p.afterMenu(TInGameMenu::MAIN_MENU);

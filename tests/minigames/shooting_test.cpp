@@ -285,6 +285,30 @@ TEST_F(Shooting, TheResultsShowTheFiguresAndPayTheHitsOnce) {
     for (const TWynikTxt& line : s.listaWynikow) EXPECT_EQ(line.x, 400);
 }
 
+TEST_F(Shooting, ThePausedCountdownAndAutomaticResumeWhereTheyStopped) {
+    s.prepare(level(3));
+    play(1500);
+    ASSERT_EQ(s.counter, 1);
+    Delay(5000);
+    s.holdTimers(5000);
+    play(400);
+    EXPECT_EQ(s.counter, 1) << "the countdown's next step is still half a second away";
+    play(200);
+    EXPECT_EQ(s.counter, 2);
+
+    playing();
+    s.setGun(1);
+    ASSERT_FALSE(s.gun->firesOnClick());
+    s.shotTime = MilliSecs() + 100;
+    Delay(3000);
+    s.holdTimers(3000);
+    s.shot2();
+    EXPECT_EQ(s.wystrzelone, 0) << "the gun's interval is held too";
+    Delay(101);
+    s.shot2();
+    EXPECT_EQ(s.wystrzelone, 1);
+}
+
 TEST_F(Shooting, AGalleryRunsFromTheCountdownToItsResultsAndEndsOnAClick) {
     testing_support::TempDir cheatsFolder;
     testing_support::writeFile(cheatsFolder.file("cheats.txt"), "");

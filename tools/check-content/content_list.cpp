@@ -52,6 +52,8 @@ std::vector<Picture> namedPictures() {
         {"gfx/gui/map/level2.png", 34, 34},
         {"gfx/gui/map/duzyPodklad.png", 48, 48},
         {"gfx/gui/map/duzyPodklad2.png", 48, 48},
+        // The card of a marker's personal bests.
+        {"gfx/gui/map/bests.png"},
         // The widget gallery (vornell --gallery): its backdrop and one strip
         // per button scheme, cut into 1, 8, 2 and 4 frames, and the
         // 8-frame bouncing marble.

@@ -10,6 +10,7 @@
 
 #include "lands.h"
 #include "scene.h"
+#include "ui_kit.h"
 
 #ifndef VORNELL_LEVEL_CATALOGUE
 #define VORNELL_LEVEL_CATALOGUE "content/data/levels.dat"
@@ -609,6 +610,19 @@ void paintPanel(Canvas& c) {
     }
 }
 
+// The card of a level's personal bests, shown beside its marker: a glass
+// panel of 216 x 112 at (6, 4), the level's name over a gold rule at y 38,
+// three lines of figures below it.
+void paintBestsCard(Canvas& c) {
+    ui_kit::drawPanel(c, 6, 4, 216, 112, 18);
+    cairo_t* cr = c.cr();
+    cairo_move_to(cr, 26, 38.5);
+    cairo_line_to(cr, 202, 38.5);
+    setColour(cr, rgb255(240, 196, 90));
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+}
+
 }  // namespace
 
 void addJobs(const AddJob& add) {
@@ -618,6 +632,7 @@ void addJobs(const AddJob& add) {
     add("gfx/gui/map/level2.png", 30, 30, [](Canvas& c) { paintMarker(c, false, false); });
     add("gfx/gui/map/duzyPodklad.png", 44, 44, [](Canvas& c) { paintMarker(c, true, true); });
     add("gfx/gui/map/duzyPodklad2.png", 44, 44, [](Canvas& c) { paintMarker(c, false, true); });
+    add("gfx/gui/map/bests.png", 232, 128, paintBestsCard);
 }
 
 }  // namespace quest_map

@@ -81,7 +81,10 @@ struct Voice {
     // there is no device, no source was free, or the sound is from a device
     // that has been closed since.
     ALuint source = 0;
-    int startedAt = 0;   // MilliSecs() of the start, moved on by pauses
+    // Sound keeps time on the harness clock: how long a sound has played is
+    // no reading of the game's, so a session replays alike whatever the sound
+    // device does.
+    int startedAt = 0;   // clock at the start, moved on by pauses
     int pausedAt = 0;
 
     std::unique_ptr<OggStream> stream;
@@ -321,7 +324,7 @@ void serviceVoice(Voice& v) {
 int timedPlaying(const Voice& v) {
     if (v.done || !v.sound) return 0;
     if (v.sound->loops) return 1;
-    const int now = v.paused ? v.pausedAt : MilliSecs();
+    const int now = v.paused ? v.pausedAt : media::harnessClock();
     return now - v.startedAt < v.sound->lengthMs() ? 1 : 0;
 }
 
@@ -329,7 +332,7 @@ std::shared_ptr<Voice> startVoice(const TSoundPtr& sound, bool cued) {
     auto v = std::make_shared<Voice>();
     v->sound = sound;
     v->paused = cued;
-    v->startedAt = MilliSecs();
+    v->startedAt = media::harnessClock();
     v->pausedAt = v->startedAt;
     if (!open() || !(sound->streamed() || live(*sound))) return v;
 
@@ -399,7 +402,7 @@ void TChannel::SetPaused(int paused) {
     const bool pause = paused != 0;
     if (pause == v.paused) return;
     v.paused = pause;
-    const int now = MilliSecs();
+    const int now = media::harnessClock();
     if (pause) v.pausedAt = now;
     else v.startedAt += now - v.pausedAt;
     if (v.source) {

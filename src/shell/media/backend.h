@@ -56,8 +56,11 @@ void flush();
 // Waits until the GPU has finished everything submitted (benchmarks).
 void finish();
 
-// Window and input events into the input state (and scripted input).
+// Window and input events into the input state (and scripted input). While
+// a recording is played back, only a close request is taken from the window.
 void pumpEvents();
+// A PNG of the next presented frame, into the screenshots folder.
+void requestShot(const std::string& name);
 void setCursorVisible(bool visible);
 // False when there is no display to show a message box on.
 bool showMessageBox(const std::string& text);

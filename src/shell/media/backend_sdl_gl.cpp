@@ -21,6 +21,7 @@
 #include "shell/media/input.h"
 #include "shell/media/input_script.h"
 #include "shell/media/messages.h"
+#include "shell/media/replay.h"
 #include "shell/media/sprite_batch.h"
 #include "shell/media/texture_atlas.h"
 
@@ -606,6 +607,8 @@ void Backend::loadScript() {
     if (const char* dir = std::getenv("VORNELL_SHOTS")) shotsDir = dir;
     const char* path = std::getenv("VORNELL_INPUT");
     if (!path || !*path) return;
+    // A recording played back brings its own input and screenshots.
+    if (replay::replaying()) return;
     std::string error;
     bool ok = script.load(path, error);
     for (const ScriptEvent& e : script.events()) {
@@ -620,7 +623,7 @@ void Backend::loadScript() {
         Print(error);
         std::exit(2);
     }
-    script.start(MilliSecs());
+    script.start(harnessClock());
     scripted = true;
 }
 
@@ -674,12 +677,16 @@ void Backend::pushScripted(const ScriptEvent& e) {
             return;
         }
         case ScriptEvent::Shot:
-            pendingShot = e.text;
+            backend::requestShot(e.text);
             return;
         case ScriptEvent::Close:
+        case ScriptEvent::Blur:
+        case ScriptEvent::Focus:
             ev.type = SDL_WINDOWEVENT;
             ev.window.windowID = windowId;
-            ev.window.event = SDL_WINDOWEVENT_CLOSE;
+            ev.window.event = Uint8(e.kind == ScriptEvent::Close  ? SDL_WINDOWEVENT_CLOSE
+                                    : e.kind == ScriptEvent::Blur ? SDL_WINDOWEVENT_FOCUS_LOST
+                                                                  : SDL_WINDOWEVENT_FOCUS_GAINED);
             break;
     }
     SDL_PushEvent(&ev);
@@ -691,13 +698,16 @@ void Backend::pumpEvents() {
         // Lines after a screenshot wait until it is taken, so a shot followed
         // at once by a key that ends the screen still shows that screen.
         while (pendingShot.empty()) {
-            const ScriptEvent* e = script.nextDue(MilliSecs());
+            const ScriptEvent* e = script.nextDue(harnessClock());
             if (!e) break;
             pushScripted(*e);
         }
     }
     SDL_Event ev;
     while (SDL_PollEvent(&ev)) {
+        const bool closing =
+            ev.type == SDL_QUIT || (ev.type == SDL_WINDOWEVENT && ev.window.event == SDL_WINDOWEVENT_CLOSE);
+        if (!closing && replay::replaying()) continue;
         switch (ev.type) {
             case SDL_KEYDOWN: {
                 int code = virtualKey(ev.key.keysym.sym);
@@ -735,7 +745,8 @@ void Backend::pumpEvents() {
                 inputWheel(ev.wheel.y);
                 break;
             case SDL_WINDOWEVENT:
-                if (ev.window.event == SDL_WINDOWEVENT_FOCUS_LOST) inputFocusLost();
+                if (ev.window.event == SDL_WINDOWEVENT_FOCUS_LOST || ev.window.event == SDL_WINDOWEVENT_MINIMIZED)
+                    inputFocusLost();
                 if (ev.window.event == SDL_WINDOWEVENT_CLOSE) inputCloseRequest();
                 break;
             case SDL_QUIT:
@@ -829,6 +840,12 @@ void finish() {
     if (!displayOpen()) return;
     theBackend().batch.flush();
     glFinish();
+}
+
+void requestShot(const std::string& name) {
+    if (!backendAlive) return;
+    theBackend().pendingShot = name;
+    replay::event('s', 0, 0, name);
 }
 
 void pumpEvents() {

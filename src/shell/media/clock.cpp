@@ -5,6 +5,8 @@
 #include <cstring>
 #include <thread>
 
+#include "shell/media/replay.h"
+
 namespace {
 
 struct Clock {
@@ -28,12 +30,7 @@ Clock& theClock() {
 
 }  // namespace
 
-int MilliSecs() {
-    Clock& c = theClock();
-    if (c.isVirtual) return int(c.virtualNow);
-    auto elapsed = std::chrono::steady_clock::now() - c.origin;
-    return int(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()) + 1000;
-}
+int MilliSecs() { return media::replay::clockReading(media::harnessClock()); }
 
 void Delay(int ms) {
     if (ms <= 0) return;
@@ -46,6 +43,13 @@ void Delay(int ms) {
 }
 
 namespace media {
+
+int harnessClock() {
+    Clock& c = theClock();
+    if (c.isVirtual) return int(c.virtualNow);
+    auto elapsed = std::chrono::steady_clock::now() - c.origin;
+    return int(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()) + 1000;
+}
 
 bool clockIsVirtual() { return theClock().isVirtual; }
 

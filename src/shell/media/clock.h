@@ -9,6 +9,10 @@ int MilliSecs();
 void Delay(int ms);
 
 namespace media {
+// The clock as it stands, for the test harness's own timing (input scripts),
+// frame pacing and the sound's bookkeeping: never recorded into, nor
+// replayed from, a session recording.
+int harnessClock();
 bool clockIsVirtual();
 // Test hook: switch clock kind and restart it at `start` ms.
 void resetClock(bool isVirtual, int start = 0);

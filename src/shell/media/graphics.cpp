@@ -8,6 +8,7 @@
 #include "shell/media/clock.h"
 #include "shell/media/files.h"
 #include "shell/media/frame_pacer.h"
+#include "shell/media/replay.h"
 
 namespace {
 
@@ -123,7 +124,7 @@ bool Graphics(int width, int height, int depth, int hertz, int /*flags*/) {
     surfaceWidth = width;
     surfaceHeight = height;
     displayHertz = pacedHertz(hertz);
-    pacer.start(displayHertz, MilliSecs());
+    pacer.start(displayHertz, media::harnessClock());
     return true;
 }
 
@@ -132,17 +133,20 @@ int GraphicsWidth() { return surfaceWidth; }
 int GraphicsHeight() { return surfaceHeight; }
 
 void Flip(int sync) {
+    media::replay::frameEnd();
     // Once a frame: music streams are topped up and finished channels freed.
     media::audioUpdate();
     if (!media::backend::displayOpen()) return;
     bool vblank = sync == 1;
     if (sync == -1 && displayHertz != 0) {
         // Full screen waits for the vertical blank, a window is paced in
-        // software. The virtual clock only moves through the pacer.
+        // software. The virtual clock only moves through the pacer. Pacing
+        // is no reading of the game's: a recorded session replays the same
+        // whichever way its frames are paced.
         if (media::backend::displayIsFullScreen() && !media::clockIsVirtual()) {
             vblank = true;
         } else {
-            Delay(pacer.nextWait(MilliSecs()));
+            Delay(pacer.nextWait(media::harnessClock()));
         }
     }
     media::backend::present(vblank);

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "shell/media/backend.h"
+#include "shell/media/replay.h"
 
 namespace {
 
@@ -15,6 +16,7 @@ struct InputState {
     std::array<int, 256> chars{};  // ring buffer of typed characters
     int charHead = 0, charCount = 0;
     bool closeRequested = false;
+    bool focusLost = false;
 };
 
 InputState input;
@@ -24,7 +26,10 @@ bool validButton(int b) { return b >= 1 && b <= 3; }
 
 }  // namespace
 
-void PollSystem() { media::backend::pumpEvents(); }
+void PollSystem() {
+    media::replay::poll();
+    media::backend::pumpEvents();
+}
 
 int KeyHit(int code) {
     PollSystem();
@@ -100,9 +105,17 @@ int AppTerminate() {
     return requested ? 1 : 0;
 }
 
+int AppFocusLost() {
+    PollSystem();
+    bool lost = input.focusLost;
+    input.focusLost = false;
+    return lost ? 1 : 0;
+}
+
 namespace media {
 
 void inputKeyDown(int code) {
+    replay::event('k', code);
     if (!validKey(code)) return;
     // Held-key repeats add no hit.
     if (!input.keyDown[code]) ++input.keyHits[code];
@@ -110,42 +123,55 @@ void inputKeyDown(int code) {
 }
 
 void inputKeyUp(int code) {
+    replay::event('u', code);
     if (validKey(code)) input.keyDown[code] = false;
 }
 
 void inputChar(int code) {
+    replay::event('c', code);
     if (input.charCount >= int(input.chars.size())) return;
     input.chars[(input.charHead + input.charCount) % int(input.chars.size())] = code;
     ++input.charCount;
 }
 
 void inputMouseMove(int x, int y) {
+    replay::event('m', x, y);
     input.mouseX = x;
     input.mouseY = y;
 }
 
 void inputMouseDown(int button) {
+    replay::event('d', button);
     if (!validButton(button)) return;
     if (!input.buttonDown[button]) ++input.buttonHits[button];
     input.buttonDown[button] = true;
 }
 
 void inputMouseUp(int button) {
+    replay::event('r', button);
     if (validButton(button)) input.buttonDown[button] = false;
 }
 
-void inputWheel(int delta) { input.wheel += delta; }
+void inputWheel(int delta) {
+    replay::event('w', delta);
+    input.wheel += delta;
+}
 
 void inputFocusLost() {
+    replay::event('f');
     input.keyDown.fill(false);
     input.keyHits.fill(0);
     input.charHead = input.charCount = 0;
     input.buttonDown.fill(false);
     input.buttonHits.fill(0);
     input.wheel = 0;
+    input.focusLost = true;
 }
 
-void inputCloseRequest() { input.closeRequested = true; }
+void inputCloseRequest() {
+    replay::event('q');
+    input.closeRequested = true;
+}
 
 void inputReset() { input = InputState{}; }
 

@@ -23,6 +23,8 @@ void FlushMouse();
 void HideMouse();
 void ShowMouse();
 int AppTerminate();
+// 1 when the window lost its focus or was minimized since the last call.
+int AppFocusLost();
 
 namespace media {
 // Where events enter the input state; the window backend and the tests call these.

@@ -104,9 +104,9 @@ bool InputScript::parse(const std::string& source, std::string& error) {
             if (args.size() != 1 || args[0].find('/') != std::string::npos || args[0].find("..") != std::string::npos)
                 return bad("expected: shot FILE (a plain file name)");
             event(ScriptEvent::Shot, t)->text = args[0];
-        } else if (cmd == "close") {
-            if (!args.empty()) return bad("expected: close");
-            event(ScriptEvent::Close, t);
+        } else if (cmd == "close" || cmd == "blur" || cmd == "focus") {
+            if (!args.empty()) return bad("expected: " + cmd);
+            event(cmd == "close" ? ScriptEvent::Close : cmd == "blur" ? ScriptEvent::Blur : ScriptEvent::Focus, t);
         } else {
             return bad("unknown command '" + cmd + "'");
         }

@@ -1,6 +1,6 @@
 #pragma once
 // Scripted input for test runs (VORNELL_INPUT=file): timed mouse moves,
-// presses, keys, typed text, screenshots and the window's close request,
+// presses, keys, typed text, screenshots, the window's focus and close request,
 // delivered when the game clock reaches each line.
 #include <string>
 #include <vector>
@@ -8,7 +8,7 @@
 namespace media {
 
 struct ScriptEvent {
-    enum Kind { Move, Press, Release, KeyDown, KeyUp, Type, Shot, Close };
+    enum Kind { Move, Press, Release, KeyDown, KeyUp, Type, Shot, Close, Blur, Focus };
     Kind kind = Move;
     int time = 0;      // ms after the script started
     int x = 0, y = 0;  // Move

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "shell/media/replay.h"
+
 namespace {
 
 constexpr int64_t kModulus = 2147483647;  // 2^31 - 1
@@ -18,6 +20,7 @@ double next() {
 }  // namespace
 
 void SeedRnd(int seed) {
+    seed = media::replay::seed(seed);
     state = int64_t(uint32_t(seed) & 0x7FFFFFFFu);
     if (state == 0 || state == kModulus) state = 0x1234;
 }
