@@ -307,8 +307,8 @@ void puzzleBoard(Level& level, int width, int height, double luck) {
 // and every later land opens on an easier level, a breather after the land
 // before it ended on its hardest.
 double strain(int nr) {
-    double s = double(nr - 1) / (kLevels - 1);
-    if (nr <= 10) s *= 0.5;
+    double s = std::pow(double(nr - 1) / (kLevels - 1), 0.75);
+    if (nr <= 10) s *= 0.4;
     if (nr > 10 && nr % 10 == 1) s -= 0.10;
     return std::clamp(s, 0.0, 1.0);
 }
@@ -345,10 +345,12 @@ Level plan(int nr) {
     // rows; a board of small marbles has room and takes the quickest rows.
     // Colour changes keep making new groups, so those boards take quicker
     // rows too.
-    const double pace[4] = {0, 0.8, 1.12, 1.25};
-    level.time = int(lerp(800, twoSided ? 290 : 260, s) * pace[level.size] * (m == 'C' ? 0.85 : 1.0));
+    // The rows quicken most in the first lands and less later on.
+    const double pace[4] = {0, 0.85, 1.18, 1.5};
+    const double quicken = std::pow(s, 0.7);
+    level.time = int(lerp(800, twoSided ? 270 : 290, quicken) * pace[level.size] * (m == 'C' ? 0.85 : 1.0));
     level.changeTime = lerp(300, 150, s);
-    level.lines = lerp(12, twoSided ? 40 : 50, s);
+    level.lines = lerp(12, twoSided ? 40 : 46, s);
     const double depth = twoSided ? 0.2 + 0.1 * s : 0.3 + 0.15 * s;
     level.depth = std::max(2, int(level.rows * depth));
 
@@ -365,7 +367,7 @@ Level plan(int nr) {
             level.typ = "NORMAL-STRATEGY";
             // Every move brings a row: the lines are the moves to make, more
             // of them on a taller board.
-            const double moves[4] = {0, 1.4, 0.9, 0.7};
+            const double moves[4] = {0, 1.6, 0.9, 0.7};
             level.lines = int(lerp(13, 26, s) * moves[level.size]);
             break;
         }
@@ -402,7 +404,7 @@ Level plan(int nr) {
         level.depth = 0;
         const int width = level.size == 3 ? 6 + (nr > 40) * 2 : 8 + (nr > 50) * 2;
         const int height = level.size == 3 ? 5 + (nr > 40) : 6 + (nr > 50);
-        puzzleBoard(level, width, height, 0.7 - 0.4 * s);
+        puzzleBoard(level, width, height, 0.75 - 0.35 * s);
     }
     return level;
 }
