@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "board/tile_part.h"
 #include "game/game.h"
@@ -50,7 +48,6 @@ PointerAction SimPlayer::frame(TGame& game, int now) {
         // The board changed under the player's eyes: a press about to happen
         // still happens, anything further off is thought over again.
         if (plan_.active && plan_.pressAt - now > style_.commitMs) plan_.active = false;
-        if (std::getenv("SIMTRACE")) std::fprintf(stderr, "change %d state %s moving %zu\n", now, game.state.c_str(), movingMarbles.size());
         seen_ = seen;
         seenAt_ = now;
     }
@@ -71,7 +68,6 @@ PointerAction SimPlayer::frame(TGame& game, int now) {
     if (now >= plan_.pressAt && now >= lastPress_ + gap_ && ready) {
         action.press = true;
         plan_.active = false;
-        if (std::getenv("SIMTRACE")) std::fprintf(stderr, "press %d (+%d) think %d seenAt %d\n", now, now - lastPress_, think_, seenAt_);
         lastPress_ = now;
         ++presses_;
         if (plan_.bonus) ++bonusClicks_;
@@ -120,8 +116,7 @@ void SimPlayer::imagine(const TLevel& level, const TTileList& group) {
     board.rows = level.rows;
     board.cols = level.cols;
     const int R = level.usedRows(), C = level.usedCols();
-    if (pool_.size() < size_t(R * C))
-        while (pool_.size() < size_t(R * C)) pool_.push_back(std::make_shared<TTile>());
+    while (pool_.size() < size_t(R * C)) pool_.push_back(std::make_shared<TTile>());
     for (int r = 0; r < R; ++r)
         for (int c = 0; c < C; ++c) {
             const TTilePtr& t = level.tiles[size_t(r)][size_t(c)];
