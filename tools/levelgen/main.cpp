@@ -340,12 +340,11 @@ Level plan(int nr) {
     // Each land starts the palette somewhere else so the boards look different.
     for (int i = 0; i < colours; ++i) level.colours.push_back(kPalette[(i + land - 1) % 8]);
 
-    // Rows come faster and the levels last longer as the quest goes on. A
-    // row of big marbles is short but so is the board: it fills in fewer
-    // rows; a board of small marbles has room and takes the quickest rows.
-    // Colour changes keep making new groups, so those boards take quicker
-    // rows too.
-    // The rows quicken most in the first lands and less later on.
+    // Rows come faster and the levels last longer as the quest goes on; the
+    // rows quicken most in the first lands and less later on. A row of big
+    // marbles is short but so is the board, which fills in fewer rows; a
+    // board of small marbles has room and takes the quickest rows. Colour
+    // changes keep making new groups, so those boards take quicker rows too.
     const double pace[4] = {0, 0.85, 1.18, 1.5};
     const double quicken = std::pow(s, 0.7);
     level.time = int(lerp(800, twoSided ? 270 : 290, quicken) * pace[level.size] * (m == 'C' ? 0.85 : 1.0));
