@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 
-.PHONY: run test check install deps build asan fuzz fuzz-build bench clean
+.PHONY: run test check install deps build asan fuzz fuzz-build bench simulate clean
 
 run: build
 	cd $(BUILD)/game && ../vornell
@@ -51,6 +51,13 @@ fuzz: fuzz-build
 
 bench: build
 	cd $(BUILD) && for b in bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+# The quest's difficulty curve: every board level played SIM_SEEDS times by
+# the simulated player; rewrites tools/simplayer/report.md and winrate.png.
+SIM_SEEDS ?= 24
+simulate: build
+	cd $(BUILD)/game && ../simplayer --seeds $(SIM_SEEDS) \
+	  --report $(CURDIR)/tools/simplayer/report.md --plot $(CURDIR)/tools/simplayer/winrate.png
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -378,11 +378,16 @@ int TLevel::checkLevel(float speed) {
     g.active = 0;
     g.state = "WAIT";
     rememberPosition();
+    settle();
+    moveTiles(speed == 0 ? 0.05f : speed);
+    return 0;
+}
+
+int TLevel::settle() {
     _checkUPHor();
     _checkDOWNHor();
     _checkUpVer();
     _checkDOWNVer();
-    moveTiles(speed == 0 ? 0.05f : speed);
     return 0;
 }
 

@@ -121,6 +121,9 @@ public:
 
     // Settling.
     int checkLevel(float speed);
+    // The grid part of settling, with no animation and no word to the game
+    // screen: marbles fall to their wall and slide toward the middle.
+    int settle();
     int _checkDOWNHor();
     int _checkUPHor();
     int _checkUpVer();

@@ -190,23 +190,29 @@ int TGame::mainLoop() {
             _adX += (KeyDown(KEY_RIGHT) ? 1 : 0) - (KeyDown(KEY_LEFT) ? 1 : 0);
             _adY += (KeyDown(KEY_DOWN) ? 1 : 0) - (KeyDown(KEY_UP) ? 1 : 0);
         }
-        if (o.lostGame.v && o.lostGame.gui) {
-            if (o.lostGame.gui->clickedItem("restart")) {
-                restartAttempt();
-            } else if (o.lostGame.gui->clickedItem("mainmenu")) {
-                o.gate.close();
-                wynik = 0;
-            }
-        } else if (o.gate.opened() && state == "GO") {
-            _controlTiles();
-            _controlUpDown();
-            _controlBonuses();
-            _controlGui();
-        }
+        controlFrame();
         if (state == "END" && o.gate.closed()) goExit = 1;
         if (KeyHit(KEY_G) && developerMode()) WYGRANA();
     } while (goExit == 0);
     return leave(state == "END" ? 1 : 0);
+}
+
+int TGame::controlFrame() {
+    GameObjects& o = objects();
+    if (o.lostGame.v && o.lostGame.gui) {
+        if (o.lostGame.gui->clickedItem("restart")) {
+            restartAttempt();
+        } else if (o.lostGame.gui->clickedItem("mainmenu")) {
+            o.gate.close();
+            wynik = 0;
+        }
+    } else if (o.gate.opened() && state == "GO") {
+        _controlTiles();
+        _controlUpDown();
+        _controlBonuses();
+        _controlGui();
+    }
+    return 0;
 }
 
 int TGame::leave(int result) {

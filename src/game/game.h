@@ -96,6 +96,12 @@ public:
     // whose result it returns.
     int mainLoop();
 
+    // The player's input of one frame, read after the frame's update and
+    // drawing: the lost pop-up's buttons, or, in play with the gate open,
+    // the marbles, the waiting rows, the bonus column and the menu. The
+    // simulated player steps the screen through update, draw and this.
+    int controlFrame();
+
     // The level is won.
     int WYGRANA();
     // The level is lost: "NORMAL" (pushed out), "TWO" (pushed into the other

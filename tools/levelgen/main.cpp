@@ -155,7 +155,7 @@ TLevelPtr boardOf(const Level& level) {
 void layOutOnce(Level& level, int pattern, bool twoSided) {
     level.layout.assign(size_t(level.rows), std::vector<int>(size_t(level.cols), 0));
     // A two-sided board leaves room between its groups for the rows to come.
-    const std::vector<int> h = heights(level.cols, twoSided ? level.rows / 2 - 1 : level.rows - 3, pattern);
+    const std::vector<int> h = heights(level.cols, twoSided ? level.rows / 2 - 1 : level.rows * 2 / 3, pattern);
     for (int c = 0; c < level.cols; ++c) {
         for (int k = 0; k < h[size_t(c)]; ++k) {
             const int r = level.rows - 1 - k;
@@ -259,12 +259,16 @@ double luckyRate(const Grid& start, Solver& s, int tries) {
     return double(clears) / tries;
 }
 
-void puzzleBoard(Level& level, int width, int height) {
+// A clearable board whose chance of being cleared by random play is as near
+// `luck` as the search finds: near 1 a board forgives nearly any order, near
+// 0 it asks for thought.
+void puzzleBoard(Level& level, int width, int height, double luck) {
     Solver s{level.rows, level.cols, {}, 0, 0};
     const int left = (level.cols - width) / 2;
     Grid best;
-    double bestRate = 2;
-    for (int attempt = 0; attempt < 400 && bestRate > 0.05; ++attempt) {
+    double bestRate = -1;
+    auto off = [luck](double rate) { return std::abs(rate - luck); };
+    for (int attempt = 0; attempt < 400 && (bestRate < 0 || off(bestRate) > 0.03); ++attempt) {
         // Columns built from short runs of one colour, packed at the bottom.
         Grid g(size_t(level.rows * level.cols), 0);
         for (int c = left; c < left + width; ++c) {
@@ -279,8 +283,8 @@ void puzzleBoard(Level& level, int width, int height) {
         s.nodes = 0;
         s.limit = 20000;
         if (!s.solve(g)) continue;
-        const double rate = luckyRate(g, s, 20);
-        if (rate < bestRate) {
+        const double rate = luckyRate(g, s, 40);
+        if (bestRate < 0 || off(rate) < off(bestRate)) {
             bestRate = rate;
             best = g;
         }
@@ -298,15 +302,27 @@ void puzzleBoard(Level& level, int width, int height) {
 
 // ---- The quest -----------------------------------------------------------------
 
+// How hard the level is meant to feel, from 0 to 1. It rises steadily
+// through the quest; the first land stays gentle while the player learns,
+// and every later land opens on an easier level, a breather after the land
+// before it ended on its hardest.
+double strain(int nr) {
+    double s = std::pow(double(nr - 1) / (kLevels - 1), 0.75);
+    if (nr <= 10) s *= 0.4;
+    if (nr > 10 && nr % 10 == 1) s -= 0.10;
+    return std::clamp(s, 0.0, 1.0);
+}
+
 Level plan(int nr) {
     Level level;
     level.nr = nr;
     level.letter = kPlan[(nr - 1) / 10][(nr - 1) % 10];
     level.name = kNames[nr - 1];
     const int land = (nr - 1) / 10 + 1;
-    const double t = double(nr - 1) / (kLevels - 1);
+    const double s = strain(nr);
     level.img = "gfx/backgrounds/land" + std::to_string(land) + ".jpg";
     const char m = level.letter;
+    const bool twoSided = m == 'T' || m == 'U';
 
     // Marble size: big marbles while the player learns, then smaller ones
     // and larger boards.
@@ -314,32 +330,46 @@ Level plan(int nr) {
     const int cells[4] = {0, 22, 15, 10};
     level.rows = level.cols = cells[level.size];
 
-    int colours = 3 + int(t * 4.0);
-    if (m == 'S') colours = std::max(3, colours - 1);
+    // Colours: the more there are, the smaller the groups. Boards fed from
+    // both sides, and strategy boards, which gain a row with every move,
+    // run out of groups soonest, so they get fewer.
+    int colours = 3 + int(s * 3.5);
+    if (twoSided || m == 'S') colours = 3 + int(s * 2.0);
     if (m == 'P') colours = nr < 30 ? 3 : 4;
-    if (level.size == 3) colours = std::min(colours, 5);
+    if (level.size == 3) colours = std::min(colours, twoSided || m == 'S' ? 4 : 5);
     // Each land starts the palette somewhere else so the boards look different.
     for (int i = 0; i < colours; ++i) level.colours.push_back(kPalette[(i + land - 1) % 8]);
 
-    level.time = lerp(800, 350, t);
-    level.changeTime = lerp(300, 150, t);
-    level.lines = lerp(12, 40, t);
-    const double depth = (m == 'T' || m == 'U') ? 0.2 + 0.1 * t : 0.3 + 0.2 * t;
+    // Rows come faster and the levels last longer as the quest goes on; the
+    // rows quicken most in the first lands and less later on. A row of big
+    // marbles is short but so is the board, which fills in fewer rows; a
+    // board of small marbles has room and takes the quickest rows. Colour
+    // changes keep making new groups, so those boards take quicker rows too.
+    const double pace[4] = {0, 0.85, 1.18, 1.5};
+    const double quicken = std::pow(s, 0.7);
+    level.time = int(lerp(800, twoSided ? 270 : 290, quicken) * pace[level.size] * (m == 'C' ? 0.85 : 1.0));
+    level.changeTime = lerp(300, 150, s);
+    level.lines = lerp(12, twoSided ? 40 : 46, s);
+    const double depth = twoSided ? 0.2 + 0.1 * s : 0.3 + 0.15 * s;
     level.depth = std::max(2, int(level.rows * depth));
 
     if (nr >= 3) level.bonus = {level.colours[0], level.colours[1]};
     if (nr >= 6) level.bonus.push_back(16);
     if (nr >= 10) level.bonus.push_back(17);
     if (nr >= 15) level.bonus.push_back(15);
-    if ((m == 'T' || m == 'U') && nr >= 12) level.bonus.push_back(18);
+    if (twoSided && nr >= 12) level.bonus.push_back(18);
 
     switch (m) {
         case 'N': case 'L': level.typ = "NORMAL-NORMAL"; break;
         case 'C': level.typ = "NORMAL-CHANGE"; break;
-        case 'S':
+        case 'S': {
             level.typ = "NORMAL-STRATEGY";
-            level.lines = lerp(20, 45, t);
+            // Every move brings a row: the lines are the moves to make, more
+            // of them on a taller board.
+            const double moves[4] = {0, 1.6, 0.9, 0.7};
+            level.lines = int(lerp(13, 26, s) * moves[level.size]);
             break;
+        }
         case 'T': case 'U': level.typ = "NORMAL-TWO"; break;
         case 'P':
             level.typ = "NORMAL-PUZZLE";
@@ -373,7 +403,7 @@ Level plan(int nr) {
         level.depth = 0;
         const int width = level.size == 3 ? 6 + (nr > 40) * 2 : 8 + (nr > 50) * 2;
         const int height = level.size == 3 ? 5 + (nr > 40) : 6 + (nr > 50);
-        puzzleBoard(level, width, height);
+        puzzleBoard(level, width, height, 0.75 - 0.35 * s);
     }
     return level;
 }
