@@ -83,7 +83,8 @@ std::string DataFileWriter::cleanText(const std::string& value) {
     std::string out;
     out.reserve(value.size());
     for (char c : value)
-        if (c != '"' && c != '=' && c != '\n' && c != '\r') out += c;
+        // Control characters (a NUL above all) would end or break the line.
+        if (c != '"' && c != '=' && (static_cast<unsigned char>(c) >= 0x20 && c != 0x7f)) out += c;
     return out;
 }
 

@@ -48,8 +48,10 @@ std::string savedProfileName(const std::string& name) {
     // Blanks around a name are no part of it: "Ada " is Ada, and a name of
     // blanks alone is no name.
     std::u32string chars = media::fromUtf8(trimBlank(DataFileWriter::cleanText(name)));
-    if (chars.size() > size_t(TProfile::kMaxNameLength)) chars.resize(size_t(TProfile::kMaxNameLength));
-    return media::toUtf8(chars);
+    if (chars.size() <= size_t(TProfile::kMaxNameLength)) return media::toUtf8(chars);
+    // Cut short, it may end in a blank that the next reading would drop.
+    chars.resize(size_t(TProfile::kMaxNameLength));
+    return trimBlank(media::toUtf8(chars));
 }
 
 bool sameProfileName(const std::string& a, const std::string& b) {

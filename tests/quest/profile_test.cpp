@@ -259,7 +259,10 @@ TEST(Profile, HelpPagesAndANewQuest) {
 
 TEST(Profile, NamesAreKeptToWhatTheFilesCanCarry) {
     EXPECT_EQ(savedProfileName("A\"da=\n"), "Ada");
+    // A NUL or another control character would cut the saved line short.
+    EXPECT_EQ(savedProfileName(std::string("Ad\0a\t\x01\x7f", 7)), "Ada");
     EXPECT_EQ(savedProfileName(std::string(40, 'x')), std::string(25, 'x'));
+    EXPECT_EQ(savedProfileName(std::string(24, 'x') + "  y"), std::string(24, 'x')) << "a blank left at the cut";
     EXPECT_EQ(savedProfileName("ŁŁŁŁŁŁŁŁŁŁŁŁŁŁŁŁŁŁŁŁŁŁŁŁŁŁŁ"), "ŁŁŁŁŁŁŁŁŁŁŁŁŁŁŁŁŁŁŁŁŁŁŁŁŁ");
     EXPECT_TRUE(sameProfileName("zoë", "ZOË"));
     EXPECT_FALSE(sameProfileName("Ada", "Adam"));
