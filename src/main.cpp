@@ -9,10 +9,14 @@
 #include "shell/media/graphics.h"
 #include "shell/start.h"
 
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 
 int main(int argc, char** argv) {
+    // A save past the account's file-size limit fails like a full disk, and
+    // the game says so and plays on, instead of being killed by the signal.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (!enterContentFolder()) return 1;
     SetAppTitle("Vornell");
     objects();

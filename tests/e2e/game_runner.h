@@ -1,6 +1,7 @@
 #pragma once
 // Runs the real game binary offscreen on the virtual clock with an input
 // script, in the generated working folder, and collects what it left behind.
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,13 @@ struct GameRun {
     // Run in a working folder of its own that also holds "cheats.txt", so
     // the G key ends a game as won (see writeWorkFile).
     bool cheats = false;
+    // Run without the administrator's right to write where permissions
+    // forbid it, so a read-only folder is read-only to the game even when
+    // the tests run as root.
+    bool withoutPermissionOverride = false;
+    // The game's process while it runs (0 otherwise), for a test that
+    // changes its limits from another thread.
+    std::atomic<int> pid{0};
     int exitCode = -1;
     bool timedOut = false;
     std::string output;  // standard output and error

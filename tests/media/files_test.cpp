@@ -1,7 +1,9 @@
 // Text encodings, atomic saves, file queries and case-insensitive lookup.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "shell/media/files.h"
 #include "test_support.h"
@@ -78,6 +80,14 @@ TEST(FileQueries, OnlyPlainFilesAreRead) {
     ASSERT_EQ(mkfifo(dir.file("pipe").c_str(), 0600), 0);
     EXPECT_FALSE(media::readFileBytes(dir.file("pipe"))) << "a pipe with no writer would block";
     EXPECT_EQ(LoadText("/dev/zero"), "");
+
+    // A file beyond the cap reads as missing (sparse: no disk is used).
+    const int fd = ::open(dir.file("huge.dat").c_str(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ftruncate(fd, off_t(media::kMaxFileBytes) + 1), 0);
+    ::close(fd);
+    EXPECT_FALSE(media::readFileBytes(dir.file("huge.dat")));
+    EXPECT_EQ(LoadText(dir.file("huge.dat")), "");
 }
 
 TEST(PathLookup, NamesMatchWithoutRegardToCase) {

@@ -2,11 +2,14 @@
 #include <gtest/gtest.h>
 
 #include "shell/media/input_script.h"
+#include "test_support.h"
 
 namespace {
 
 using media::InputScript;
 using media::ScriptEvent;
+using testing_support::TempDir;
+using testing_support::writeFile;
 
 TEST(InputScript, LinesHappenWhenTheClockReachesThem) {
     InputScript script;
@@ -47,7 +50,7 @@ TEST(InputScript, MalformedLinesAreRejectedWithTheirLineNumber) {
     const char* bad[] = {
         "wait",      "wait -5",        "wait 1x",     "move 1",     "click 1 2 up", "press thumb",
         "key",       "type",           "shot ../x.png", "shot a/b.png", "close now",  "jump 3",
-        "blur 2",
+        "blur 2",    "waitfile",
     };
     for (const char* line : bad) {
         InputScript script;
@@ -55,6 +58,24 @@ TEST(InputScript, MalformedLinesAreRejectedWithTheirLineNumber) {
         EXPECT_FALSE(script.parse(std::string("move 1 1\n") + line + "\n", error)) << line;
         EXPECT_NE(error.find("line 2"), std::string::npos) << error;
     }
+}
+
+TEST(InputScript, AWaitfileLineHoldsTheRestUntilItsFileExists) {
+    TempDir dir;
+    const std::string go = dir.file("go");
+    InputScript script;
+    std::string error;
+    ASSERT_TRUE(script.parse("key A\nwait 100\nwaitfile " + go + "\nwait 200\nmove 5 5\n", error)) << error;
+    script.start(0);
+    EXPECT_EQ(script.nextDue(0)->kind, ScriptEvent::KeyDown);
+    EXPECT_EQ(script.nextDue(50)->kind, ScriptEvent::KeyUp);
+    EXPECT_EQ(script.nextDue(10000), nullptr) << "held while the file is missing";
+    EXPECT_FALSE(script.finished());
+    writeFile(go, "");
+    EXPECT_EQ(script.nextDue(20000), nullptr) << "the next line is 200 ms after the file appeared";
+    EXPECT_EQ(script.nextDue(20199), nullptr);
+    EXPECT_EQ(script.nextDue(20200)->kind, ScriptEvent::Move);
+    EXPECT_TRUE(script.finished());
 }
 
 }  // namespace

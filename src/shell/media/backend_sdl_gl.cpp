@@ -679,6 +679,8 @@ void Backend::pushScripted(const ScriptEvent& e) {
         case ScriptEvent::Shot:
             backend::requestShot(e.text);
             return;
+        case ScriptEvent::WaitFile:  // held inside the script itself
+            return;
         case ScriptEvent::Close:
         case ScriptEvent::Blur:
         case ScriptEvent::Focus:

@@ -88,7 +88,7 @@ std::optional<std::vector<uint8_t>> readFileBytes(const std::string& path) {
     int fd = ::open(resolvePath(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
     struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > off_t(kMaxFileBytes)) {
         ::close(fd);
         return std::nullopt;
     }
@@ -100,6 +100,10 @@ std::optional<std::vector<uint8_t>> readFileBytes(const std::string& path) {
         if (n == 0) break;
         if (n < 0) {
             if (errno == EINTR) continue;
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (bytes.size() + size_t(n) > kMaxFileBytes) {  // it grew while being read
             ::close(fd);
             return std::nullopt;
         }

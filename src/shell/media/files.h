@@ -28,6 +28,9 @@ namespace media {
 // matches.
 std::string resolvePath(const std::string& path);
 
+// A file larger than this is read as missing: no file the game reads comes
+// near it, and a hostile one cannot take the machine's memory.
+inline constexpr size_t kMaxFileBytes = size_t(64) << 20;
 std::optional<std::vector<uint8_t>> readFileBytes(const std::string& path);
 // Write name.tmp beside the target, fsync, rename over it, fsync the folder.
 bool writeFileAtomic(const std::string& path, const void* data, size_t size);

@@ -104,6 +104,9 @@ bool InputScript::parse(const std::string& source, std::string& error) {
             if (args.size() != 1 || args[0].find('/') != std::string::npos || args[0].find("..") != std::string::npos)
                 return bad("expected: shot FILE (a plain file name)");
             event(ScriptEvent::Shot, t)->text = args[0];
+        } else if (cmd == "waitfile") {
+            if (rest.empty()) return bad("expected: waitfile PATH");
+            event(ScriptEvent::WaitFile, t)->text = rest;
         } else if (cmd == "close" || cmd == "blur" || cmd == "focus") {
             if (!args.empty()) return bad("expected: " + cmd);
             event(cmd == "close" ? ScriptEvent::Close : cmd == "blur" ? ScriptEvent::Blur : ScriptEvent::Focus, t);
@@ -124,8 +127,14 @@ bool InputScript::load(const std::string& path, std::string& error) {
 }
 
 const ScriptEvent* InputScript::nextDue(int now) {
-    if (next_ >= events_.size() || now - origin_ < events_[next_].time) return nullptr;
-    return &events_[next_++];
+    while (next_ < events_.size() && now - origin_ >= events_[next_].time) {
+        const ScriptEvent& e = events_[next_];
+        if (e.kind != ScriptEvent::WaitFile) return &events_[next_++];
+        if (FileType(e.text) == 0) return nullptr;
+        origin_ = now - e.time;
+        ++next_;
+    }
+    return nullptr;
 }
 
 }  // namespace media

@@ -1,19 +1,21 @@
 #pragma once
 // Scripted input for test runs (VORNELL_INPUT=file): timed mouse moves,
 // presses, keys, typed text, screenshots, the window's focus and close request,
-// delivered when the game clock reaches each line.
+// delivered when the game clock reaches each line. A test that changes the
+// world outside the game (its save folder, say) holds the script at a
+// `waitfile` line until it is done.
 #include <string>
 #include <vector>
 
 namespace media {
 
 struct ScriptEvent {
-    enum Kind { Move, Press, Release, KeyDown, KeyUp, Type, Shot, Close, Blur, Focus };
+    enum Kind { Move, Press, Release, KeyDown, KeyUp, Type, Shot, Close, Blur, Focus, WaitFile };
     Kind kind = Move;
     int time = 0;      // ms after the script started
     int x = 0, y = 0;  // Move
     int button = 1;    // Press, Release: 1 left, 2 right, 3 middle
-    std::string text;  // KeyDown/KeyUp: key name; Type: the text; Shot: file name
+    std::string text;  // KeyDown/KeyUp: key name; Type: the text; Shot, WaitFile: file name
     int line = 0;      // where it stands in the script, for messages
 };
 
@@ -24,7 +26,9 @@ public:
     bool load(const std::string& path, std::string& error);
 
     void start(int now) { origin_ = now; }
-    // The next event due at `now`, or nullptr. Events come in script order.
+    // The next event due at `now`, or nullptr. Events come in script order;
+    // a `waitfile` line is never returned: it holds the lines after it until
+    // its file exists, and their times count from then.
     const ScriptEvent* nextDue(int now);
     bool finished() const { return next_ >= events_.size(); }
     const std::vector<ScriptEvent>& events() const { return events_; }
