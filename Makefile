@@ -42,12 +42,11 @@ fuzz-build: deps
 	      -DVORNELL_FUZZ=ON -DVORNELL_TOOLS=OFF -DVORNELL_BENCH=OFF -DVORNELL_TESTS=OFF >/dev/null
 	cmake --build $(FUZZ_BUILD) -j$(JOBS)
 
-# Each fuzz target for a bounded time (FUZZ_SECONDS each).
+# Each fuzz target for a bounded time (FUZZ_SECONDS each) over its corpus;
+# prints the executions of each and their total.
 FUZZ_SECONDS ?= 60
 fuzz: fuzz-build
-	cd $(FUZZ_BUILD) && for t in fuzz/fuzz_*; do \
-	  [ -x "$$t" ] || continue; echo "== $$t"; \
-	  "$$t" -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 || exit 1; done
+	scripts/fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 bench: build
 	cd $(BUILD) && for b in bench/bench_*; do [ -x "$$b" ] && "$$b"; done
