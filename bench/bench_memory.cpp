@@ -18,6 +18,8 @@
 #include <thread>
 #include <vector>
 
+#include "xvfb_server.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -73,38 +75,12 @@ int main() {
     const fs::path work = fs::temp_directory_path() / ("vornell-bench-memory-" + std::to_string(getpid()));
     fs::create_directories(work / "save");
 
-    // An X server of our own; it tells its display number on a pipe.
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0) return 1;
-    const pid_t xvfb = fork();
-    if (xvfb == 0) {
-        close(pipeFds[0]);
-        const std::string fd = std::to_string(pipeFds[1]);
-        if (!std::freopen("/dev/null", "w", stderr)) _exit(126);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-               static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(pipeFds[1]);
-    char number[16] = {};
-    const ssize_t got = read(pipeFds[0], number, sizeof number - 1);
-    close(pipeFds[0]);
-    if (got <= 0) {
+    const XvfbServer xvfb;
+    if (xvfb.display().empty()) {
         std::printf("bench_memory: Xvfb could not be started\n");
         return 1;
     }
-    const std::string displayName = ":" + std::string(number, size_t(got - (number[got - 1] == '\n' ? 1 : 0)));
-    const std::string display = "DISPLAY=" + displayName;
-    // The server names its display a moment before it takes clients.
-    bool ready = false;
-    for (int i = 0; i < 100 && !ready; ++i) {
-        ready = std::system(("xdpyinfo -display " + displayName + " >/dev/null 2>&1").c_str()) == 0;
-        if (!ready) std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    if (!ready) {
-        std::printf("bench_memory: the X server did not take clients\n");
-        return 1;
-    }
+    const std::string display = "DISPLAY=" + xvfb.display();
 
     const std::vector<std::string> env = {display, "SDL_VIDEODRIVER=x11", "SDL_AUDIODRIVER=dummy",
                                           "ALSOFT_DRIVERS=null"};
@@ -127,8 +103,6 @@ int main() {
     gameEnv.push_back("VORNELL_INPUT=" + (work / "input.txt").string());
     const double game = measure({VORNELL_BINARY, "--play-level", "97"}, gameEnv, VORNELL_GAME_DIR, work / "game.log", 300);
 
-    kill(xvfb, SIGTERM);
-    waitpid(xvfb, nullptr, 0);
     std::error_code ec;
     fs::remove_all(work, ec);
     if (bare <= 0 || game <= 0) return 1;

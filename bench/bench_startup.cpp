@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "xvfb_server.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -29,45 +31,6 @@ std::string gameDir() {
 }
 
 void writeFile(const fs::path& path, const std::string& text) { std::ofstream(path) << text; }
-
-// An Xvfb server on a free display, for as long as the benchmark runs.
-class Xvfb {
-public:
-    Xvfb() {
-        for (int number = 80; number < 120 && display_.empty(); ++number) {
-            if (fs::exists("/tmp/.X" + std::to_string(number) + "-lock")) continue;
-            const std::string name = ":" + std::to_string(number);
-            pid_ = fork();
-            if (pid_ == 0) {
-                const int null = open("/dev/null", O_WRONLY);
-                dup2(null, 1);
-                dup2(null, 2);
-                execlp("Xvfb", "Xvfb", name.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp", nullptr);
-                _exit(127);
-            }
-            // Ready once its socket is there; taken meanwhile by another
-            // server, it ends, and the next number is tried.
-            const std::string socket = "/tmp/.X11-unix/X" + std::to_string(number);
-            for (int i = 0; i < 100 && alive() && !fs::exists(socket); ++i) usleep(50000);
-            if (alive() && fs::exists(socket)) display_ = name;
-            else stop();
-        }
-    }
-    ~Xvfb() { stop(); }
-    const std::string& display() const { return display_; }
-
-private:
-    bool alive() const { return pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == 0; }
-    void stop() {
-        if (pid_ <= 0) return;
-        kill(pid_, SIGTERM);
-        waitpid(pid_, nullptr, 0);
-        pid_ = -1;
-    }
-
-    pid_t pid_ = -1;
-    std::string display_;
-};
 
 // A save folder with one player and the game in a window.
 class SaveFolder {
@@ -146,7 +109,7 @@ struct Totals {
 Totals bareTotals, gameTotals;
 
 void measure(benchmark::State& state, const std::string& program, const std::string& readyLine, Totals& totals) {
-    static Xvfb xvfb;
+    static XvfbServer xvfb;
     if (xvfb.display().empty()) {
         state.SkipWithError("Xvfb could not be started");
         return;

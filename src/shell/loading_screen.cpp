@@ -44,13 +44,19 @@ int TLoadingScreen::draw() {
 }
 
 void TLoadingScreen::addField(const std::string& /*name*/) {
-    time = MilliSecs();
     counter += 1;
-    Cls();
-    draw();
-    // Presented at once: waiting for the next frame's turn would only make
-    // loading slower.
-    Flip(0);
+    // A frame costs a software renderer tens of milliseconds: a step shows
+    // only when the last shown is a moment old, so a fast start-up is not
+    // slowed down by its own progress dots. The closing fade shows them all.
+    const int now = MilliSecs();
+    if (counter == 1 || now - time >= kStepFrameMs) {
+        time = now;
+        Cls();
+        draw();
+        // Presented at once: waiting for the next frame's turn would only
+        // make loading slower.
+        Flip(0);
+    }
     PollSystem();
 }
 
@@ -73,4 +79,7 @@ void TLoadingScreen::start() {
         DrawRect(0, 0, 800, 600);
         Flip(-1);
     }
+    // Never shown again: the splash gives its textures' memory back.
+    img = nullptr;
+    dot[0] = dot[1] = nullptr;
 }

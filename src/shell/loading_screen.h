@@ -1,6 +1,7 @@
 #pragma once
-// The splash shown while start-up loads: one progress dot lights per step and
-// each step presents a frame, since start-up runs no frame loop.
+// The splash shown while start-up loads: one progress dot lights per step,
+// and a step presents a frame (start-up runs no frame loop) unless one was
+// presented a moment ago.
 #include <string>
 
 #include "shell/ekran.h"
@@ -10,7 +11,8 @@ class TLoadingScreen : public TEkran {
 public:
     int counter = 0;
     int maxCounter = 16;
-    int time = 0;
+    static constexpr int kStepFrameMs = 100;
+    int time = 0;  // when a step last presented a frame
     TImagePtr dot[2];  // unlit, lit
     TImagePtr img;
 
@@ -18,6 +20,6 @@ public:
     int draw() override;
     // One progress step; the name is not shown.
     void addField(const std::string& name);
-    // The closing fade to black.
+    // The closing fade to black; the splash's pictures are let go after it.
     void start();
 };

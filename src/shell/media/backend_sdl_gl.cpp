@@ -6,6 +6,7 @@
 #include <epoxy/gl.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
@@ -103,6 +104,28 @@ public:
     TImage white;
     SpriteBatch batch{*this};
     FrameStats stats, lastStats;
+
+    // With VORNELL_FPS set, each second of real time prints the frames
+    // presented in it and the longest time between two of them (benchmarks).
+    struct FrameRateLog {
+        using Clock = std::chrono::steady_clock;
+        bool on = std::getenv("VORNELL_FPS") != nullptr;
+        Clock::time_point secondStart = Clock::now(), last = secondStart;
+        int frames = 0;
+        double slowestMs = 0;
+        void presented() {
+            if (!on) return;
+            const Clock::time_point now = Clock::now();
+            slowestMs = std::max(slowestMs, std::chrono::duration<double, std::milli>(now - last).count());
+            last = now;
+            ++frames;
+            if (now - secondStart < std::chrono::seconds(1)) return;
+            Print("FPS " + std::to_string(frames) + " slowest " + std::to_string(int(slowestMs + 0.5)) + " ms");
+            secondStart = now;
+            frames = 0;
+            slowestMs = 0;
+        }
+    } frameRate;
 
     InputScript script;
     bool scripted = false;
@@ -536,6 +559,7 @@ void Backend::present(bool vsync) {
         swapInterval = interval;
     }
     SDL_GL_SwapWindow(window);
+    frameRate.presented();
     glBindFramebuffer(GL_FRAMEBUFFER, fbo);
     glViewport(0, 0, width, height);
     lastStats = stats;
