@@ -4,6 +4,7 @@
 #include <png.h>
 
 #include <cstring>
+#include <vector>
 
 #include "shell/media/collision.h"
 #include "shell/media/graphics.h"
@@ -92,6 +93,14 @@ TEST(Images, BmpPicturesDecode) {
     ASSERT_TRUE(ensurePixels(*img));
     EXPECT_EQ(img->source.at(0, 0), 0xFF0000FFu);
     EXPECT_EQ(img->source.at(1, 0), 0xFFFF0000u);
+
+    // The lowest height a header can hold has no positive counterpart.
+    std::string noHeight = bmp;
+    noHeight.replace(22, 4, std::string("\0\0\0\x80", 4));
+    const std::vector<uint8_t> bytes(noHeight.begin(), noHeight.end());
+    int w = 0, h = 0;
+    EXPECT_FALSE(media::pictureSize(bytes, w, h));
+    EXPECT_FALSE(media::decodePicture(bytes));
 }
 
 TEST(Images, AnimImagesCutCellsLeftToRightThenTopToBottom) {

@@ -1,5 +1,8 @@
 // Picture decoders (PNG, JPEG, BMP) and the PNG writer for screenshots.
+#include <algorithm>
+#include <climits>
 #include <csetjmp>
+#include <cstdint>
 #include <cstdlib>
 #include <cstdio>
 #include <cstring>
@@ -111,6 +114,7 @@ TPixmapPtr decodeBmp(const std::vector<uint8_t>& b, bool& hasAlpha) {
     uint32_t compression = le32(&b[30]);
     if ((bpp != 24 && bpp != 32) || (compression != 0 && compression != 3)) return nullptr;
     bool bottomUp = h > 0;
+    if (h == INT32_MIN) return nullptr;  // no height: and -h would overflow
     if (h < 0) h = -h;
     if (w <= 0 || h <= 0 || !saneSize(unsigned(w), unsigned(h))) return nullptr;
     size_t stride = (size_t(w) * (bpp / 8) + 3) & ~size_t(3);
@@ -165,7 +169,7 @@ bool pictureSize(const std::vector<uint8_t>& bytes, int& w, int& h) {
         ok = jpegSize(bytes, w, h);
     } else if (bytes.size() >= 54 && bytes[0] == 'B' && bytes[1] == 'M') {
         w = int32_t(le32(&bytes[18]));
-        h = std::abs(int32_t(le32(&bytes[22])));
+        h = int(std::min<int64_t>(std::abs(int64_t(int32_t(le32(&bytes[22])))), INT32_MAX));
         ok = true;
     }
     return ok && saneSize(unsigned(w), unsigned(h));
