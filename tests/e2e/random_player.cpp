@@ -139,7 +139,16 @@ RandomPlayer::Action RandomPlayer::randomAction(std::mt19937& rng, const std::ve
     return a;
 }
 
-std::string RandomPlayer::scriptFrom(int startMs, Counts* counts) const {
+RandomPlayer::Counts& RandomPlayer::Counts::operator+=(const Counts& o) {
+    clicks += o.clicks;
+    drags += o.drags;
+    keys += o.keys;
+    texts += o.texts;
+    focusChanges += o.focusChanges;
+    return *this;
+}
+
+std::string RandomPlayer::scriptFrom(int startMs) const {
     std::string script = "# random play from " + std::to_string(startMs) + " ms\n";
     int t = startMs;  // where the script's clock stands
     if (startMs == 0) {
@@ -163,19 +172,26 @@ std::string RandomPlayer::scriptFrom(int startMs, Counts* counts) const {
         waitUntil(a.at);
         script += a.lines;
         t += a.lengthMs;
-        if (!counts) continue;
-        switch (a.kind) {
-            case Action::Click: ++counts->clicks; break;
-            case Action::Drag: ++counts->drags; break;
-            case Action::Key: ++counts->keys; break;
-            case Action::Text: ++counts->texts; break;
-            case Action::Focus: ++counts->focusChanges; break;
-            case Action::Move: break;
-        }
     }
     marksUpTo(lengthMs_);
     waitUntil(lengthMs_);
     return script + "shot mark-" + std::to_string(lengthMs_) + ".png\nwait 200\nclose\n";
+}
+
+RandomPlayer::Counts RandomPlayer::countsBetween(int fromMs, int toMs) const {
+    Counts counts;
+    for (const Action& a : actions_) {
+        if (a.at < fromMs || a.at >= toMs) continue;
+        switch (a.kind) {
+            case Action::Click: ++counts.clicks; break;
+            case Action::Drag: ++counts.drags; break;
+            case Action::Key: ++counts.keys; break;
+            case Action::Text: ++counts.texts; break;
+            case Action::Focus: ++counts.focusChanges; break;
+            case Action::Move: break;
+        }
+    }
+    return counts;
 }
 
 int RandomPlayer::markTime(const std::string& fileName) {

@@ -26,6 +26,7 @@ public:
     // What a stretch of the script does.
     struct Counts {
         int clicks = 0, drags = 0, keys = 0, texts = 0, focusChanges = 0;
+        Counts& operator+=(const Counts& o);
     };
 
     // `leadIn` is a fixed script of `leadInMs` that opens the run (it takes
@@ -37,7 +38,9 @@ public:
     // The script from `startMs` of play (0, the beginning with the lead-in,
     // or a mark's time) to the end, where it closes the window. Actions that
     // began before `startMs` are left out; the rest keep their times.
-    std::string scriptFrom(int startMs, Counts* counts = nullptr) const;
+    std::string scriptFrom(int startMs) const;
+    // What the random play does from `fromMs` up to `toMs`.
+    Counts countsBetween(int fromMs, int toMs) const;
 
     // The mark time of a screenshot name "mark-<ms>.png", or -1.
     static int markTime(const std::string& fileName);
