@@ -20,7 +20,7 @@ struct WeightedKey {
     int weight;
 };
 constexpr WeightedKey kKeys[] = {
-    {"Escape", 2}, {"Return", 6}, {"Space", 6}, {"G", 8}, {"P", 4},     {"L", 1},      {"Left", 3},
+    {"Escape", 4}, {"Return", 6}, {"Space", 6}, {"G", 8}, {"P", 4},     {"L", 1},      {"Left", 3},
     {"Right", 3},  {"Up", 2},     {"Down", 2},  {"A", 1}, {"Z", 1},     {"Backspace", 2}, {"Tab", 1},
     {"F1", 1},     {"F2", 1},     {"F5", 1},    {"F11", 1}, {"F12", 1}, {"Left Alt", 1},
 };
