@@ -79,7 +79,7 @@ RandomPlayer::RandomPlayer(uint32_t seed, const std::vector<ClickTarget>& target
     }
 }
 
-RandomPlayer::Action RandomPlayer::randomAction(std::mt19937& rng, const std::vector<ClickTarget>& targets) const {
+RandomPlayer::Action RandomPlayer::randomAction(std::mt19937& rng, const std::vector<ClickTarget>& targets) {
     Action a;
     const int roll = uniform(rng, 0, 99);
     auto click = [&](int x, int y, const char* button) {

@@ -58,5 +58,5 @@ private:
     std::string leadIn_;
     int leadInMs_ = 0;
 
-    Action randomAction(std::mt19937& rng, const std::vector<ClickTarget>& targets) const;
+    static Action randomAction(std::mt19937& rng, const std::vector<ClickTarget>& targets);
 };
