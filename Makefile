@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 
-.PHONY: run test check install deps build asan fuzz fuzz-build bench simulate clean
+.PHONY: run test check install deps build asan fuzz fuzz-build bench simulate soak clean
 
 run: build
 	cd $(BUILD)/game && ../vornell
@@ -50,6 +50,15 @@ fuzz: fuzz-build
 
 bench: build
 	cd $(BUILD) && for b in bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+# Long random play in the sanitizer build: SOAK_MINUTES of game time (a
+# two-minute version runs in `make test`), replayable with SOAK_SEED.
+SOAK_MINUTES ?= 30
+SOAK_SEED    ?= $(shell date +%s)
+soak: build asan
+	cd $(ASAN_BUILD) && SOAK_MINUTES=$(SOAK_MINUTES) SOAK_SEED=$(SOAK_SEED) \
+	  VORNELL_TEST_CONTENT_DIR=$(abspath $(BUILD))/game \
+	  tests/e2e/tests_e2e_soak --gtest_filter='SoakRun.RandomPlay*'
 
 # The quest's difficulty curve: every board level played SIM_SEEDS times by
 # the simulated player; rewrites tools/simplayer/report.md and winrate.png.

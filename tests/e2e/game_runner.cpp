@@ -113,6 +113,7 @@ void runGame(GameRun& run, const std::string& script, const std::vector<std::str
             break;
         }
         drain();
+        if (run.whileRunning) run.whileRunning(int(pid));
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     run.pid = 0;
@@ -130,11 +131,20 @@ void runGame(GameRun& run, const std::string& script, const std::vector<std::str
     close(out[0]);
 }
 
+void seedPlayers(const GameRun& run, const std::vector<SeededPlayer>& players, size_t current) {
+    std::string index = "profile {\n\t i = " + std::to_string(players.size()) + "\n";
+    for (size_t n = 0; n < players.size(); ++n) {
+        const SeededPlayer& p = players[n];
+        std::string text = "profile {\n\t level = " + std::to_string(p.level) + "\n\t name = \"" + p.name +
+                           "\" \n\t score = 0\n\t kapsle = " + std::to_string(p.kapsle) + "\n";
+        for (int i = 0; i < 21; ++i) text += "\t hint" + std::to_string(i) + " = " + (i < p.hintsSeen ? "1" : "0") + "\n";
+        testing_support::writeFile(run.saveDir.file("profile" + std::to_string(n + 1) + ".dat"), text + "}\n");
+        index += "\t profile" + std::to_string(n + 1) + " = \"" + p.name + "\" \n";
+    }
+    index += "\t akt = \"" + (current < players.size() ? players[current].name : std::string()) + "\" \n}\n\n";
+    testing_support::writeFile(run.saveDir.file("profiles.dat"), index);
+}
+
 void seedPlayer(const GameRun& run, const std::string& name, int level, int kapsle, int hintsSeen) {
-    std::string text = "profile {\n\t level = " + std::to_string(level) + "\n\t name = \"" + name +
-                       "\" \n\t score = 0\n\t kapsle = " + std::to_string(kapsle) + "\n";
-    for (int i = 0; i < 21; ++i) text += "\t hint" + std::to_string(i) + " = " + (i < hintsSeen ? "1" : "0") + "\n";
-    testing_support::writeFile(run.saveDir.file("profile1.dat"), text + "}\n");
-    testing_support::writeFile(run.saveDir.file("profiles.dat"),
-                               "profile {\n\t i = 1\n\t profile1 = \"" + name + "\" \n\t akt = \"" + name + "\" \n}\n\n");
+    seedPlayers(run, {{name, level, kapsle, hintsSeen}}, 0);
 }

@@ -2,6 +2,7 @@
 // Runs the real game binary offscreen on the virtual clock with an input
 // script, in the generated working folder, and collects what it left behind.
 #include <atomic>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,9 @@ struct GameRun {
     // otherwise the game runs in the shared generated one.
     testing_support::TempDir workDir;
     bool ownWorkDir = false;
+    // When set, called with the game's process id about every 20 ms while
+    // it runs (to watch its memory, say).
+    std::function<void(int pid)> whileRunning;
 
     // A screenshot the script took, or nullptr.
     TPixmapPtr shot(const std::string& name) const;
@@ -49,6 +53,13 @@ private:
 void runGame(GameRun& run, const std::string& script, const std::vector<std::string>& extraEnv = {},
              int timeoutSeconds = 300, const std::vector<std::string>& args = {});
 
-// One player, the current one, in the run's save folder: at quest level
-// `level` with `kapsle` diamonds and help pages 0 to hintsSeen - 1 seen.
+// A player in the run's save folder: at quest level `level` with `kapsle`
+// diamonds and help pages 0 to hintsSeen - 1 seen.
+struct SeededPlayer {
+    std::string name;
+    int level = 0, kapsle = 0, hintsSeen = 0;
+};
+// The players, in list order, and players[current] the current one.
+void seedPlayers(const GameRun& run, const std::vector<SeededPlayer>& players, size_t current);
+// One player, the current one.
 void seedPlayer(const GameRun& run, const std::string& name, int level, int kapsle, int hintsSeen);
