@@ -12,7 +12,7 @@ run: build
 test: build asan fuzz-build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS) -L sanitized
-	cd $(FUZZ_BUILD) && ctest --output-on-failure -L fuzz-smoke
+	cd $(FUZZ_BUILD) && ctest --output-on-failure -j$(JOBS) -L fuzz-smoke
 
 # The quick loop while editing: the unit tests of the normal build, without
 # the whole-program runs (suites named ...Run) and the content checks.
