@@ -47,8 +47,9 @@ int TCredits::draw() {
     SetBlend(ALPHABLEND);
     SetRotation(0);
     SetScale(1, 1);
+    // A light white veil: the main menu stays in sight behind the page.
     SetColor(255, 255, 255);
-    SetAlpha(alpha);
+    SetAlpha(kVeil * alpha);
     DrawRect(0, 0, 800, 600);
     for (const Line& line : lines) {
         if (line.font) SetImageFont(line.font);

@@ -1,6 +1,6 @@
 #pragma once
 // The credits: a fixed page of the first 40 lines of data/credits.txt, each
-// centred, over the main menu behind a white veil that fades in. A line's
+// centred, over the main menu behind a light white veil that fades in. A line's
 // first character sets its style: "@" a heading, "#" a sub-heading (neither
 // mark is shown), anything else a plain line. A click or Escape fades the
 // page out again.
@@ -15,6 +15,9 @@ public:
     static constexpr const char* kFile = "data/credits.txt";
     static constexpr int kLines = 40;
     static constexpr float kTop = 50;
+    // The white veil's opacity once the page has faded in: light enough that
+    // the main menu shows through it.
+    static constexpr float kVeil = 0.35f;
 
     // One line as the page shows it.
     struct Line {

@@ -95,9 +95,13 @@ void TMain::levelWon(int nr) {
     if (!story.empty()) o.story.mainLoop(story);
     TProfile* p = o.profileManager.profile;
     if (nr == kLastQuestLevel) {
-        // The quest is over: "play" starts a new one without asking. The
-        // closing story ends in the credits.
-        if (p) p->level = nullptr;
+        // The quest is over: nothing is left to resume, now or when the game
+        // is started again from the save, so "play" starts a new quest
+        // without asking. The closing story ends in the credits.
+        if (p) {
+            p->level = nullptr;
+            p->aktLevel = 0;
+        }
         o.story.mainLoop("koniec.dat");
         state = "mainMenu";
         return;

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "datafiles/rcm_file.h"
 #include "gui/strings.h"
 #include "quest/clouds.h"
 #include "quest/map.h"
@@ -71,7 +72,39 @@ TEST_F(QuestCycle, WinningTheLastLevelEndsTheQuest) {
     main.levelWon(TMain::kLastQuestLevel);
     EXPECT_EQ(upperCase(main.state), "MAINMENU");
     EXPECT_FALSE(player.level) << "the main menu would offer to resume a finished quest";
-    EXPECT_EQ(player.aktLevel, TMain::kLastQuestLevel);
+    EXPECT_EQ(player.aktLevel, 0);
+
+    // Saved and read back at the next start, the profile still has no level
+    // to resume, and keeps what the quest earned.
+    player.score = 4321;
+    TRCMFile saved;
+    saved.readText(player.fileText());
+    TProfile again;
+    again.readFrom(saved);
+    objects().profileManager.loadQuestLevel(again);
+    EXPECT_FALSE(again.level) << "the next start would offer to resume the last level";
+    EXPECT_EQ(again.score, 4321);
+
+    // The next quest starts at the first level.
+    main.prepareNewQuest();
+    EXPECT_EQ(player.aktLevel, 1);
+    ASSERT_TRUE(player.level);
+    EXPECT_EQ(player.level->nr, 1);
+}
+
+TEST_F(QuestCycle, AProfileInTheMiddleOfTheQuestResumesItsLevelAfterASave) {
+    // Only the end of the quest drops the level: a saved level in progress
+    // comes back, the last one included.
+    for (int nr : {12, TMain::kLastQuestLevel}) {
+        player.aktLevel = nr;
+        TRCMFile saved;
+        saved.readText(player.fileText());
+        TProfile again;
+        again.readFrom(saved);
+        objects().profileManager.loadQuestLevel(again);
+        ASSERT_TRUE(again.level) << nr;
+        EXPECT_EQ(again.level->nr, nr);
+    }
 }
 
 TEST(Map, TheShopOpensBeforeLevelFiveButNotBeforeTheFourthNinthOrTenthOfEachTen) {

@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <functional>
 
 #include "board/level_manager.h"
 #include "board/tile_data.h"
+#include "calibration.h"
 #include "headless_game.h"
 #include "shell/game_objects.h"
 #include "sim_player.h"
@@ -108,6 +111,69 @@ TEST_F(SimulatedPlayer, LikesLargeGroupsAndBombsInFullColumns) {
     const auto bomb = std::find_if(options.begin(), options.end(), [](const auto& o) { return o.bonus; });
     ASSERT_NE(bomb, options.end());
     EXPECT_GT(bomb->value, 0);
+}
+
+}  // namespace
+
+// The tuning of a level's ease against the curve.
+namespace {
+
+// A level whose win rate rises smoothly with its ease, 50% at `middle`.
+std::function<double(double)> smoothLevel(double middle) {
+    return [middle](double ease) { return 1 / (1 + std::pow(middle / ease, 3)); };
+}
+
+TEST(Calibration, FindsTheEaseThatMeetsTheTargetFromEitherSide) {
+    for (double middle : {0.4, 0.8, 1.0, 1.7, 3.0}) {
+        const Calibration c = searchEase(smoothLevel(middle), 0.6, 0.04, false);
+        EXPECT_NEAR(c.winRate, 0.6, 0.04) << middle;
+        EXPECT_LE(c.tries, 10) << middle;
+    }
+}
+
+TEST(Calibration, KeepsALevelAlreadyOnTargetAndTheFirstLevelsWonNearlyAlways) {
+    const Calibration onTarget = searchEase(smoothLevel(1.0), 0.5, 0.05, false);
+    EXPECT_FALSE(onTarget.tuned);
+    EXPECT_EQ(onTarget.ease, 1);
+    EXPECT_EQ(onTarget.tries, 1);
+    // Won every time: fine for a first level, too easy for a later one.
+    auto always = [](double) { return 1.0; };
+    EXPECT_FALSE(searchEase(always, 0.97, 0.05, true).tuned);
+    const Calibration tooEasy = searchEase(always, 0.7, 0.05, false);
+    EXPECT_TRUE(tooEasy.tuned);
+    EXPECT_EQ(tooEasy.ease, 1) << "nothing came closer: the level stays as it is";
+}
+
+TEST(Calibration, TheTargetFallsGentlyWithABreatherAtEachLand) {
+    for (int nr = 1; nr <= 10; ++nr) EXPECT_GE(targetWinRate(nr), 0.9) << nr;
+    for (int nr = 12; nr <= 97; ++nr) {
+        EXPECT_GE(targetWinRate(nr), 0.45) << nr;
+        if (nr % 10 != 1) {
+            EXPECT_LT(targetWinRate(nr), targetWinRate(nr - 1) + 1e-9) << nr;
+        }
+    }
+    for (int nr = 21; nr <= 91; nr += 10) EXPECT_GT(targetWinRate(nr), targetWinRate(nr - 1)) << nr;
+    EXPECT_NEAR(targetWinRate(97), 0.52, 0.03);
+}
+
+TEST(Calibration, EaseSpreadsATimedBoardsRowsAndCutsAStrategyBoardsMoves) {
+    TLevel timed;
+    timed.typ = "NORMAL-NORMAL";
+    timed.time = 400;
+    timed.lines = 30;
+    ASSERT_TRUE(applyEase(timed, 0.5));
+    EXPECT_EQ(timed.time, 200);
+    EXPECT_EQ(timed.lines, 60) << "the level keeps its length";
+    TLevel strategy;
+    strategy.typ = "NORMAL-STRATEGY";
+    strategy.lines = 20;
+    ASSERT_TRUE(applyEase(strategy, 2));
+    EXPECT_EQ(strategy.lines, 10);
+    TLevel puzzle;
+    puzzle.typ = "NORMAL-PUZZLE";
+    puzzle.lines = 1;
+    EXPECT_FALSE(applyEase(puzzle, 2));
+    EXPECT_EQ(puzzle.lines, 1);
 }
 
 }  // namespace

@@ -313,6 +313,33 @@ double strain(int nr) {
     return std::clamp(s, 0.0, 1.0);
 }
 
+// Each level's ease, measured against the curve the quest should follow
+// (`simplayer --calibrate`, which plays each level many times with its pace
+// eased or tightened): above 1 the level is made easier than `strain` alone
+// makes it, below 1 harder. A timed board's rows come `ease` times as far
+// apart and it brings 1 / `ease` times as many lines, so its length stays;
+// a strategy board makes 1 / `ease` times as many moves. Puzzle boards and
+// mini-games keep 1.
+const double kEase[kLevels] = {
+    1, 1, 1, 1, 1, 1.3, 1, 1, 1, 1,
+    1, 0.46, 0.27, 1, 1, 0.27, 0.77, 0.77, 1, 0.31,
+    1, 0.27, 0.77, 1, 1, 0.27, 0.88, 0.35, 1, 1.93,
+    0.35, 0.46, 0.35, 0.77, 1, 1, 0.35, 0.52, 1, 0.77,
+    0.46, 0.82, 0.52, 1, 0.27, 0.4, 0.52, 0.49, 1, 0.4,
+    0.5, 0.77, 0.49, 1, 0.52, 1, 0.67, 1.69, 1, 2.86,
+    0.4, 0.77, 0.77, 1, 1.93, 2.06, 0.77, 3.26, 1, 2.86,
+    1.3, 2.2, 0.77, 1, 1, 1.69, 0.75, 0.88, 1, 2.2,
+    0.77, 1.58, 1.3, 1, 0.91, 2.86, 0.88, 1.69, 1, 1.93,
+    0.88, 1.7, 1, 1, 1.3, 3.05, 1.64,
+};
+
+void ease(Level& level) {
+    const double e = kEase[level.nr - 1];
+    const bool timed = level.typ == "NORMAL-NORMAL" || level.typ == "NORMAL-CHANGE" || level.typ == "NORMAL-TWO";
+    if (timed) level.time = std::max(1, int(std::lround(level.time * e)));
+    if (timed || level.typ == "NORMAL-STRATEGY") level.lines = std::max(1, int(std::lround(level.lines / e)));
+}
+
 Level plan(int nr) {
     Level level;
     level.nr = nr;
@@ -330,11 +357,16 @@ Level plan(int nr) {
     const int cells[4] = {0, 22, 15, 10};
     level.rows = level.cols = cells[level.size];
 
-    // Colours: the more there are, the smaller the groups. Boards fed from
-    // both sides, and strategy boards, which gain a row with every move,
-    // run out of groups soonest, so they get fewer.
-    int colours = 3 + int(s * 3.5);
-    if (twoSided || m == 'S') colours = 3 + int(s * 2.0);
+    // Colours: the more there are, the smaller the groups. On the larger
+    // boards three colours make groups so large that no pace of rows
+    // troubles a player, so there the fourth comes soon after the first
+    // land. Boards fed from both sides, and strategy boards, which gain a
+    // row with every move, run out of groups soonest, so they get fewer.
+    // (The mini-games do not use the colours; their files keep the lists
+    // they have always had.)
+    const double sooner = level.size < 3 && m != 'H' && m != 'J' ? 0.7 : 0;
+    int colours = 3 + int(s * 3.5 + sooner);
+    if (twoSided || m == 'S') colours = 3 + int(s * 2.0 + sooner);
     if (m == 'P') colours = nr < 30 ? 3 : 4;
     if (level.size == 3) colours = std::min(colours, twoSided || m == 'S' ? 4 : 5);
     // Each land starts the palette somewhere else so the boards look different.
@@ -395,6 +427,7 @@ Level plan(int nr) {
         }
         default: break;
     }
+    ease(level);
     if (m == 'L' || m == 'U') {
         level.depth = 0;
         layOut(level, land + nr, m == 'U');

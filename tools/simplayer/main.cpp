@@ -4,17 +4,26 @@
 //
 // Usage, in the game's working folder (build/game):
 //   simplayer [--seeds N] [--levels FIRST-LAST] [--report FILE.md] [--plot FILE.png] [--verbose]
+//   simplayer --calibrate [--seeds N] [--levels FIRST-LAST]
+//
+// --calibrate searches each timed or strategy board level's ease (see
+// calibration.h) instead of reporting, and prints one line per level:
+// "level NR ease FACTOR won RATE target RATE". Fold the factors into
+// levelgen's table of eases (multiplying), regenerate the levels and rerun
+// the report.
 //
 // The game's own console lines (a lost board is printed there) are left out
 // unless --verbose is given.
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "calibration.h"
 #include "curve_report.h"
 #include "headless_game.h"
 #include "shell/game_objects.h"
@@ -26,6 +35,7 @@ struct Options {
     int first = 1, last = 0;  // 0: the catalogue's last level
     std::string report, plot;
     bool verbose = false;
+    bool calibrate = false;
 };
 
 bool parse(int argc, char** argv, Options& o) {
@@ -44,6 +54,8 @@ bool parse(int argc, char** argv, Options& o) {
         } else if (arg == "--plot" && value) {
             o.plot = value;
             ++i;
+        } else if (arg == "--calibrate") {
+            o.calibrate = true;
         } else if (arg == "--verbose") {
             o.verbose = true;
         } else {
@@ -60,7 +72,7 @@ int main(int argc, char** argv) {
     if (!parse(argc, argv, options)) {
         std::fprintf(stderr,
                      "usage: simplayer [--seeds N] [--levels FIRST-LAST] [--report FILE.md] [--plot FILE.png] "
-                     "[--verbose]\n");
+                     "[--verbose]\n       simplayer --calibrate [--seeds N] [--levels FIRST-LAST]\n");
         return 2;
     }
     // The figures go to the real standard output, the game's console to
@@ -77,6 +89,15 @@ int main(int argc, char** argv) {
     std::vector<LevelResult> results;
     for (const TLevelData& entry : catalogue.levels) {
         if (entry.nr < options.first || (options.last && entry.nr > options.last)) continue;
+        if (options.calibrate) {
+            const Calibration c = calibrateLevel(game, entry.nr, options.seeds);
+            if (c.tries)
+                std::fprintf(out, "level %d ease %.4f won %d%% target %d%% tries %d\n", entry.nr, c.ease,
+                             int(std::lround(c.winRate * 100)), int(std::lround(targetWinRate(entry.nr) * 100)),
+                             c.tries);
+            std::fflush(out);
+            continue;
+        }
         LevelResult result = describeLevel(entry.nr);
         if (result.board) {
             for (int s = 1; s <= options.seeds; ++s)
