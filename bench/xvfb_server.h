@@ -28,11 +28,15 @@ public:
             _exit(127);
         }
         close(fds[1]);
-        char number[16] = {};
-        const ssize_t got = read(fds[0], number, sizeof number - 1);
-        close(fds[0]);
-        if (got <= 0) return;
-        const std::string name = ":" + std::string(number, size_t(got - (number[got - 1] == '\n' ? 1 : 0)));
+        // The number and its newline may come in separate writes; the pipe
+        // stays open while the server runs, since a write into a closed
+        // pipe is fatal to it.
+        numberPipe_ = fds[0];
+        std::string number;
+        char c;
+        while (number.size() < 8 && read(numberPipe_, &c, 1) == 1 && c != '\n') number += c;
+        if (number.empty()) return;
+        const std::string name = ":" + number;
         // The server names its display a moment before it takes clients.
         for (int i = 0; i < 100; ++i) {
             if (std::system(("xdpyinfo -display " + name + " >/dev/null 2>&1").c_str()) == 0) {
@@ -43,6 +47,7 @@ public:
         }
     }
     ~XvfbServer() {
+        if (numberPipe_ >= 0) close(numberPipe_);
         if (pid_ <= 0) return;
         kill(pid_, SIGTERM);
         waitpid(pid_, nullptr, 0);
@@ -55,5 +60,6 @@ public:
 
 private:
     pid_t pid_ = -1;
+    int numberPipe_ = -1;
     std::string display_;
 };
