@@ -50,7 +50,7 @@ TEST(InputScript, MalformedLinesAreRejectedWithTheirLineNumber) {
     const char* bad[] = {
         "wait",      "wait -5",        "wait 1x",     "move 1",     "click 1 2 up", "press thumb",
         "key",       "type",           "shot ../x.png", "shot a/b.png", "close now",  "jump 3",
-        "blur 2",    "waitfile",
+        "blur 2",    "waitfile",       "wait 86400001", "wait 2147483647",
     };
     for (const char* line : bad) {
         InputScript script;
@@ -58,6 +58,14 @@ TEST(InputScript, MalformedLinesAreRejectedWithTheirLineNumber) {
         EXPECT_FALSE(script.parse(std::string("move 1 1\n") + line + "\n", error)) << line;
         EXPECT_NE(error.find("line 2"), std::string::npos) << error;
     }
+    // Waits that add up past a day are refused where they cross it, before the
+    // event times could overflow.
+    InputScript script;
+    std::string error;
+    EXPECT_TRUE(script.parse("wait 86400000\nkey A\n", error)) << error;
+    EXPECT_FALSE(script.parse("wait 2000000000\nwait 2000000000\n", error));
+    EXPECT_FALSE(script.parse("wait 86000000\nwait 400000\nwait 1\n", error));
+    EXPECT_NE(error.find("line 3"), std::string::npos) << error;
 }
 
 TEST(InputScript, AWaitfileLineHoldsTheRestUntilItsFileExists) {

@@ -10,6 +10,9 @@ namespace media {
 namespace {
 
 constexpr int kTapMs = 50;  // how long `click` and `key` hold the button down
+// A script's events may lie at most a day after its start, which keeps every
+// event time (and the taps added after it) far from the int range's end.
+constexpr int kMaxScriptMs = 24 * 60 * 60 * 1000;
 
 bool parseInt(const std::string& word, int& out) {
     if (word.empty()) return false;
@@ -68,6 +71,7 @@ bool InputScript::parse(const std::string& source, std::string& error) {
         if (cmd == "wait") {
             int ms;
             if (args.size() != 1 || !parseInt(args[0], ms) || ms < 0) return bad("expected: wait MS");
+            if (ms > kMaxScriptMs - t) return bad("the script would run longer than a day");
             t += ms;
         } else if (cmd == "move" || cmd == "click") {
             int x, y, button = 1;
