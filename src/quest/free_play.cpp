@@ -142,10 +142,19 @@ void TFreePlay::_drawGui() {
 
 // ---------------------------------------------------------------- the games
 
-TLevelPtr TFreePlay::buildBoard(const TZakladka& match3) const {
+namespace {
+// A level of free play's own: no quest number, free play's backdrop.
+TLevelPtr freePlayLevel() {
     auto level = std::make_shared<TLevel>();
-    level->clear();
     level->nr = -1;
+    level->imgUrl = TFreePlay::kBackdrop;
+    level->img = LoadImage(TFreePlay::kBackdrop);
+    return level;
+}
+}  // namespace
+
+TLevelPtr TFreePlay::buildBoard(const TZakladka& match3) const {
+    const TLevelPtr level = freePlayLevel();
     level->rozmiar = TLevel::kCellSizes[1];
     level->zestaw = 1;
     level->rows = level->cols = kBoardCells;
@@ -154,8 +163,6 @@ TLevelPtr TFreePlay::buildBoard(const TZakladka& match3) const {
     level->typ = "NORMAL-" + match3.tryb;
     level->time = match3.levelTime();
     level->changeTime = match3.levelChangeTime();
-    level->imgUrl = kBackdrop;
-    level->img = LoadImage(kBackdrop);
     level->lines = -1;
     level->wylosujLevel(Rand(1, 5));
     level->randomMe();
@@ -163,24 +170,18 @@ TLevelPtr TFreePlay::buildBoard(const TZakladka& match3) const {
 }
 
 TLevelPtr TFreePlay::buildShooting(const TZakladka& shooting) const {
-    auto level = std::make_shared<TLevel>();
-    level->nr = -1;
+    const TLevelPtr level = freePlayLevel();
     level->lines = shooting.butelki;
     level->bonusy = shooting.bonusyButelek;
-    level->imgUrl = kBackdrop;
-    level->img = LoadImage(kBackdrop);
     return level;
 }
 
 TLevelPtr TFreePlay::buildPuzzle(const TZakladka& puzzle) const {
     if (!puzzle.newPuzzle) return nullptr;
     const TZestawPuzzli& set = *puzzle.newPuzzle;
-    auto level = std::make_shared<TLevel>();
-    level->nr = -1;
+    const TLevelPtr level = freePlayLevel();
     level->rows = set.rows;
     level->cols = set.cols;
-    level->imgUrl = kBackdrop;
-    level->img = LoadImage(kBackdrop);
     // Cut as a quest puzzle is cut: the picture into rows x cols frames.
     level->_loadPuzzles(set.url);
     if (!level->img2) return nullptr;

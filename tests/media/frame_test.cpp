@@ -44,6 +44,32 @@ TEST(FramePacer, ZeroHertzNeverWaits) {
     EXPECT_EQ(pacer.nextWait(100), 0);
 }
 
+// Presents at a steady interval; returns whether the vertical blank still
+// counts as pacing after `frames` of them.
+bool vblankPacesAfter(media::VblankWatch& watch, int intervalMs, int frames, int& now) {
+    for (int i = 0; i < frames; ++i) {
+        now += intervalMs;
+        watch.presented(now);
+    }
+    return watch.paces();
+}
+
+TEST(VblankWatch, SwapsThatDoNotWaitAreFoundWithinASecondsFramesAndStaySo) {
+    media::VblankWatch watch;
+    int now = 1000;
+    watch.start(60);
+    // A real vertical blank, then one a little late now and then, then long frames.
+    EXPECT_TRUE(vblankPacesAfter(watch, 17, 300, now));
+    EXPECT_TRUE(vblankPacesAfter(watch, 33, 100, now));
+    EXPECT_TRUE(vblankPacesAfter(watch, 250, 10, now));
+    // Swaps returning at once (125 a second): caught after a second's worth.
+    EXPECT_FALSE(vblankPacesAfter(watch, 8, 125, now));
+    EXPECT_FALSE(vblankPacesAfter(watch, 17, 300, now));
+    // A new display is watched afresh.
+    watch.start(60);
+    EXPECT_TRUE(vblankPacesAfter(watch, 16, 120, now));
+}
+
 struct RecordingSink : media::SpriteBatch::Sink {
     std::vector<std::vector<media::SpriteBatch::Run>> uploads;
     size_t vertices = 0;

@@ -28,4 +28,22 @@ int FramePacer::nextWait(int now) {
     return 0;
 }
 
+void VblankWatch::start(int hertz) {
+    hertz_ = hertz;
+    since_ = -1;
+    frames_ = 0;
+    paces_ = true;
+}
+
+void VblankWatch::presented(int now) {
+    if (!paces_ || hertz_ <= 0) return;
+    if (since_ < 0 || ++frames_ < hertz_) {
+        if (since_ < 0) since_ = now;
+        return;
+    }
+    if (now - since_ < 700) paces_ = false;
+    since_ = now;
+    frames_ = 0;
+}
+
 }  // namespace media

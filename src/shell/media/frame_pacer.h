@@ -20,4 +20,22 @@ private:
     int fraction_ = 0;
 };
 
+// Watches whether waiting for the vertical blank really paces the frames:
+// some drivers and virtual displays return from the swap at once, and a game
+// relying on them would run as fast as it can draw. Frames presented faster
+// than `hertz` a second (a second's worth in under 0.7 s) mean it does not.
+class VblankWatch {
+public:
+    void start(int hertz);
+    // After each frame presented on the vertical blank, with the real time.
+    void presented(int now);
+    bool paces() const { return paces_; }
+
+private:
+    int hertz_ = 0;
+    int since_ = -1;
+    int frames_ = 0;
+    bool paces_ = true;
+};
+
 }  // namespace media

@@ -8,6 +8,7 @@
 #include "shell/media/clock.h"
 #include "shell/media/files.h"
 #include "shell/media/frame_pacer.h"
+#include "shell/media/messages.h"
 #include "shell/media/replay.h"
 
 namespace {
@@ -30,6 +31,7 @@ std::string appTitle = "Vornell";
 int surfaceWidth = 0, surfaceHeight = 0;
 int displayHertz = 0;
 media::FramePacer pacer;
+media::VblankWatch vblankWatch;
 
 void refreshMatrix() {
     double rad = double(state.rotation) * M_PI / 180.0;
@@ -125,6 +127,7 @@ bool Graphics(int width, int height, int depth, int hertz, int /*flags*/) {
     surfaceHeight = height;
     displayHertz = pacedHertz(hertz);
     pacer.start(displayHertz, media::harnessClock());
+    vblankWatch.start(displayHertz);
     return true;
 }
 
@@ -140,14 +143,17 @@ void Flip(int sync) {
     bool vblank = sync == 1;
     if (sync == -1 && displayHertz != 0) {
         // Full screen waits for the vertical blank, a window is paced in
-        // software. The virtual clock only moves through the pacer. Pacing
+        // software, and so is full screen where the vertical blank turns out
+        // not to pace. The virtual clock only moves through the pacer. Pacing
         // is no reading of the game's: a recorded session replays the same
         // whichever way its frames are paced.
-        if (media::backend::displayIsFullScreen() && !media::clockIsVirtual()) {
-            vblank = true;
-        } else {
-            Delay(pacer.nextWait(media::harnessClock()));
+        if (media::backend::displayIsFullScreen() && !media::clockIsVirtual() && vblankWatch.paces()) {
+            media::backend::present(true);
+            vblankWatch.presented(media::harnessClock());
+            if (!vblankWatch.paces()) Print("FRAMES : the vertical blank does not pace them; paced in software");
+            return;
         }
+        Delay(pacer.nextWait(media::harnessClock()));
     }
     media::backend::present(vblank);
 }
