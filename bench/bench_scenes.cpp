@@ -53,9 +53,9 @@ fs::path workingFolder(const fs::path& root) {
 
 void seedSave(const fs::path& save, int level) {
     fs::create_directories(save);
-    // In a window, paced by the game itself: Xvfb has no vertical blank for
-    // full screen to wait on.
-    std::ofstream(save / "settings.dat") << "settings {\n\t sound = 0.5\n\t music = 0.7\n\t fullscreen = 0\n}\n";
+    // Full screen, as players start. Xvfb has no vertical blank, so the game
+    // soon finds that waiting for it does not pace and paces its frames itself.
+    std::ofstream(save / "settings.dat") << "settings {\n\t sound = 0.5\n\t music = 0.7\n\t fullscreen = 1\n}\n";
     std::ofstream(save / "profiles.dat") << "profile {\n\t i = 1\n\t profile1 = \"Ada\" \n\t akt = \"Ada\" \n}\n";
     std::string text = "profile {\n\t level = " + std::to_string(level) + "\n\t name = \"Ada\" \n\t kapsle = 500\n";
     for (int i = 0; i < 21; ++i) text += "\t hint" + std::to_string(i) + " = 1\n";

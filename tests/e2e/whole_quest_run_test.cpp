@@ -107,7 +107,7 @@ TEST(WholeQuestRun, EveryLevelWonLeadsThroughEveryStoryToTheCreditsAndTheMenu) {
     std::vector<std::string> storyShots;
     // Twenty pictures a second: the same game on the same clock, a third
     // of the frames to draw.
-    runGame(run, questScript(types, storyShots), {"VORNELL_HZ=10"}, 1700);
+    runGame(run, questScript(types, storyShots), {"VORNELL_HZ=20"}, 1700);
     ASSERT_FALSE(run.timedOut) << run.output;
     ASSERT_EQ(run.exitCode, 0) << run.output;
 

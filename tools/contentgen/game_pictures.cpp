@@ -160,20 +160,6 @@ void drawSidePanels() {
     }
 }
 
-// A red glass marble with an exclamation mark: the lost pop-up's emblem.
-void alarmMarble(cairo_t* cr, double cx, double cy, double r) {
-    drawMarble(cr, cx, cy, r, rgb255(230, 60, 60), [&](cairo_t* k) {
-        setFace(k, Face::Rounded, r * 1.25);
-        textPath(k, "!", cx, cy + r * 0.45, 1);
-        cairo_set_line_join(k, CAIRO_LINE_JOIN_ROUND);
-        cairo_set_line_width(k, r * 0.12);
-        setColour(k, kInk);
-        cairo_stroke_preserve(k);
-        setColour(k, {1, 1, 1});
-        cairo_fill(k);
-    });
-}
-
 // gfx/gui/game/lost-pop-up.png, centred at (400, 300): the panel spans x
 // 190-610 and y 122-472 on the screen, its emblem overhanging the left edge.
 // The game writes its title on the ribbon (y 125), the reason below it
@@ -183,7 +169,7 @@ void drawLostPopUp() {
     Canvas c(480, 380);
     drawPanel(c, 30, 12, 420, 350, 26);
     drawTitleRibbon(c, 240, 28, 230, "");
-    alarmMarble(c.cr(), 36, 112, 30);
+    signMarble(c.cr(), 36, 112, 30, rgb255(230, 60, 60), "!", 1.25, 0.45);  // the alarm
     writePicture(c, "gfx/gui/game/lost-pop-up.png");
 }
 

@@ -24,41 +24,13 @@ const Rgb kTeal = rgb255(20, 165, 170);
 const Rgb kPurple = rgb255(160, 70, 200);
 const Rgb kOrange = rgb255(240, 140, 30);
 
-// A glass marble with a question mark: the question's emblem.
-void questionMarble(cairo_t* cr, double cx, double cy, double r) {
-    drawMarble(cr, cx, cy, r, rgb255(250, 190, 40), [&](cairo_t* k) {
-        setFace(k, Face::Rounded, r * 1.25);
-        textPath(k, "?", cx, cy + r * 0.45, 1);
-        cairo_set_line_join(k, CAIRO_LINE_JOIN_ROUND);
-        cairo_set_line_width(k, r * 0.12);
-        setColour(k, kInk);
-        cairo_stroke_preserve(k);
-        setColour(k, {1, 1, 1});
-        cairo_fill(k);
-    });
-}
-
-// A glass marble with a light bulb's glow and an "i": the help emblem.
-void infoMarble(cairo_t* cr, double cx, double cy, double r) {
-    drawMarble(cr, cx, cy, r, rgb255(70, 160, 240), [&](cairo_t* k) {
-        setFace(k, Face::Rounded, r * 1.2);
-        textPath(k, "i", cx, cy + r * 0.42, 1);
-        cairo_set_line_join(k, CAIRO_LINE_JOIN_ROUND);
-        cairo_set_line_width(k, r * 0.12);
-        setColour(k, kInk);
-        cairo_stroke_preserve(k);
-        setColour(k, {1, 1, 1});
-        cairo_fill(k);
-    });
-}
-
 // gfx/gui/pytanie.png, drawn centred at (460, 300): the panel body spans
 // x 270-690 on screen and the emblem overhangs its left edge, so the whole
 // sits balanced on the screen.
 void drawQuestion() {
     Canvas c(480, 250);
     drawPanel(c, 50, 20, 420, 210, 24);
-    questionMarble(c.cr(), 62, 124, 46);
+    signMarble(c.cr(), 62, 124, 46, rgb255(250, 190, 40), "?", 1.25, 0.45);  // the question
     writePicture(c, "gfx/gui/pytanie.png");
 }
 
@@ -75,7 +47,7 @@ void drawHelpPanel() {
     Canvas c(540, 330);
     drawPanel(c, 10, 22, 520, 298, 26);
     drawTitleRibbon(c, 270, 26, 220, "Good to know");
-    infoMarble(c.cr(), 58, 72, 26);
+    signMarble(c.cr(), 58, 72, 26, rgb255(70, 160, 240), "i", 1.2, 0.42);  // the help
     writePicture(c, "gfx/gui/help/panel.png");
 }
 

@@ -274,6 +274,19 @@ void drawTitleRibbon(Canvas& c, double cx, double cy, double width, const std::s
     cairo_fill(cr);
 }
 
+void signMarble(cairo_t* cr, double cx, double cy, double r, Rgb base, const char* sign, double size, double drop) {
+    drawMarble(cr, cx, cy, r, base, [&](cairo_t* k) {
+        setFace(k, Face::Rounded, r * size);
+        textPath(k, sign, cx, cy + r * drop, 1);
+        cairo_set_line_join(k, CAIRO_LINE_JOIN_ROUND);
+        cairo_set_line_width(k, r * 0.12);
+        setColour(k, kInk);
+        cairo_stroke_preserve(k);
+        setColour(k, {1, 1, 1});
+        cairo_fill(k);
+    });
+}
+
 void drawWell(Canvas& c, double x, double y, double w, double h, double radius) {
     cairo_t* cr = c.cr();
     const int W = c.width(), H = c.height();

@@ -51,6 +51,10 @@ void drawTitleRibbon(Canvas& c, double cx, double cy, double width, const std::s
 // A sunken well (a slot for a bar or an entry) in the rectangle.
 void drawWell(Canvas& c, double x, double y, double w, double h, double radius);
 
+// A glass marble of `base` colour with a white, ink-edged sign on it (a
+// pop-up's emblem): `size` and `drop` scale the letter and its baseline by r.
+void signMarble(cairo_t* cr, double cx, double cy, double r, Rgb base, const char* sign, double size, double drop);
+
 // Icons.
 void plusIcon(cairo_t* cr, double cx, double cy, double r);
 void minusIcon(cairo_t* cr, double cx, double cy, double r);
