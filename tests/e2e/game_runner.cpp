@@ -57,6 +57,10 @@ void runGame(GameRun& run, const std::string& script, const std::vector<std::str
         "SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=dummy", "ALSOFT_DRIVERS=null", "VORNELL_CLOCK=virtual",
         "VORNELL_SEED=1", "VORNELL_INPUT=" + scriptPath, "VORNELL_SHOTS=" + run.shotsDir.path(),
         "VORNELL_SAVE_DIR=" + run.saveDir.path(),
+        // Twenty pictures a second of game time: the same game on the same
+        // clock for a third of the drawing. A test needing every frame a
+        // player sees asks for VORNELL_HZ=60.
+        "VORNELL_HZ=20",
     };
     for (const char* keep : {"PATH", "HOME", "UBSAN_OPTIONS"}) {
         if (const char* v = std::getenv(keep)) env.push_back(std::string(keep) + "=" + v);

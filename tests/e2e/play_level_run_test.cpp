@@ -166,7 +166,9 @@ TEST(PlayLevelRun, AStrategyRemovalPushesTheWaitingRowIn) {
     runGame(run,
             "wait 3000\nmove 790 590\nwait 100\nshot before.png\nclick 262 467\nmove 790 590\nwait 1000\n"
             "shot after.png\nkey Escape\nwait 1200\nclick 470 390\nwait 1000\nkey Return\nwait 3000\n",
-            {}, 110, {"--play-level", "1"});
+            // Every frame a player sees: the pointer leaves in the instant
+            // the click ends, timing set at 60 pictures a second.
+            {"VORNELL_HZ=60"}, 110, {"--play-level", "1"});
     ASSERT_FALSE(run.timedOut) << run.output;
     ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_TRUE(says(run, "play-level: level 1 left, points 9, diamonds 3, matches 1, biggest 3, lines left 19"))
