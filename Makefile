@@ -39,8 +39,12 @@ asan: deps
 	      -DVORNELL_CONTENT_DIR=$(abspath $(BUILD))/game >/dev/null
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 
+# Optimised and with line tables only, as fuzzers are usually built: quicker
+# to compile, and a finding's stack still names files and lines.
 fuzz-build: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	      -DCMAKE_C_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only" \
+	      -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only" \
 	      -DVORNELL_FUZZ=ON -DVORNELL_TOOLS=OFF -DVORNELL_BENCH=OFF -DVORNELL_TESTS=OFF >/dev/null
 	cmake --build $(FUZZ_BUILD) -j$(JOBS)
 
