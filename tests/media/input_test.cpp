@@ -39,28 +39,6 @@ TEST_F(InputTest, MouseButtonsCountPressesNotRepeats) {
     EXPECT_EQ(MouseHit(7), 0);
 }
 
-TEST_F(InputTest, AClickWithinOneFrameIsSeenHeldForThatFrameAndReleasedAfter) {
-    media::inputMouseDown(1);
-    media::inputMouseUp(1);
-    EXPECT_EQ(MouseDown(1), 1) << "a click shorter than a frame was lost";
-    media::inputFrameEnd();
-    EXPECT_EQ(MouseDown(1), 0);
-    EXPECT_EQ(MouseHit(1), 1);
-    // A double click within one frame still counts twice.
-    media::inputMouseDown(1);
-    media::inputMouseUp(1);
-    media::inputMouseDown(1);
-    media::inputMouseUp(1);
-    EXPECT_EQ(MouseHit(1), 2);
-    media::inputFrameEnd();
-    EXPECT_EQ(MouseDown(1), 0);
-    // A button pressed in an earlier frame is released at once.
-    media::inputMouseDown(2);
-    media::inputFrameEnd();
-    media::inputMouseUp(2);
-    EXPECT_EQ(MouseDown(2), 0);
-}
-
 TEST_F(InputTest, OutOfRangeCodesAreIgnored) {
     media::inputKeyDown(-1);
     media::inputKeyDown(300);

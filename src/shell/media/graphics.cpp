@@ -8,7 +8,6 @@
 #include "shell/media/clock.h"
 #include "shell/media/files.h"
 #include "shell/media/frame_pacer.h"
-#include "shell/media/input.h"
 #include "shell/media/messages.h"
 #include "shell/media/replay.h"
 
@@ -138,7 +137,6 @@ int GraphicsHeight() { return surfaceHeight; }
 
 void Flip(int sync) {
     media::replay::frameEnd();
-    media::inputFrameEnd();
     // Once a frame: music streams are topped up and finished channels freed.
     media::audioUpdate();
     if (!media::backend::displayOpen()) return;

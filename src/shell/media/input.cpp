@@ -12,10 +12,6 @@ struct InputState {
     std::array<int, 256> keyHits{};
     std::array<bool, 4> buttonDown{};
     std::array<int, 4> buttonHits{};
-    // A release in the frame of its own press waits for the next frame, so
-    // the game sees even the shortest click held down once.
-    std::array<bool, 4> pressedThisFrame{};
-    std::array<bool, 4> releaseHeld{};
     int mouseX = 0, mouseY = 0, wheel = 0;
     std::array<int, 256> chars{};  // ring buffer of typed characters
     int charHead = 0, charCount = 0;
@@ -96,7 +92,6 @@ void FlushMouse() {
     PollSystem();
     input.buttonDown.fill(false);
     input.buttonHits.fill(0);
-    input.releaseHeld.fill(false);
     input.wheel = 0;
 }
 
@@ -148,26 +143,13 @@ void inputMouseMove(int x, int y) {
 void inputMouseDown(int button) {
     replay::event('d', button);
     if (!validButton(button)) return;
-    if (!input.buttonDown[button] || input.releaseHeld[button]) ++input.buttonHits[button];
+    if (!input.buttonDown[button]) ++input.buttonHits[button];
     input.buttonDown[button] = true;
-    input.pressedThisFrame[button] = true;
-    input.releaseHeld[button] = false;
 }
 
 void inputMouseUp(int button) {
     replay::event('r', button);
-    if (!validButton(button)) return;
-    if (input.pressedThisFrame[button] && input.buttonDown[button])
-        input.releaseHeld[button] = true;
-    else
-        input.buttonDown[button] = false;
-}
-
-void inputFrameEnd() {
-    for (size_t b = 0; b < input.buttonDown.size(); ++b) {
-        if (input.releaseHeld[b]) input.buttonDown[b] = false;
-        input.releaseHeld[b] = input.pressedThisFrame[b] = false;
-    }
+    if (validButton(button)) input.buttonDown[button] = false;
 }
 
 void inputWheel(int delta) {
@@ -182,7 +164,6 @@ void inputFocusLost() {
     input.charHead = input.charCount = 0;
     input.buttonDown.fill(false);
     input.buttonHits.fill(0);
-    input.releaseHeld.fill(false);
     input.wheel = 0;
     input.focusLost = true;
 }

@@ -37,8 +37,6 @@ void inputMouseUp(int button);
 void inputWheel(int delta);
 void inputFocusLost();
 void inputCloseRequest();
-// A frame was presented: releases held back from their press's frame now count.
-void inputFrameEnd();
 // Everything back to the start (tests).
 void inputReset();
 }  // namespace media
