@@ -37,10 +37,11 @@ void VblankWatch::start(int hertz) {
 
 void VblankWatch::presented(int now) {
     if (!paces_ || hertz_ <= 0) return;
-    if (since_ < 0 || ++frames_ < hertz_) {
-        if (since_ < 0) since_ = now;
+    if (since_ < 0) {
+        since_ = now;
         return;
     }
+    if (++frames_ < hertz_) return;
     if (now - since_ < 700) paces_ = false;
     since_ = now;
     frames_ = 0;
