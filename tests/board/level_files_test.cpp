@@ -304,7 +304,7 @@ TEST(TileKinds, LookupsByCodeAndById) {
 TEST(Content, EveryQuestLevelLoadsAndCanBePlayed) {
     const std::string content = testing_support::contentDir();
     if (content.empty() || !std::filesystem::exists(content + "/data/tiles1.dat"))
-        GTEST_SKIP() << "no generated working folder";
+        GTEST_FAIL() << testing_support::kNoContent;
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(content);
     loadTileKinds();

@@ -47,7 +47,7 @@ Mean meanColour(const TPixmapPtr& p) {
 class PictureArt : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (testing_support::contentDir().empty()) GTEST_SKIP() << "VORNELL_TEST_CONTENT_DIR not set";
+        if (testing_support::contentDir().empty()) GTEST_FAIL() << testing_support::kNoContent;
     }
 };
 

@@ -41,7 +41,7 @@ class SceneArt : public ::testing::Test {
 protected:
     void SetUp() override {
         dir = testing_support::contentDir();
-        if (dir.empty()) GTEST_SKIP() << "VORNELL_TEST_CONTENT_DIR not set";
+        if (dir.empty()) GTEST_FAIL() << testing_support::kNoContent;
     }
 
     TPixmapPtr load(const std::string& relative) {

@@ -43,7 +43,7 @@ std::vector<Block> blocksOf(const TPixmapPtr& p) {
 
 TEST(StoryArt, TheFrameShowsThePictureAndCoversThePanel) {
     const std::string dir = testing_support::contentDir();
-    if (dir.empty()) GTEST_SKIP() << "VORNELL_TEST_CONTENT_DIR not set";
+    if (dir.empty()) GTEST_FAIL() << testing_support::kNoContent;
     TPixmapPtr frame = LoadPixmap(dir + "/gfx/gui/story/strona.png");
     ASSERT_TRUE(frame);
     for (int y = kTop + 30; y < kBottom - 30; y += 40)
@@ -56,7 +56,7 @@ TEST(StoryArt, TheFrameShowsThePictureAndCoversThePanel) {
 
 TEST(StoryArt, EveryPageHasAPictureOfItsOwnWithSomethingToSee) {
     const std::string dir = testing_support::contentDir();
-    if (dir.empty()) GTEST_SKIP() << "VORNELL_TEST_CONTENT_DIR not set";
+    if (dir.empty()) GTEST_FAIL() << testing_support::kNoContent;
     std::vector<std::string> names;
     std::vector<std::vector<Block>> pages;
     for (const char* file : TStory::kFiles) {

@@ -18,7 +18,7 @@ namespace {
 class Shooting : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!here.ok()) GTEST_SKIP() << "no generated working folder";
+        if (!here.ok()) GTEST_FAIL() << testing_support::kNoContent;
         media::resetClock(true, 1000);
         media::inputReset();
         SeedRnd(3);

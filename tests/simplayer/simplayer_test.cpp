@@ -21,7 +21,7 @@ namespace {
 class SimulatedPlayer : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!inContent.ok()) GTEST_SKIP() << "no generated working folder";
+        if (!inContent.ok()) GTEST_FAIL() << testing_support::kNoContent;
         ASSERT_TRUE(game.open());
         game.limitMs = 10 * 60 * 1000;
     }

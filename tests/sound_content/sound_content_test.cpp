@@ -45,7 +45,7 @@ class GeneratedSounds : public ::testing::Test {
 protected:
     void SetUp() override {
         if (contentDir().empty() || !std::filesystem::exists(contentDir() + "/sfx"))
-            GTEST_FAIL() << "no generated working folder at VORNELL_TEST_CONTENT_DIR";
+            GTEST_FAIL() << testing_support::kNoContent;
     }
 };
 

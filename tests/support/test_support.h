@@ -23,6 +23,10 @@ void writeFile(const std::string& path, const std::string& bytes);
 std::string readFile(const std::string& path);
 // The generated working folder, from VORNELL_TEST_CONTENT_DIR ("" when unset).
 std::string contentDir();
+// What a test that needs the generated working folder says without it: it
+// fails rather than skips, so content that was never built cannot pass.
+inline constexpr const char* kNoContent =
+    "no generated working folder: VORNELL_TEST_CONTENT_DIR must name one (build/game)";
 
 // Runs the test in the generated working folder, as the game runs, and goes
 // back to the previous folder afterwards.
