@@ -184,6 +184,7 @@ int TGame::mainLoop() {
         Delay(5);
     }
     if (!o.gate.opened()) o.gate.open();
+    const Shown shown(*this);
     do {
         runFrame();
         if ((KeyDown(KEY_LEFT) || KeyDown(KEY_RIGHT) || KeyDown(KEY_UP) || KeyDown(KEY_DOWN)) && developerMode()) {
@@ -219,6 +220,8 @@ int TGame::leave(int result) {
     wynik = result;
     disarm();
     objects().snd.stopTime();
+    // A lost pop-up left through "mainmenu" goes with the screen.
+    objects().lostGame.hide();
     // Keys and clicks of this screen must not reach the one it returns to.
     FlushKeys();
     FlushMouse();

@@ -32,11 +32,13 @@ void TLostGame::show(const std::string& why) {
     else if (why == "TWO") setText(txtTwo);
     else if (why == "NO-MATCH") setText(txtNoMatch);
     reason = why;
+    if (v == 0) announceScreen(_myName, true);
     v = 1;
 }
 
 void TLostGame::hide() {
     alpha = dAlpha = 0;
+    if (v == 1) announceScreen(_myName, false);
     v = 0;
 }
 

@@ -65,6 +65,7 @@ int TWidgetGallery::mainLoop() {
     mouse.setCursor("podstawowy");
     FlushKeys();
     FlushMouse();
+    const Shown shown(*this);
     for (;;) {
         Cls();
         frameTick();

@@ -77,6 +77,7 @@ int TCredits::mainLoop() {
     TMouse& mouse = objects().mouse;
     prepare();
     for (int i = 0; i < 100; ++i) frameTick();
+    announceScreen("credits", true);
     do {
         // No pointer on this page.
         Cls();
@@ -88,5 +89,6 @@ int TCredits::mainLoop() {
     } while (!react());
     FlushMouse();
     FlushKeys();
+    announceScreen("credits", false);
     return 0;
 }

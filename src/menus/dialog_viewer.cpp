@@ -56,6 +56,7 @@ int TDialogViewer::mainLoop() {
     o.gate.hide();
     FlushKeys();
     FlushMouse();
+    const Shown shown(*this);
     for (;;) {
         runFrame();
         if (KeyHit(KEY_ESCAPE)) return 0;

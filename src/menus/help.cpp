@@ -46,6 +46,7 @@ bool THelp::react() { return KeyHit(KEY_ESCAPE) || gui->clickedItem("ok"); }
 int THelp::mainLoop(int n, TEkran* behind) {
     if (behind) behind->pauseTimers();
     prepare(n, behind);
+    const Shown shown(*this);
     do {
         runFrame();
     } while (!react());

@@ -58,6 +58,7 @@ bool TInGameMenu::react() {
 int TInGameMenu::mainLoop(TEkran* behind) {
     if (behind) behind->pauseTimers();
     open(behind);
+    const Shown shown(*this);
     do {
         runFrame();
     } while (!react());

@@ -12,6 +12,7 @@
 
 class TInGameMenu : public TEkran {
 public:
+    TInGameMenu() { _myName = "In-game menu"; }
     static constexpr const char* kLayout = "data/gui_ingamemenu.gui";
     // What the player chose.
     enum Choice : int { RESUME = 0, RESTART = 1, MAIN_MENU = 2 };

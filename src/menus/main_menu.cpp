@@ -36,6 +36,7 @@ void TMainMenu::prepare() {
 int TMainMenu::mainLoop() {
     GameObjects& o = objects();
     prepare();
+    const Shown shown(*this);
     for (;;) {
         runFrame();
         // Escape is read every frame, so a press left over from another

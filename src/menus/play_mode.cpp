@@ -65,6 +65,7 @@ bool TPlay::react() {
 
 int TPlay::mainLoop() {
     open();
+    const Shown shown(*this);
     do {
         runFrame();
     } while (!react());

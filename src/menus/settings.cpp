@@ -139,6 +139,7 @@ bool TSettings::react() {
 
 int TSettings::mainLoop(TEkran* behind) {
     ekran = behind;
+    const Shown shown(*this);
     do {
         runFrame();
     } while (!react());

@@ -52,6 +52,7 @@ bool TYesOrNo::react() {
 
 int TYesOrNo::mainLoop(const std::string& text, TEkran* behind) {
     open(text, behind);
+    const Shown shown(*this);
     do {
         runFrame();
     } while (!react());

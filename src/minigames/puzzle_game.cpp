@@ -83,6 +83,7 @@ int TPuzzleGame::mainLoop(const TLevelPtr& playLevel) {
     prepare(playLevel);
     // Only a focus lost from now on pauses the puzzle.
     AppFocusLost();
+    const Shown shown(*this);
     do {
         runFrame();
     } while (!react());

@@ -49,6 +49,7 @@ int TShooting::mainLoop(const TLevelPtr& playLevel) {
     leftForMainMenu = false;
     // Only a focus lost from now on pauses the gallery.
     AppFocusLost();
+    const Shown shown(*this);
     do {
         runFrame();
     } while (!react());

@@ -60,6 +60,7 @@ void TFreePlay::prepare() {
 int TFreePlay::mainLoop() {
     if (zakladki.empty()) return 0;
     prepare();
+    const Shown shown(*this);
     do {
         runFrame();
         _react();

@@ -99,6 +99,7 @@ bool TMap::react() {
 int TMap::mainLoop() {
     prepare();
     prepareDelta();
+    const Shown shown(*this);
     do {
         runFrame();
     } while (!react());

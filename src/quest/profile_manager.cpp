@@ -226,6 +226,7 @@ bool TProfileManager::react() {
 
 int TProfileManager::mainLoop() {
     clicked = profile;
+    const Shown shown(*this);
     do {
         runFrame();
     } while (!react());

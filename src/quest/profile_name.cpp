@@ -87,6 +87,7 @@ int TProfileName::react() {
 
 int TProfileName::mainLoop(TEkran* behind, const std::string& text, const TProfile* renamed) {
     open(behind, text, renamed);
+    const Shown shown(*this);
     int result;
     do {
         runFrame();

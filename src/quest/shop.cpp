@@ -124,6 +124,7 @@ void TSklep::prepare() {
 
 int TSklep::mainLoop() {
     prepare();
+    const Shown shown(*this);
     do {
         runFrame();
     } while (!react());

@@ -202,6 +202,7 @@ void TStory::finish() {
 int TStory::mainLoop(const std::string& file) {
     if (prepare(file)) {
         Print("STORY : " + file);
+        const Shown shown(*this);
         prepare3();
         while (!goExit) {
             runFrame();

@@ -1,8 +1,17 @@
 #include "shell/ekran.h"
 
+#include <cctype>
+
 #include "shell/game_objects.h"
 #include "shell/media/media.h"
 #include "shell/start.h"
+
+void announceScreen(const std::string& name, bool opening) {
+    std::string word;
+    for (const char c : name)
+        if (std::isalnum(static_cast<unsigned char>(c))) word += char(std::tolower(static_cast<unsigned char>(c)));
+    Print(std::string("SCREEN : ") + (opening ? "open " : "close ") + word);
+}
 
 int TEkran::setup() {
     setupObject();

@@ -3,6 +3,11 @@
 // frame loop while it is shown.
 #include <string>
 
+// Writes "SCREEN : open NAME" or "SCREEN : close NAME" on the console, NAME
+// being the screen's name in lower case without spaces or marks ("Main Menu"
+// is "mainmenu"): whole-game runs wait for these lines rather than for a time.
+void announceScreen(const std::string& name, bool opening);
+
 class TEkran {
 public:
     std::string _myName = "Klasa abstrakcyjna";
@@ -29,6 +34,19 @@ public:
     // frame tick, the mouse snapshot, update, draw, the cursor, flip. The
     // screen reacts to clicks and keys after it.
     void runFrame();
+
+    // Announces the screen open while it lives and closed when it goes,
+    // whichever way its loop ends. Each screen's loop holds one.
+    class Shown {
+    public:
+        explicit Shown(const TEkran& ekran) : name_(ekran._myName) { announceScreen(name_, true); }
+        ~Shown() { announceScreen(name_, false); }
+        Shown(const Shown&) = delete;
+        Shown& operator=(const Shown&) = delete;
+
+    private:
+        std::string name_;
+    };
 
 private:
     int pauses_ = 0;  // pop-ups open over the screen

@@ -12,35 +12,31 @@
 
 namespace {
 
-using testing_support::writeFile;
 
-// Skips the intro and waits until the main menu's veil has cleared.
-const char* const kToTheMenu = "wait 1000\nkey Space\nwait 1200\n";
 // Where the layouts put the buttons.
 namespace at {
-const char* const menuFreePlay = "410 253";
-const char* const menuPlay = "410 195";
-const char* const resume = "400 290";
-const char* const marbles = "245 146";
-const char* const shooting = "400 146";
-const char* const puzzle = "555 146";
-const char* const graj = "570 515";
-const char* const fewerBalloons = "448 241";
-const char* const inGameMainMenu = "470 390";
-const char* const yes = "432 365";
+std::string menuFreePlay() { return clickButton("gui_mainmenu", "freeplay"); }
+std::string menuPlay() { return clickButton("gui_mainmenu", "play"); }
+std::string resume() { return clickButton("gui_play", "resume"); }
+std::string shooting() { return clickButton("gui_freeplay", "strzelanie"); }
+std::string puzzle() { return clickButton("gui_freeplay", "puzzle"); }
+std::string graj() { return clickButton("gui_freeplay", "graj"); }
+std::string inGameMainMenu() { return clickButton("gui_ingamemenu", "mainmenu"); }
+std::string yes() { return clickButton("gui_yesorno", "yes"); }
+const char* const fewerBalloons = "click 448 241\n";
 }  // namespace at
 
+// A game of free play over: the main menu comes back under a white veil.
+const std::string kBackAtTheMenu = "waitfor SCREEN : close freeplaymodule\nwait 1500\n";
+
 std::string click(const std::string& where) { return "click " + where + "\n"; }
+std::string opened(const std::string& screen, int settleMs) {
+    return "waitfor SCREEN : open " + screen + "\nwait " + std::to_string(settleMs) + "\n";
+}
 
 // A player on quest level 1 with points and diamonds, who has seen every
 // help page: the player a lost quest level would hurt most.
-void questPlayer(GameRun& run) {
-    writeFile(run.saveDir.file("profiles.dat"), "profile {\n\t i = 1\n\t profile1 = \"Ada\" \n\t akt = \"Ada\" \n}\n");
-    std::string hints;
-    for (int i = 0; i < 21; ++i) hints += "\t hint" + std::to_string(i) + " = 1\n";
-    writeFile(run.saveDir.file("profile1.dat"),
-              "profile {\n\t level = 1\n\t name = \"Ada\" \n\t score = 120\n\t kapsle = 7\n" + hints + "}\n");
-}
+void questPlayer(GameRun& run) { seedPlayer(run, {"Ada", 1, 7, SeededPlayer::kEveryHint, 120}); }
 
 int saved(const GameRun& run, const std::string& key) {
     TRCMFile f;
@@ -51,19 +47,13 @@ int saved(const GameRun& run, const std::string& key) {
 // From the main menu: "Play", then "resume" in the play-mode choice, which
 // only a quest in progress offers; the map then names the quest's level.
 std::string resumeTheQuest() {
-    return click(at::menuPlay) + "wait 1200\nshot play-mode.png\n" + click(at::resume) + "wait 4000\nclose\n";
+    return at::menuPlay() + opened("playmodeselection", 1000) +
+           "shot play-mode.png\n" + at::resume() + opened("questmapobject", 500) + "close\n";
 }
 
-struct Rgb {
-    int r, g, b;
-};
-Rgb pixel(const TPixmapPtr& shot, int x, int y) {
-    const uint32_t c = ReadPixel(shot, x, y);
-    return {int((c >> 16) & 255), int((c >> 8) & 255), int(c & 255)};
-}
-// The violet glass of the game's panels.
-bool violet(Rgb p) { return p.b > 60 && p.b > p.r && p.r > p.g && p.g < 80; }
-bool bright(Rgb p) { return p.r + p.g + p.b > 360; }
+using pixels::bright;
+using pixels::violet;
+pixels::Rgb pixel(const TPixmapPtr& shot, int x, int y) { return pixels::at(shot, x, y); }
 
 void expectTheQuestResumed(const GameRun& run) {
     EXPECT_NE(run.output.find("MAP : level 1"), std::string::npos) << run.output;
@@ -73,23 +63,23 @@ void expectTheQuestResumed(const GameRun& run) {
 }
 
 TEST(FreePlayRun, MarbleBoardsInEveryModeAreLeftForTheMenuWithTheQuestIntact) {
-    ASSERT_EQ(FileType(testing_support::contentDir()), 2) << "no generated working folder";
+    ASSERT_EQ(FileType(testing_support::contentDir()), 2) << testing_support::kNoContent;
     GameRun run;
     questPlayer(run);
     // The set-up left at once, then one board in each mode: picked by its
     // radio button, a few clicks on the marbles, left through the in-game
     // menu and its question.
-    std::string script = std::string(kToTheMenu) + click(at::menuFreePlay) + "wait 1200\nshot tab-marbles.png\n" +
-                         "key Escape\nwait 800\n";
+    std::string script = std::string(kToTheMainMenu) + at::menuFreePlay() + opened("freeplaymodule", 1200) +
+                         "shot tab-marbles.png\nkey Escape\nwaitfor SCREEN : close freeplaymodule\nwait 800\n";
     const char* const modes[4][2] = {{"normal", "422 422"}, {"two", "422 449"}, {"changing", "547 422"},
                                      {"strategy", "547 449"}};
     for (const auto& [mode, radio] : modes) {
-        script += click(at::menuFreePlay) + "wait 1000\n" + click(radio) + "wait 100\n" + click(at::graj) +
-                  "wait 2500\n";
+        script += at::menuFreePlay() + opened("freeplaymodule", 1000) + click(radio) + "wait 100\n" + at::graj() +
+                  opened("game", 1000);
         for (int k = 0; k < 3; ++k)
             script += "click " + std::to_string(300 + 90 * k) + " " + std::to_string(420 - 30 * k) + "\nwait 150\n";
-        script += std::string("shot board-") + mode + ".png\nkey Escape\nwait 600\n" + click(at::inGameMainMenu) +
-                  "wait 600\n" + click(at::yes) + "wait 2000\n";
+        script += std::string("shot board-") + mode + ".png\nkey Escape\n" + opened("ingamemenu", 600) +
+                  at::inGameMainMenu() + opened("yesorno", 600) + at::yes() + kBackAtTheMenu;
     }
     script += "shot menu.png\n" + resumeTheQuest();
     runGame(run, script, {}, 400);
@@ -113,24 +103,25 @@ TEST(FreePlayRun, MarbleBoardsInEveryModeAreLeftForTheMenuWithTheQuestIntact) {
 }
 
 TEST(FreePlayRun, AShootingGalleryOfTwentyBalloonsEndsAtTheMenu) {
-    ASSERT_EQ(FileType(testing_support::contentDir()), 2) << "no generated working folder";
+    ASSERT_EQ(FileType(testing_support::contentDir()), 2) << testing_support::kNoContent;
     GameRun run;
     run.cheats = true;
     questPlayer(run);
     // Down from 50 to 20 (a fourth click changes nothing), the SMG crate on.
-    std::string script = std::string(kToTheMenu) + click(at::menuFreePlay) + "wait 1200\n" + click(at::shooting) +
-                         "wait 300\n";
-    for (int i = 0; i < 4; ++i) script += click(at::fewerBalloons) + "wait 150\n";
-    script += click("606 352") + "wait 600\nshot tab-shooting.png\n" + click(at::graj) +
-              "wait 9000\nshot gallery.png\nkey G\nwait 3000\nshot gallery-results.png\nwait 4000\n"
-              "click 400 300\nwait 2500\n" + resumeTheQuest();
+    std::string script = std::string(kToTheMainMenu) + at::menuFreePlay() + opened("freeplaymodule", 1200) +
+                         at::shooting() + "wait 300\n";
+    for (int i = 0; i < 4; ++i) script += at::fewerBalloons + std::string("wait 150\n");
+    // The gallery's countdown runs before the balloons rise.
+    script += click("606 352") + "wait 600\nshot tab-shooting.png\n" + at::graj() + opened("shootingminigame", 8000) +
+              "shot gallery.png\nkey G\nwait 3000\nshot gallery-results.png\nwait 4000\nclick 400 300\n" +
+              kBackAtTheMenu + resumeTheQuest();
     runGame(run, script, {}, 300);
     ASSERT_FALSE(run.timedOut) << run.output;
     ASSERT_EQ(run.exitCode, 0) << run.output;
     const TPixmapPtr tab = run.shot("tab-shooting.png");
     ASSERT_TRUE(tab) << run.output;
     // The count in gold in its well, the chosen crate's switch lit green.
-    const Rgb on = pixel(tab, 590, 352);
+    const pixels::Rgb on = pixel(tab, 590, 352);
     EXPECT_TRUE(on.g > on.r && on.g > on.b) << on.r << " " << on.g << " " << on.b;
     ASSERT_TRUE(run.shot("gallery.png"));
     ASSERT_TRUE(run.shot("gallery-results.png"));
@@ -139,7 +130,7 @@ TEST(FreePlayRun, AShootingGalleryOfTwentyBalloonsEndsAtTheMenu) {
 }
 
 TEST(FreePlayRun, ATwoByTwoPuzzleIsSolvedAndPaysItsPieces) {
-    ASSERT_EQ(FileType(testing_support::contentDir()), 2) << "no generated working folder";
+    ASSERT_EQ(FileType(testing_support::contentDir()), 2) << testing_support::kNoContent;
     GameRun run;
     run.cheats = true;
     questPlayer(run);
@@ -147,9 +138,9 @@ TEST(FreePlayRun, ATwoByTwoPuzzleIsSolvedAndPaysItsPieces) {
                       "zestawy {\n\tilosc = 1\n\tzestaw1 {\n\t\trows = 2\n\t\tcols = 2\n"
                       "\t\timg = \"gfx/puzzles/set1.jpg\"\n\t\tname = \"Four Pieces\"\n\t}\n}\n");
     runGame(run,
-            std::string(kToTheMenu) + click(at::menuFreePlay) + "wait 1200\n" + click(at::puzzle) +
-                "wait 1500\nshot tab-puzzle.png\n" + click(at::graj) +
-                "wait 4000\nshot puzzle.png\nkey G\nwait 3000\nshot puzzle-results.png\nclick 400 300\nwait 3000\n" +
+            std::string(kToTheMainMenu) + at::menuFreePlay() + opened("freeplaymodule", 1200) + at::puzzle() +
+                "wait 1500\nshot tab-puzzle.png\n" + at::graj() + opened("puzzlegame", 2500) +
+                "shot puzzle.png\nkey G\nwait 3000\nshot puzzle-results.png\nclick 400 300\n" + kBackAtTheMenu +
                 resumeTheQuest(),
             {}, 300);
     ASSERT_FALSE(run.timedOut) << run.output;

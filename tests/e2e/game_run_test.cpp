@@ -9,12 +9,11 @@ namespace {
 constexpr uint32_t kBackdrop = 0xFFB4C8DCu;  // the clear colour (180, 200, 220)
 
 TEST(GameRun, StartsThroughTheIntroAndEscapeInTheMainMenuQuits) {
-    ASSERT_EQ(FileType(testing_support::contentDir()), 2) << "no generated working folder";
+    ASSERT_EQ(FileType(testing_support::contentDir()), 2) << testing_support::kNoContent;
     GameRun run;
     // A player, so that the main menu does not ask for a name first.
-    testing_support::writeFile(run.saveDir.file("profiles.dat"), "profile {\n\t i = 1\n\t akt = \"Ada\" \n}\n");
-    testing_support::writeFile(run.saveDir.file("profile1.dat"), "profile {\n\t name = \"Ada\" \n}\n");
-    runGame(run, "wait 2200\nshot intro.png\nwait 2500\nkey Escape\n");
+    seedPlayer(run, "Ada", 0, 0, 0);
+    runGame(run, "wait 2200\nshot intro.png\nwaitfor SCREEN : open mainmenu\nwait 1200\nkey Escape\n");
     ASSERT_FALSE(run.timedOut) << run.output;
     EXPECT_EQ(run.exitCode, 0) << run.output;
     TPixmapPtr shot = run.shot("intro.png");

@@ -8,11 +8,17 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <thread>
 
+#include <gtest/gtest.h>
+
+#include "gui/gui_file.h"
+#include "gui/setting_values.h"
+#include "gui/strings.h"
 #include "shell/media/files.h"
 
 TPixmapPtr GameRun::shot(const std::string& name) const { return LoadPixmap(shotsDir.file(name)); }
@@ -140,7 +146,8 @@ void seedPlayers(const GameRun& run, const std::vector<SeededPlayer>& players, s
     for (size_t n = 0; n < players.size(); ++n) {
         const SeededPlayer& p = players[n];
         std::string text = "profile {\n\t level = " + std::to_string(p.level) + "\n\t name = \"" + p.name +
-                           "\" \n\t score = 0\n\t kapsle = " + std::to_string(p.kapsle) + "\n";
+                           "\" \n\t score = " + std::to_string(p.score) + "\n\t kapsle = " + std::to_string(p.kapsle) +
+                           "\n" + p.items;
         for (int i = 0; i < 21; ++i) text += "\t hint" + std::to_string(i) + " = " + (i < p.hintsSeen ? "1" : "0") + "\n";
         testing_support::writeFile(run.saveDir.file("profile" + std::to_string(n + 1) + ".dat"), text + "}\n");
         index += "\t profile" + std::to_string(n + 1) + " = \"" + p.name + "\" \n";
@@ -149,6 +156,54 @@ void seedPlayers(const GameRun& run, const std::vector<SeededPlayer>& players, s
     testing_support::writeFile(run.saveDir.file("profiles.dat"), index);
 }
 
+void seedPlayer(const GameRun& run, const SeededPlayer& player) { seedPlayers(run, {player}, 0); }
+
 void seedPlayer(const GameRun& run, const std::string& name, int level, int kapsle, int hintsSeen) {
-    seedPlayers(run, {{name, level, kapsle, hintsSeen}}, 0);
+    seedPlayer(run, {name, level, kapsle, hintsSeen});
 }
+
+std::vector<LayoutButton> layoutButtons(const std::string& dataDir) {
+    namespace fs = std::filesystem;
+    std::vector<fs::path> layouts;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(dataDir, ec))
+        if (entry.path().extension() == ".gui") layouts.push_back(entry.path());
+    // Directory order differs between machines; a random player's choices must not.
+    std::sort(layouts.begin(), layouts.end());
+    std::vector<LayoutButton> buttons;
+    for (const fs::path& layout : layouts)
+        for (const GuiDeclaration& d : loadGuiFile(layout.string())) {
+            const std::string* position = d.find("POSITION");
+            if (d.kind != "BUTTON" || !position) continue;
+            const std::vector<int> xy = settingNumbers(*position, 2);
+            buttons.push_back(
+                {layout.stem().string(), d.name, xy[0], xy[1], upperCase(d.value("ACTIVE")) != "FALSE"});
+        }
+    return buttons;
+}
+
+std::string clickButton(const std::string& layout, const std::string& name) {
+    for (const GuiDeclaration& d : loadGuiFile(testing_support::contentDir() + "/data/" + layout + ".gui")) {
+        if (d.kind != "BUTTON" || d.name != name) continue;
+        const std::vector<int> xy = settingNumbers(d.value("POSITION", "0 0"), 2);
+        return "click " + std::to_string(xy[0]) + " " + std::to_string(xy[1]) + "\n";
+    }
+    ADD_FAILURE() << "no button " << name << " in data/" << layout << ".gui";
+    return "";
+}
+
+std::string toTheQuestMap() {
+    return std::string(kToTheMainMenu) + clickButton("gui_mainmenu", "play") +
+           "waitfor SCREEN : open playmodeselection\nwait 1000\n" + clickButton("gui_play", "resume") +
+           "waitfor SCREEN : open questmapobject\nwait 1500\n";
+}
+
+std::string winTheLevelFromTheMap() {
+    return clickButton("gui_mapa", "play") +
+           "waitfor SCREEN : open game\nwait 1000\nkey G\nwait 6000\nshot results.png\nclick 400 300\n"
+           "waitfor SCREEN : open questmapobject\nwait 1500\n";
+}
+
+namespace pixels {
+bool grey(Rgb p) { return std::abs(p.r - p.g) < 12 && std::abs(p.g - p.b) < 12 && std::abs(p.r - p.b) < 12; }
+}  // namespace pixels

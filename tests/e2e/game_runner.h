@@ -4,6 +4,7 @@
 #include <atomic>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "shell/media/image.h"
@@ -47,6 +48,18 @@ private:
     void ownWorkingFolder();
 };
 
+// Script lines: from start-up, the intro skipped, to the main menu once its
+// white veil has cleared.
+inline constexpr const char* kToTheMainMenu =
+    "waitfor LOADED\nkey Space\nwaitfor SCREEN : open mainmenu\nwait 1200\n";
+
+// From start-up to the quest map, "resume" chosen in the play-mode choice,
+// once the map's gate has opened.
+std::string toTheQuestMap();
+// On the map: its "play", the level won at once with G (cheats.txt), its
+// effect and results, and a click back to the map, once its gate has opened.
+std::string winTheLevelFromTheMap();
+
 // `script` is the input script's text; `extraEnv` holds NAME=VALUE pairs,
 // which replace the run's defaults of the same names;
 // `args` are the game's command-line arguments (none by default).
@@ -54,12 +67,57 @@ void runGame(GameRun& run, const std::string& script, const std::vector<std::str
              int timeoutSeconds = 300, const std::vector<std::string>& args = {});
 
 // A player in the run's save folder: at quest level `level` with `kapsle`
-// diamonds and help pages 0 to hintsSeen - 1 seen.
+// diamonds, `score` points and help pages 0 to hintsSeen - 1 seen.
 struct SeededPlayer {
+    static constexpr int kEveryHint = 21;
+    SeededPlayer(std::string name, int level = 0, int kapsle = 0, int hintsSeen = 0, int score = 0,
+                 std::string items = "")
+        : name(std::move(name)), level(level), kapsle(kapsle), hintsSeen(hintsSeen), score(score),
+          items(std::move(items)) {}
     std::string name;
-    int level = 0, kapsle = 0, hintsSeen = 0;
+    int level = 0, kapsle = 0, hintsSeen = 0, score = 0;
+    std::string items;  // more profile lines, such as "\t bonus16 = 2\n"
 };
 // The players, in list order, and players[current] the current one.
 void seedPlayers(const GameRun& run, const std::vector<SeededPlayer>& players, size_t current);
 // One player, the current one.
+void seedPlayer(const GameRun& run, const SeededPlayer& player);
 void seedPlayer(const GameRun& run, const std::string& name, int level, int kapsle, int hintsSeen);
+
+// The input-script line that clicks the button `name` of the layout
+// data/`layout`.gui where the generated working folder's file puts it (a
+// button's POSITION is its centre). Fails the test when there is no such button.
+std::string clickButton(const std::string& layout, const std::string& name);
+// The buttons of every layout in a data folder, in file-name order.
+struct LayoutButton {
+    std::string layout, name;
+    int x = 0, y = 0;
+    bool active = true;
+};
+std::vector<LayoutButton> layoutButtons(const std::string& dataDir);
+
+// Pixels of screenshots, 0xAARRGGBB.
+namespace pixels {
+struct Rgb {
+    int r, g, b;
+};
+inline Rgb rgb(uint32_t argb) { return {int((argb >> 16) & 255), int((argb >> 8) & 255), int(argb & 255)}; }
+inline Rgb at(const TPixmapPtr& shot, int x, int y) { return rgb(ReadPixel(shot, x, y)); }
+inline int brightness(Rgb p) { return p.r + p.g + p.b; }
+// The deep violet of the game's glass panels.
+inline bool violet(Rgb p) { return p.b > 60 && p.b > p.r && p.r > p.g && p.g < 80; }
+inline bool bright(Rgb p) { return brightness(p) > 360; }
+// An inactive button's grey face (every active face is a strong colour).
+bool grey(Rgb p);
+// Warm and bright: the ribbons' gold and the win effect's sparkles.
+inline bool gold(Rgb p) { return p.r > 190 && p.g > 110 && p.r - p.b > 60; }
+// The pixels in [x0, x1) x [y0, y1) that pass `test`.
+template <class Test>
+int count(const TPixmapPtr& shot, int x0, int y0, int x1, int y1, Test test) {
+    int n = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x)
+            if (test(at(shot, x, y))) ++n;
+    return n;
+}
+}  // namespace pixels

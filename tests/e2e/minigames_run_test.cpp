@@ -12,17 +12,8 @@
 
 namespace {
 
-using testing_support::writeFile;
-
 // One player on the given quest level, who has seen every help page.
-void onePlayer(GameRun& run, int level) {
-    writeFile(run.saveDir.file("profiles.dat"), "profile {\n\t i = 1\n\t profile1 = \"Ada\" \n\t akt = \"Ada\" \n}\n");
-    std::string hints;
-    for (int i = 0; i < 21; ++i) hints += "\t hint" + std::to_string(i) + " = 1\n";
-    writeFile(run.saveDir.file("profile1.dat"), "profile {\n\t level = " + std::to_string(level) +
-                                                    "\n\t name = \"Ada\" \n\t score = 100\n\t kapsle = 5\n" + hints +
-                                                    "}\n");
-}
+void onePlayer(GameRun& run, int level) { seedPlayer(run, {"Ada", level, 5, SeededPlayer::kEveryHint, 100}); }
 
 int saved(const GameRun& run, const std::string& key) {
     TRCMFile f;
@@ -30,19 +21,11 @@ int saved(const GameRun& run, const std::string& key) {
     return f.getInt("profile::" + key);
 }
 
-int brightness(const TPixmapPtr& shot, int x, int y) {
-    const uint32_t c = ReadPixel(shot, x, y);
-    return int((c >> 16) & 255) + int((c >> 8) & 255) + int(c & 255);
-}
-
-// The violet glass of the game's panels.
-bool violet(uint32_t argb) {
-    const int r = (argb >> 16) & 255, g = (argb >> 8) & 255, b = argb & 255;
-    return b > 60 && b > r && r > g && g < 80;
-}
+int brightness(const TPixmapPtr& shot, int x, int y) { return pixels::brightness(pixels::at(shot, x, y)); }
+bool violet(uint32_t argb) { return pixels::violet(pixels::rgb(argb)); }
 
 TEST(MiniGamesRun, TheQuestsShootingGalleryPaysItsHitsAndEndsOnAClick) {
-    ASSERT_EQ(FileType(testing_support::contentDir()), 2) << "no generated working folder";
+    ASSERT_EQ(FileType(testing_support::contentDir()), 2) << testing_support::kNoContent;
     GameRun run;
     run.cheats = true;
     onePlayer(run, 9);
@@ -73,14 +56,15 @@ TEST(MiniGamesRun, TheQuestsShootingGalleryPaysItsHitsAndEndsOnAClick) {
 }
 
 TEST(MiniGamesRun, TheQuestsPicturePuzzlePaysItsPiecesAndEndsOnAClick) {
-    ASSERT_EQ(FileType(testing_support::contentDir()), 2) << "no generated working folder";
+    ASSERT_EQ(FileType(testing_support::contentDir()), 2) << testing_support::kNoContent;
     GameRun run;
     run.cheats = true;
     onePlayer(run, 19);
     runGame(run,
-            "wait 4000\nshot puzzle-play.png\n"
+            "waitfor SCREEN : open puzzlegame\nwait 2500\nshot puzzle-play.png\n"
             // Escape opens the menu; resume goes on.
-            "key Escape\nwait 1000\nshot puzzle-menu.png\nclick 470 180\nwait 1000\n"
+            "key Escape\nwaitfor SCREEN : open ingamemenu\nwait 1000\nshot puzzle-menu.png\nclick 470 180\n"
+            "waitfor SCREEN : close ingamemenu\nwait 500\n"
             // G solves the puzzle; a click leaves the results.
             "key G\nwait 3000\nshot puzzle-results.png\nclick 400 300\nwait 3000\nclose\n",
             {}, 120, {"--play-level", "19"});

@@ -13,17 +13,10 @@
 namespace {
 
 using testing_support::readFile;
-using testing_support::writeFile;
 
 // A player who has seen the help pages, holding `items` (profile lines such
 // as "\t bonus16 = 2\n").
-void writePlayer(GameRun& run, const std::string& items = "") {
-    writeFile(run.saveDir.file("profiles.dat"), "profile {\n\t i = 1\n\t profile1 = \"Ada\" \n\t akt = \"Ada\" \n}\n\n");
-    std::string hints;
-    for (int i = 0; i <= 9; ++i) hints += "\t hint" + std::to_string(i) + " = 1\n";
-    writeFile(run.saveDir.file("profile1.dat"),
-              "profile {\n\t level = 1\n\t name = \"Ada\" \n\t score = 0\n\t kapsle = 0\n" + items + hints + "}\n");
-}
+void writePlayer(GameRun& run, const std::string& items = "") { seedPlayer(run, {"Ada", 1, 0, 10, 0, items}); }
 
 // Level 1 of the run's working folder becomes this board: 10 x 10 cells of
 // 45 pixels, colours 1 (red), 2 (blue) and 3 (green), `rows` the laid-out
@@ -44,26 +37,10 @@ std::string profileText(const GameRun& run) { return readFile(run.saveDir.file("
 
 bool says(const GameRun& run, const std::string& text) { return run.output.find(text) != std::string::npos; }
 
-struct Rgb {
-    int r, g, b;
-};
-Rgb pixel(const TPixmapPtr& shot, int x, int y) {
-    const uint32_t c = ReadPixel(shot, x, y);
-    return {int((c >> 16) & 255), int((c >> 8) & 255), int(c & 255)};
-}
-
-// Pixels in [x0, x1) x [y0, y1) that pass `test`.
-template <class Test>
-int count(const TPixmapPtr& shot, int x0, int y0, int x1, int y1, Test test) {
-    int n = 0;
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x)
-            if (test(pixel(shot, x, y))) ++n;
-    return n;
-}
-
-// Warm and bright: the ribbons' gold and the win effect's sparkles.
-bool gold(Rgb p) { return p.r > 190 && p.g > 110 && p.r - p.b > 60; }
+using pixels::count;
+using pixels::gold;
+using pixels::Rgb;
+Rgb pixel(const TPixmapPtr& shot, int x, int y) { return pixels::at(shot, x, y); }
 bool yellow(Rgb p) { return p.r > 220 && p.g > 220 && p.b < 90; }
 
 // The colour of the 45-pixel marble centred at (x, y): the strongest channel
@@ -131,10 +108,11 @@ TEST(PlayLevelRun, ALostLevelShowsThePopUpRestartsWithTheItemsBackAndLeavesForTh
                 "3 2 3 2 3 2 3 2 3 2", "2 3 2 3 2 3 2 3 2 3"});
     runGame(run,
             // First attempt: an eraser on the bottom row, then the rows win.
-            "wait 3000\nclick 728 368\nwait 150\nclick 400 467\nmove 790 590\nwait 4850\nshot lost.png\n"
+            "wait 3000\nclick 728 368\nwait 150\nclick 400 467\nmove 790 590\n"
+            "waitfor SCREEN : open gamelostinfo\nwait 1000\nshot lost.png\n"
             // Restart: the eraser is usable again and is used again.
             "click 400 330\nwait 2600\nshot restarted.png\nclick 728 368\nwait 150\nclick 400 467\nmove 790 590\n"
-            "wait 4850\nshot lost-again.png\n"
+            "waitfor SCREEN : open gamelostinfo\nwait 1000\nshot lost-again.png\n"
             // The main menu.
             "click 400 405\nwait 3000\n",
             {}, 110, {"--play-level", "1"});

@@ -18,50 +18,46 @@ namespace {
 using testing_support::readFile;
 using testing_support::writeFile;
 
-// Skips the intro and waits until the main menu's veil has cleared.
-const char* const kToTheMenu = "wait 1000\nkey Space\nwait 1200\n";
-
-// The places of the buttons, from the layouts.
+// The buttons, where the layouts put them.
 namespace at {
-const char* const play = "410 195";
-const char* const settings = "410 311";
-const char* const quit = "410 427";
-const char* const change = "705 528";
-const char* const entryOk = "330 380";
-const char* const entryCancel = "470 380";
-const char* const select = "255 466";
-const char* const rename = "400 466";
-const char* const remove = "545 466";
-const char* const newProfile = "325 524";
-const char* const resume = "400 290";
-const char* const newQuest = "400 350";
-const char* const helpOk = "400 415";
-const char* const mapPlay = "700 564";
-const char* const musicUp = "560 196";
-const char* const settingsOk = "400 398";
-const char* const storySkip = "572 574";
+std::string play() { return clickButton("gui_mainmenu", "play"); }
+std::string settings() { return clickButton("gui_mainmenu", "settings"); }
+std::string quit() { return clickButton("gui_mainmenu", "quit"); }
+std::string change() { return clickButton("gui_mainmenu", "change"); }
+std::string entryCancel() { return clickButton("gui_entry", "cancel"); }
+std::string select() { return clickButton("gui_profile", "select"); }
+std::string rename() { return clickButton("gui_profile", "rename"); }
+std::string remove() { return clickButton("gui_profile", "delete"); }
+std::string newProfile() { return clickButton("gui_profile", "new"); }
+std::string resume() { return clickButton("gui_play", "resume"); }
+std::string newQuest() { return clickButton("gui_play", "new"); }
+std::string helpOk() { return clickButton("gui_help", "ok"); }
+std::string mapPlay() { return clickButton("gui_mapa", "play"); }
+std::string musicUp() { return clickButton("gui_settings", "plus1"); }
+std::string settingsOk() { return clickButton("gui_settings", "ok"); }
+std::string storySkip() { return clickButton("gui_story", "skip"); }
 // Row r of the players' list.
-std::string row(int r) { return "400 " + std::to_string(156 + 30 * r + 15); }
+std::string row(int r) { return "click 400 " + std::to_string(156 + 30 * r + 15) + "\n"; }
 }  // namespace at
 
-std::string click(const std::string& where) { return "click " + where + "\n"; }
+// Waits for a screen or pop-up, then lets it fade or its gate open.
+std::string opened(const std::string& screen, int settleMs = 1000) {
+    return "waitfor SCREEN : open " + screen + "\nwait " + std::to_string(settleMs) + "\n";
+}
+std::string closed(const std::string& screen, int settleMs = 500) {
+    return "waitfor SCREEN : close " + screen + "\nwait " + std::to_string(settleMs) + "\n";
+}
 
 // A new quest opens with its story: its gate opens, "skip" closes it again.
-std::string pastTheOpeningStory() { return "wait 3500\nshot story.png\n" + click(at::storySkip); }
+std::string pastTheOpeningStory() { return opened("story", 1500) + "shot story.png\n" + at::storySkip(); }
+// The map's own help page, read and closed.
+std::string pastTheMapsHelp() { return opened("helppopup") + "shot map-help.png\n" + at::helpOk() + closed("helppopup"); }
 
 // Players in the save folder: (name, quest level); `current` is the current one.
-void seedProfiles(const GameRun& run, const std::vector<std::pair<std::string, int>>& players,
-                  const std::string& current, int hintsSeen = 1) {
-    std::string index = "profile {\n\t i = " + std::to_string(players.size()) + "\n";
-    for (size_t n = 1; n <= players.size(); ++n) {
-        const auto& [name, level] = players[n - 1];
-        index += "\t profile" + std::to_string(n) + " = \"" + name + "\" \n";
-        std::string text = "profile {\n\t level = " + std::to_string(level) + "\n\t name = \"" + name +
-                           "\" \n\t score = 0\n\t kapsle = 0\n";
-        for (int i = 0; i < 21; ++i) text += "\t hint" + std::to_string(i) + " = " + (i < hintsSeen ? "1" : "0") + "\n";
-        writeFile(run.saveDir.file("profile" + std::to_string(n) + ".dat"), text + "}\n");
-    }
-    writeFile(run.saveDir.file("profiles.dat"), index + "\t akt = \"" + current + "\" \n}\n\n");
+void seedProfiles(const GameRun& run, const std::vector<std::pair<std::string, int>>& players, size_t current) {
+    std::vector<SeededPlayer> seeded;
+    for (const auto& [name, level] : players) seeded.push_back({name, level, 0, 1});
+    seedPlayers(run, seeded, current);
 }
 
 std::string saved(const GameRun& run, const std::string& file) { return readFile(run.saveDir.file(file)); }
@@ -74,18 +70,8 @@ int count(const std::string& text, const std::string& part) {
     return n;
 }
 
-int channel(uint32_t argb, int shift) { return int((argb >> shift) & 255); }
-// The deep violet of the game's glass panels.
-bool violet(uint32_t argb) {
-    const int r = channel(argb, 16), g = channel(argb, 8), b = channel(argb, 0);
-    return b > 60 && b > r && r > g && g < 80;
-}
-// An inactive button's grey face (every button face is a strong colour).
-// Faces are sampled off the middle, where the pointer of a click rests.
-bool grey(uint32_t argb) {
-    const int r = channel(argb, 16), g = channel(argb, 8), b = channel(argb, 0);
-    return std::abs(r - g) < 12 && std::abs(g - b) < 12 && std::abs(r - b) < 12;
-}
+bool violet(uint32_t argb) { return pixels::violet(pixels::rgb(argb)); }
+bool grey(uint32_t argb) { return pixels::grey(pixels::rgb(argb)); }
 uint32_t pixel(const GameRun& run, const std::string& shot, int x, int y) {
     TPixmapPtr p = run.shot(shot);
     EXPECT_TRUE(p) << "no screenshot " << shot << "\n" << run.output;
@@ -99,13 +85,13 @@ void expectCleanExit(const GameRun& run) {
 
 TEST(QuestRun, AFirstStartAsksForANameAndPlaysOnIntoTheMap) {
     GameRun run;
-    runGame(run, std::string(kToTheMenu) +
+    runGame(run, std::string(kToTheMainMenu) + opened("profilename") +
                      "shot entry.png\n"
                      // No player yet: the entry cannot be cancelled, and an empty name is no name.
-                     "key Escape\n" + click(at::entryCancel) + "key Return\nwait 400\nshot entry-still.png\n"
-                     "type Ada\nwait 400\nshot entry-typed.png\nkey Return\nwait 2500\nshot menu.png\n" +
-                     click(at::play) + pastTheOpeningStory() + "wait 4500\nshot map-help.png\n" +
-                     click(at::helpOk) + "wait 1000\nshot map.png\nclose\n");
+                     "key Escape\n" + at::entryCancel() + "key Return\nwait 400\nshot entry-still.png\n"
+                     "type Ada\nwait 400\nshot entry-typed.png\nkey Return\n" + closed("profilename", 1500) +
+                     "shot menu.png\n" + at::play() + pastTheOpeningStory() + pastTheMapsHelp() +
+                     "shot map.png\nclose\n");
     expectCleanExit(run);
     EXPECT_TRUE(has(run.output, "LOADED : 16 of 16 steps")) << run.output;
 
@@ -154,13 +140,14 @@ TEST(QuestRun, AFirstStartAsksForANameAndPlaysOnIntoTheMap) {
 TEST(QuestRun, WinningLevelOneLeadsToTheMapAtLevelTwo) {
     GameRun run;
     run.cheats = true;
-    seedProfiles(run, {{"Ada", 0}}, "Ada");
+    seedProfiles(run, {{"Ada", 0}}, 0);
     // A new quest shows every help page afresh: the map's first, then the
-    // two of a first level.
-    runGame(run, std::string(kToTheMenu) + click(at::play) + pastTheOpeningStory() + "wait 4500\n" +
-                     click(at::helpOk) + "wait 1000\n" + click(at::mapPlay) + "wait 4000\n" + click(at::helpOk) +
-                     "wait 800\n" + click(at::helpOk) + "wait 1000\nkey G\nwait 6000\nshot results.png\n"
-                     "click 400 300\nwait 5000\nshot map-level2.png\nclose\n",
+    // two of a first level. The win's effect and the results take their time.
+    runGame(run, std::string(kToTheMainMenu) + at::play() + pastTheOpeningStory() + pastTheMapsHelp() +
+                     at::mapPlay() + opened("helppopup") + at::helpOk() + closed("helppopup", 0) +
+                     opened("helppopup") + at::helpOk() + closed("helppopup", 1000) +
+                     "key G\nwait 6000\nshot results.png\nclick 400 300\n" + opened("questmapobject", 1500) +
+                     "shot map-level2.png\nclose\n",
             {}, 90);
     expectCleanExit(run);
     EXPECT_TRUE(has(run.output, "MAP : level 2")) << run.output;
@@ -176,12 +163,11 @@ TEST(QuestRun, WinningLevelOneLeadsToTheMapAtLevelTwo) {
 // the shop's help page and an open shop.
 TEST(QuestRun, ASecondStartResumesTheQuestWhereItWas) {
     GameRun resumed;
-    seedProfiles(resumed, {{"Ada", 5}}, "Ada");
-    runGame(resumed, std::string(kToTheMenu) + click(at::play) + "wait 1200\nshot play-mode.png\n"
+    seedProfiles(resumed, {{"Ada", 5}}, 0);
+    runGame(resumed, std::string(kToTheMainMenu) + at::play() + opened("playmodeselection") + "shot play-mode.png\n"
                          // Escape backs out of the choice and leaves the menu as it was.
-                         "key Escape\nwait 1200\nshot menu.png\n" +
-                         click(at::play) + "wait 1200\n" + click(at::resume) + "wait 4500\nshot map-help.png\n" +
-                         click(at::helpOk) + "wait 1000\nshot map.png\nclose\n");
+                         "key Escape\n" + closed("playmodeselection", 1000) + "shot menu.png\n" + at::play() +
+                         opened("playmodeselection") + at::resume() + pastTheMapsHelp() + "shot map.png\nclose\n");
     expectCleanExit(resumed);
     EXPECT_TRUE(violet(pixel(resumed, "play-mode.png", 250, 440)));
     EXPECT_FALSE(violet(pixel(resumed, "menu.png", 250, 440))) << "the choice did not close";
@@ -195,9 +181,9 @@ TEST(QuestRun, ASecondStartResumesTheQuestWhereItWas) {
 
 TEST(QuestRun, ASecondStartCanStartTheQuestAnew) {
     GameRun anew;
-    seedProfiles(anew, {{"Ada", 12}}, "Ada");
-    runGame(anew, std::string(kToTheMenu) + click(at::play) + "wait 1200\n" + click(at::newQuest) +
-                      pastTheOpeningStory() + "wait 4500\nclose\n");
+    seedProfiles(anew, {{"Ada", 12}}, 0);
+    runGame(anew, std::string(kToTheMainMenu) + at::play() + opened("playmodeselection") + at::newQuest() +
+                      pastTheOpeningStory() + opened("questmapobject") + "close\n");
     expectCleanExit(anew);
     EXPECT_TRUE(has(anew.output, "MAP : level 1")) << anew.output;
     EXPECT_TRUE(has(saved(anew, "profile1.dat"), "\t level = 1\n"));
@@ -205,11 +191,11 @@ TEST(QuestRun, ASecondStartCanStartTheQuestAnew) {
 
 TEST(QuestRun, AnEscapeLeftUnreadBetweenScreensDoesNotEndTheGame) {
     GameRun run;
-    seedProfiles(run, {{"Ada", 0}}, "Ada");
+    seedProfiles(run, {{"Ada", 0}}, 0);
     // The map's "play" closes its gate (about 850 ms), then a pause of half a
     // second reads no keys: Escapes pressed then are read by no screen.
-    runGame(run, std::string(kToTheMenu) + click(at::play) + pastTheOpeningStory() + "wait 4500\n" +
-                     click(at::mapPlay) + "wait 950\nkey Escape\nwait 100\nkey Escape\nwait 100\nkey Escape\nwait 3000\n"
+    runGame(run, std::string(kToTheMainMenu) + at::play() + pastTheOpeningStory() + opened("questmapobject", 1500) +
+                     at::mapPlay() + "wait 950\nkey Escape\nwait 100\nkey Escape\nwait 100\nkey Escape\nwait 3000\n"
                      "shot later.png\nclose\n");
     expectCleanExit(run);
     EXPECT_TRUE(run.shot("later.png")) << "the game ended on an Escape no screen read\n" << run.output;
@@ -218,25 +204,27 @@ TEST(QuestRun, AnEscapeLeftUnreadBetweenScreensDoesNotEndTheGame) {
 
 TEST(QuestRun, ThePlayersListCreatesRenamesDeletesAndSelectsPlayers) {
     GameRun run;
-    seedProfiles(run, {{"Ada", 3}}, "Ada");
-    std::string script = std::string(kToTheMenu) + click(at::change) + "wait 600\n";
+    seedProfiles(run, {{"Ada", 3}}, 0);
+    std::string script = std::string(kToTheMainMenu) + at::change() + opened("profilemanager", 600);
     // Eight more players: nine in all.
     for (const char* name : {"Bob", "Cid", "Dee", "Eve", "Fay", "Gus", "Hal", "Ivy"})
-        script += click(at::newProfile) + "wait 300\ntype " + name + "\nwait 300\nkey Return\nwait 300\n";
+        script += at::newProfile() + opened("profilename", 300) + "type " + name + "\nwait 300\nkey Return\n" +
+                  closed("profilename", 300);
     script += "shot nine.png\n";
     // "new" is inactive now: the click opens nothing, the name goes nowhere.
-    script += click(at::newProfile) + "wait 300\ntype Jon\nwait 300\nkey Return\nwait 300\n";
+    script += at::newProfile() + "wait 300\ntype Jon\nwait 300\nkey Return\nwait 300\n";
     // Bob cannot become a second Ada (letter case ignored), but can become Ann.
-    script += click(at::row(1)) + click(at::rename) + "wait 300\n";
+    script += at::row(1) + at::rename() + opened("profilename", 300);
     script += "key Backspace\nwait 100\nkey Backspace\nwait 100\nkey Backspace\nwait 100\ntype ada\nwait 300\n";
     script += "shot taken.png\nkey Return\nwait 300\nshot still-asking.png\n";
     script += "key Backspace\nwait 100\nkey Backspace\nwait 100\nkey Backspace\nwait 100\ntype Ann\nwait 300\n";
     script += "key Return\nwait 300\n";
     // The ninth row, Ivy, is deleted after the question.
-    script += click(at::row(8)) + click(at::remove) + "wait 900\nshot question.png\nkey Return\nwait 1200\n";
+    script += at::row(8) + at::remove() + opened("yesorno", 900) + "shot question.png\nkey Return\n" +
+              closed("yesorno", 700);
     script += "shot eight.png\n";
     // Cid becomes the current player; leaving the list does not save, quitting does.
-    script += click(at::row(2)) + click(at::select) + "wait 600\n" + click(at::quit) + "wait 1000\n";
+    script += at::row(2) + at::select() + closed("profilemanager", 600) + at::quit() + "wait 1000\n";
     // Every frame a player sees: here one click ends in the instant the next
     // begins, and the script's timing was set at 60 pictures a second.
     runGame(run, script, {"VORNELL_HZ=60"}, 110);
@@ -266,9 +254,9 @@ TEST(QuestRun, ThePlayersListCreatesRenamesDeletesAndSelectsPlayers) {
 // Each way of quitting saves the players: Bob is made the current player,
 // which only a save at the end can record. Returns the finished run.
 void quitAfterChoosingBob(GameRun& run, const std::string& howToQuit) {
-    seedProfiles(run, {{"Ada", 0}, {"Bob", 7}}, "Ada");
-    runGame(run, std::string(kToTheMenu) + click(at::change) + "wait 600\n" + click(at::row(1)) + click(at::select) +
-                     "wait 600\n" + howToQuit);
+    seedProfiles(run, {{"Ada", 0}, {"Bob", 7}}, 0);
+    runGame(run, std::string(kToTheMainMenu) + at::change() + opened("profilemanager", 600) + at::row(1) +
+                     at::select() + closed("profilemanager", 600) + howToQuit);
     expectCleanExit(run);
     EXPECT_TRUE(has(saved(run, "profiles.dat"), "akt = \"Bob\"")) << run.output;
     EXPECT_TRUE(has(saved(run, "profile2.dat"), "\t level = 7\n"));
@@ -277,9 +265,9 @@ void quitAfterChoosingBob(GameRun& run, const std::string& howToQuit) {
 TEST(QuestRun, QuittingByTheButtonSavesThePlayersAndTheSettingsOnTheWay) {
     GameRun run;
     // The settings on the way: the music twice louder, saved when they close.
-    quitAfterChoosingBob(run, click(at::settings) + "wait 600\n" + click(at::musicUp) + "wait 200\n" +
-                                  click(at::musicUp) + "wait 200\n" + click(at::settingsOk) + "wait 600\n" +
-                                  click(at::quit) + "wait 1000\n");
+    quitAfterChoosingBob(run, at::settings() + opened("settings", 600) + at::musicUp() + "wait 200\n" +
+                                  at::musicUp() + "wait 200\n" + at::settingsOk() + closed("settings", 600) +
+                                  at::quit() + "wait 1000\n");
     const std::string settings = saved(run, "settings.dat");
     EXPECT_TRUE(has(settings, "music = 0.80")) << settings;
 }

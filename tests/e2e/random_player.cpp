@@ -1,9 +1,9 @@
 #include "random_player.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <regex>
 
+#include "game_runner.h"
 #include "test_support.h"
 
 namespace {
@@ -43,27 +43,9 @@ const char* randomKey(std::mt19937& rng) {
 }  // namespace
 
 std::vector<ClickTarget> buttonTargets(const std::string& dataDir) {
-    namespace fs = std::filesystem;
-    std::vector<fs::path> layouts;
-    std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(dataDir, ec))
-        if (entry.path().extension() == ".gui") layouts.push_back(entry.path());
-    // Directory order differs between machines; the play must not.
-    std::sort(layouts.begin(), layouts.end());
-
-    const std::regex button(R"(BUTTON\s+\w+\s*\{([^}]*)\})");
-    const std::regex position(R"(POSITION\s*=\s*"\s*(-?\d+)\s+(-?\d+)\s*")");
-    const std::regex inactive(R"(ACTIVE\s*=\s*FALSE)", std::regex::icase);
     std::vector<ClickTarget> targets;
-    for (const fs::path& layout : layouts) {
-        const std::string text = testing_support::readFile(layout.string());
-        for (std::sregex_iterator it(text.begin(), text.end(), button), end; it != end; ++it) {
-            const std::string body = (*it)[1];
-            std::smatch m;
-            if (std::regex_search(body, inactive) || !std::regex_search(body, m, position)) continue;
-            targets.push_back({std::stoi(m[1]), std::stoi(m[2])});
-        }
-    }
+    for (const LayoutButton& b : layoutButtons(dataDir))
+        if (b.active) targets.push_back({b.x, b.y});
     return targets;
 }
 

@@ -19,11 +19,6 @@ namespace {
 using testing_support::readFile;
 using testing_support::writeFile;
 
-// Where the layouts put the buttons the script presses.
-const char* const kToTheMap = "wait 1000\nkey Space\nwait 1200\nclick 410 195\nwait 1200\nclick 400 290\nwait 4500\n";
-// Play from the map, win by G, take the results back to the map.
-const char* const kWinALevel = "click 700 564\nwait 4000\nkey G\nwait 6000\nclick 400 300\nwait 5000\n";
-
 // True once `path` exists; false when the game ended without it.
 bool waitForFile(const std::string& path, const std::atomic<bool>& ended) {
     while (!std::filesystem::exists(path)) {
@@ -40,8 +35,8 @@ void playThroughAFailure(GameRun& run, const std::function<void()>& fail, std::s
     run.cheats = true;
     seedPlayer(run, "Ada", 1, 0, 21);
     const std::string go = run.shotsDir.file("go");
-    const std::string script = std::string(kToTheMap) + kWinALevel + "shot saved.png\nwaitfile " + go + "\n" +
-                               kWinALevel + "close\n";
+    const std::string script = toTheQuestMap() + winTheLevelFromTheMap() + "shot saved.png\nwaitfile " + go + "\n" +
+                               winTheLevelFromTheMap() + "close\n";
     std::atomic<bool> ended = false;
     std::thread game([&] {
         // Twenty pictures a game second are plenty for this script.

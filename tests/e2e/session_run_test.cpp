@@ -14,16 +14,8 @@
 namespace {
 
 using testing_support::readFile;
-using testing_support::writeFile;
 
-void writePlayer(GameRun& run) {
-    writeFile(run.saveDir.file("profiles.dat"),
-              "profile {\n\t i = 1\n\t profile1 = \"Ada\" \n\t akt = \"Ada\" \n}\n\n");
-    std::string hints;
-    for (int i = 0; i <= 9; ++i) hints += "\t hint" + std::to_string(i) + " = 1\n";
-    writeFile(run.saveDir.file("profile1.dat"),
-              "profile {\n\t level = 1\n\t name = \"Ada\" \n\t score = 0\n\t kapsle = 0\n" + hints + "}\n");
-}
+void writePlayer(GameRun& run) { seedPlayer(run, {"Ada", 1, 0, 10}); }
 
 // Level 1: a row pushed in every 3 s, twenty waiting, no backdrop.
 void writeTimedLevel(GameRun& run) {
@@ -35,17 +27,8 @@ void writeTimedLevel(GameRun& run) {
                       "\t\trow9 = \"2 3 2 3 2 3 2 3 2 3\"\n\t}\n}\n");
 }
 
-bool gold(uint32_t c) {
-    const int r = int((c >> 16) & 255), g = int((c >> 8) & 255), b = int(c & 255);
-    return r > 190 && g > 110 && r - b > 60;
-}
-
 int goldIn(const TPixmapPtr& shot, int x0, int y0, int x1, int y1) {
-    int n = 0;
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x)
-            if (gold(ReadPixel(shot, x, y))) ++n;
-    return n;
+    return pixels::count(shot, x0, y0, x1, y1, pixels::gold);
 }
 
 TEST(PauseRun, FocusLostDuringATimedLevelOpensTheMenuAndNoRowComesWhileItIsUp) {

@@ -15,13 +15,8 @@ using testing_support::readFile;
 
 bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-int channel(uint32_t argb, int shift) { return int((argb >> shift) & 255); }
-int brightness(uint32_t argb) { return channel(argb, 16) + channel(argb, 8) + channel(argb, 0); }
-// The deep violet of the game's glass panels.
-bool violet(uint32_t argb) {
-    const int r = channel(argb, 16), g = channel(argb, 8), b = channel(argb, 0);
-    return b > 60 && b > r && r > g && g < 80;
-}
+int brightness(uint32_t argb) { return pixels::brightness(pixels::rgb(argb)); }
+bool violet(uint32_t argb) { return pixels::violet(pixels::rgb(argb)); }
 
 // The brightest pixel in the 30 x 30 square of an item on sale.
 int itemBrightness(const TPixmapPtr& shot, int cx, int cy) {
@@ -40,13 +35,15 @@ TEST(ShopRun, ABuyAskedTwiceIsMadeOnlyOnYesAndSaved) {
     level = std::regex_replace(level, std::regex("bonus = \"[^\"]*\""), "bonus = \"1 9 2 14 15 16 17 18\"");
     run.writeWorkFile("data/levels/level5.dat", level);
 
-    const std::string shuffle = "240 260", exit = "592 421", no = "572 365", away = "move 700 480\nwait 100\n";
-    runGame(run,
-            "wait 1000\nkey Space\nwait 1200\nclick 410 195\nwait 1200\nclick 400 290\nwait 4500\n"
-            "click 505 564\nwait 300\nshot opening.png\nwait 1200\n" + away + "shot shop.png\n"
-            "click " + shuffle + "\nwait 1200\nshot question.png\nclick " + no + "\nwait 1200\n" + away +
-            "shot after-no.png\nclick " + shuffle + "\nwait 1200\nkey Return\nwait 1200\n" + away + "shot bought.png\n"
-            "click " + exit + "\nwait 1500\nshot map.png\nclose\n");
+    const std::string shuffle = "240 260", away = "move 700 480\nwait 100\n";
+    const std::string question = "waitfor SCREEN : open yesorno\nwait 1000\n",
+                      answered = "waitfor SCREEN : close yesorno\nwait 600\n";
+    runGame(run, toTheQuestMap() + clickButton("gui_mapa", "sklep") +
+                     "waitfor SCREEN : open bonusshop\nwait 300\nshot opening.png\nwait 1200\n" + away +
+                     "shot shop.png\nclick " + shuffle + "\n" + question + "shot question.png\n" +
+                     clickButton("gui_yesorno", "no") + answered + away + "shot after-no.png\nclick " + shuffle + "\n" +
+                     question + "key Return\n" + answered + away + "shot bought.png\n" + clickButton("gui_sklep", "exit") +
+                     "waitfor SCREEN : close bonusshop\nwait 1000\nshot map.png\nclose\n");
     ASSERT_FALSE(run.timedOut) << run.output;
     ASSERT_EQ(run.exitCode, 0) << run.output;
 

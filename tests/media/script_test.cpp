@@ -51,6 +51,8 @@ TEST(InputScript, MalformedLinesAreRejectedWithTheirLineNumber) {
         "wait",      "wait -5",        "wait 1x",     "move 1",     "click 1 2 up", "press thumb",
         "key",       "type",           "shot ../x.png", "shot a/b.png", "close now",  "jump 3",
         "blur 2",    "waitfile",       "wait 86400001", "wait 2147483647",
+        "waitfor",   "waitfor 500",    "waitfor \"MAP", "waitfor \"\" 5", "waitfor MAP 0",
+        "waitfor MAP -5", "waitfor \"MAP 1\" x", "waitfor MAP 86400001",
     };
     for (const char* line : bad) {
         InputScript script;
@@ -84,6 +86,95 @@ TEST(InputScript, AWaitfileLineHoldsTheRestUntilItsFileExists) {
     EXPECT_EQ(script.nextDue(20199), nullptr);
     EXPECT_EQ(script.nextDue(20200)->kind, ScriptEvent::Move);
     EXPECT_TRUE(script.finished());
+}
+
+TEST(InputScript, AWaitforLineTakesItsTextAndAnOptionalLimit) {
+    InputScript script;
+    std::string error;
+    ASSERT_TRUE(script.parse("waitfor SCREEN : open mainmenu\nwaitfor SCREEN : open map 5000\n"
+                             "waitfor \"MAP : level 12\"\nwaitfor \"MAP : level 3\" 700\n",
+                             error))
+        << error;
+    const auto& ev = script.events();
+    ASSERT_EQ(ev.size(), 4u);
+    EXPECT_EQ(ev[0].kind, ScriptEvent::WaitText);
+    EXPECT_EQ(ev[0].text, "SCREEN : open mainmenu");
+    EXPECT_EQ(ev[0].limit, InputScript::kDefaultWaitForMs);
+    EXPECT_EQ(ev[1].text, "SCREEN : open map");
+    EXPECT_EQ(ev[1].limit, 5000);
+    EXPECT_EQ(ev[2].text, "MAP : level 12") << "quotes keep a number at the end of the text";
+    EXPECT_EQ(ev[2].limit, InputScript::kDefaultWaitForMs);
+    EXPECT_EQ(ev[3].text, "MAP : level 3");
+    EXPECT_EQ(ev[3].limit, 700);
+}
+
+TEST(InputScript, APrintedLineShowsATextThatDoesNotEndInsideAWord) {
+    EXPECT_TRUE(InputScript::shows("SCREEN : open mainmenu", "SCREEN : open mainmenu"));
+    EXPECT_TRUE(InputScript::shows("LOADED : 16 of 16 steps", "LOADED"));
+    EXPECT_TRUE(InputScript::shows("MAP : level 12", "MAP : level 12"));
+    EXPECT_FALSE(InputScript::shows("MAP : level 12", "MAP : level 1"));
+    EXPECT_FALSE(InputScript::shows("SCREEN : open gamelostinfo", "SCREEN : open game"));
+    EXPECT_TRUE(InputScript::shows("SCREEN : open gamelostinfo, SCREEN : open game", "SCREEN : open game"))
+        << "a later place in the line may show it";
+    EXPECT_TRUE(InputScript::shows("dialogs: yes at 5 ms", "dialogs: "));
+    EXPECT_FALSE(InputScript::shows("SCREEN : open map", "screen"));
+    EXPECT_FALSE(InputScript::shows("anything", ""));
+}
+
+TEST(InputScript, AWaitforLineHoldsTheRestUntilTheGamePrintsItsText) {
+    InputScript script;
+    std::string error;
+    ASSERT_TRUE(script.parse("key A\nwaitfor SCREEN : open map\nwait 200\nmove 5 5\n"
+                             "waitfor SCREEN : open map\nmove 6 6\n",
+                             error))
+        << error;
+    script.start(0);
+    script.heard("SCREEN : open map");  // before the line ahead of the waitfor: too early
+    EXPECT_EQ(script.nextDue(0)->kind, ScriptEvent::KeyDown);
+    // The key's release is part of its line: what the press printed counts.
+    script.heard("MAIN MENU");
+    script.heard("SCREEN : open map");
+    EXPECT_EQ(script.nextDue(50)->kind, ScriptEvent::KeyUp);
+    EXPECT_EQ(script.nextDue(3000), nullptr) << "the lines after a waitfor count from its text";
+    EXPECT_EQ(script.nextDue(3199), nullptr);
+    EXPECT_EQ(script.nextDue(3200)->kind, ScriptEvent::Move);
+    // A screen opening twice is waited for twice: the first opening was spent.
+    EXPECT_EQ(script.nextDue(9000), nullptr);
+    script.heard("SCREEN : close map");
+    EXPECT_EQ(script.nextDue(9050), nullptr);
+    script.heard("SCREEN : open map");
+    EXPECT_EQ(script.nextDue(9100)->kind, ScriptEvent::Move);
+    EXPECT_TRUE(script.finished());
+    EXPECT_TRUE(script.failure().empty());
+}
+
+TEST(InputScript, WaitforLinesInARowTakeThePrintedLinesInTheirOrder) {
+    InputScript script;
+    std::string error;
+    ASSERT_TRUE(script.parse("waitfor B\nwaitfor A\nkey X\n", error)) << error;
+    script.start(0);
+    script.heard("A");
+    script.heard("B");
+    EXPECT_EQ(script.nextDue(10), nullptr) << "the A before B cannot answer the waitfor after B";
+    script.heard("A");
+    EXPECT_EQ(script.nextDue(20)->kind, ScriptEvent::KeyDown);
+}
+
+TEST(InputScript, AWaitforOutOfTimeStopsTheScriptNamingItsLineAndText) {
+    InputScript script;
+    std::string error;
+    ASSERT_TRUE(script.parse("wait 1000\n\nwaitfor SCREEN : open shop 500\nkey A\n", error)) << error;
+    script.start(100);
+    EXPECT_EQ(script.nextDue(1500), nullptr);
+    EXPECT_TRUE(script.failure().empty()) << "the limit counts from the line's own time";
+    EXPECT_EQ(script.nextDue(1599), nullptr);
+    EXPECT_TRUE(script.failure().empty());
+    EXPECT_EQ(script.nextDue(1600), nullptr);
+    EXPECT_NE(script.failure().find("line 3"), std::string::npos) << script.failure();
+    EXPECT_NE(script.failure().find("SCREEN : open shop"), std::string::npos) << script.failure();
+    script.heard("SCREEN : open shop");
+    EXPECT_EQ(script.nextDue(2000), nullptr) << "a script out of time stays stopped";
+    EXPECT_FALSE(script.finished());
 }
 
 }  // namespace

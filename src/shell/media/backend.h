@@ -59,6 +59,8 @@ void finish();
 // Window and input events into the input state (and scripted input). While
 // a recording is played back, only a close request is taken from the window.
 void pumpEvents();
+// A line the game printed on its console, which a scripted run may wait for.
+void consoleLine(const std::string& text);
 // A PNG of the next presented frame, into the screenshots folder.
 void requestShot(const std::string& name);
 void setCursorVisible(bool visible);

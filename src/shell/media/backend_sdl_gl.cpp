@@ -704,6 +704,7 @@ void Backend::pushScripted(const ScriptEvent& e) {
             backend::requestShot(e.text);
             return;
         case ScriptEvent::WaitFile:  // held inside the script itself
+        case ScriptEvent::WaitText:
             return;
         case ScriptEvent::Close:
         case ScriptEvent::Blur:
@@ -727,6 +728,12 @@ void Backend::pumpEvents() {
             const ScriptEvent* e = script.nextDue(harnessClock());
             if (!e) break;
             pushScripted(*e);
+        }
+        // A screen that never came: the run cannot go on as its script meant.
+        // Out at once, without tearing the game down in the middle of a frame.
+        if (!script.failure().empty()) {
+            Print(script.failure());
+            std::_Exit(3);
         }
     }
     SDL_Event ev;
@@ -876,6 +883,10 @@ void requestShot(const std::string& name) {
 
 void pumpEvents() {
     if (backendAlive) theBackend().pumpEvents();
+}
+
+void consoleLine(const std::string& text) {
+    if (backendAlive && theBackend().scripted) theBackend().script.heard(text);
 }
 
 void setCursorVisible(bool visible) {

@@ -1,5 +1,7 @@
 #include "shell/media/input_script.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <sstream>
 
@@ -40,6 +42,9 @@ std::string trim(const std::string& s) {
 bool InputScript::parse(const std::string& source, std::string& error) {
     events_.clear();
     next_ = 0;
+    heard_.clear();
+    failure_.clear();
+    deliveredLine_ = 0;
     std::istringstream lines(source);
     std::string raw;
     int lineNo = 0;
@@ -111,6 +116,30 @@ bool InputScript::parse(const std::string& source, std::string& error) {
         } else if (cmd == "waitfile") {
             if (rest.empty()) return bad("expected: waitfile PATH");
             event(ScriptEvent::WaitFile, t)->text = rest;
+        } else if (cmd == "waitfor") {
+            // The text runs to the end of the line, or to a last word that is
+            // a number: the time limit. Quotes keep a text that ends in a number.
+            const std::string usage = "expected: waitfor TEXT [MS] (or waitfor \"TEXT\" [MS])";
+            std::string text = rest, limitWord;
+            int number;
+            if (!rest.empty() && rest.front() == '"') {
+                const size_t close = rest.find('"', 1);
+                if (close == std::string::npos) return bad(usage);
+                text = rest.substr(1, close - 1);
+                limitWord = trim(rest.substr(close + 1));
+            } else if (!args.empty() && parseInt(args.back(), number)) {
+                // A lone number is a limit without its text.
+                if (args.size() == 1) return bad(usage);
+                limitWord = args.back();
+                text = trim(rest.substr(0, rest.find_last_of(" \t")));
+            }
+            int limit = kDefaultWaitForMs;
+            if (text.empty() || (!limitWord.empty() && (!parseInt(limitWord, limit) || limit <= 0)))
+                return bad(usage);
+            if (limit > kMaxScriptMs) return bad("the wait would run longer than a day");
+            ScriptEvent* e = event(ScriptEvent::WaitText, t);
+            e->text = text;
+            e->limit = limit;
         } else if (cmd == "close" || cmd == "blur" || cmd == "focus") {
             if (!args.empty()) return bad("expected: " + cmd);
             event(cmd == "close" ? ScriptEvent::Close : cmd == "blur" ? ScriptEvent::Blur : ScriptEvent::Focus, t);
@@ -131,14 +160,60 @@ bool InputScript::load(const std::string& path, std::string& error) {
 }
 
 const ScriptEvent* InputScript::nextDue(int now) {
+    if (!failure_.empty()) return nullptr;
     while (next_ < events_.size() && now - origin_ >= events_[next_].time) {
         const ScriptEvent& e = events_[next_];
-        if (e.kind != ScriptEvent::WaitFile) return &events_[next_++];
-        if (FileType(e.text) == 0) return nullptr;
-        origin_ = now - e.time;
-        ++next_;
+        if (e.kind == ScriptEvent::WaitFile) {
+            if (FileType(e.text) == 0) return nullptr;
+            origin_ = now - e.time;
+            advance();
+        } else if (e.kind == ScriptEvent::WaitText) {
+            auto seen = std::find_if(heard_.begin(), heard_.end(),
+                                     [&](const std::string& line) { return shows(line, e.text); });
+            if (seen == heard_.end()) {
+                if (now - origin_ - e.time >= e.limit)
+                    failure_ = "input script line " + std::to_string(e.line) + " (waitfor): \"" + e.text +
+                               "\" was not printed within " + std::to_string(e.limit) + " ms";
+                return nullptr;
+            }
+            // Lines after the one awaited still count for a `waitfor` next.
+            heard_.erase(heard_.begin(), seen + 1);
+            origin_ = now - e.time;
+            deliveredLine_ = e.line;
+            ++next_;
+        } else {
+            advance();
+            return &e;
+        }
     }
     return nullptr;
+}
+
+void InputScript::advance() {
+    // The lines a `key` or `click` makes hold one another's events: what the
+    // game prints between its press and release still answers a `waitfor`.
+    if (events_[next_].line != deliveredLine_) heard_.clear();
+    deliveredLine_ = events_[next_].line;
+    ++next_;
+}
+
+void InputScript::heard(const std::string& line) {
+    if (finished()) return;
+    // A game that prints without end while the script waits must not grow it.
+    constexpr size_t kMaxHeard = 1000;
+    if (heard_.size() >= kMaxHeard) heard_.erase(heard_.begin());
+    heard_.push_back(line);
+}
+
+bool InputScript::shows(const std::string& line, const std::string& text) {
+    if (text.empty()) return false;
+    for (size_t at = line.find(text); at != std::string::npos; at = line.find(text, at + 1)) {
+        const size_t end = at + text.size();
+        if (end == line.size() || !std::isalnum(static_cast<unsigned char>(line[end])) ||
+            !std::isalnum(static_cast<unsigned char>(text.back())))
+            return true;
+    }
+    return false;
 }
 
 }  // namespace media

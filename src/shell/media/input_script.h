@@ -3,19 +3,21 @@
 // presses, keys, typed text, screenshots, the window's focus and close request,
 // delivered when the game clock reaches each line. A test that changes the
 // world outside the game (its save folder, say) holds the script at a
-// `waitfile` line until it is done.
+// `waitfile` line until it is done; a `waitfor` line holds it until the game
+// has printed a line, so a run waits for a screen as long as it takes to open.
 #include <string>
 #include <vector>
 
 namespace media {
 
 struct ScriptEvent {
-    enum Kind { Move, Press, Release, KeyDown, KeyUp, Type, Shot, Close, Blur, Focus, WaitFile };
+    enum Kind { Move, Press, Release, KeyDown, KeyUp, Type, Shot, Close, Blur, Focus, WaitFile, WaitText };
     Kind kind = Move;
     int time = 0;      // ms after the script started
     int x = 0, y = 0;  // Move
     int button = 1;    // Press, Release: 1 left, 2 right, 3 middle
-    std::string text;  // KeyDown/KeyUp: key name; Type: the text; Shot, WaitFile: file name
+    std::string text;  // KeyDown/KeyUp: key name; Type: the text; Shot, WaitFile: file name; WaitText: the text
+    int limit = 0;     // WaitText: how long it may wait, in ms
     int line = 0;      // where it stands in the script, for messages
 };
 
@@ -28,15 +30,32 @@ public:
     void start(int now) { origin_ = now; }
     // The next event due at `now`, or nullptr. Events come in script order;
     // a `waitfile` line is never returned: it holds the lines after it until
-    // its file exists, and their times count from then.
+    // its file exists, and their times count from then. Nor is a `waitfor`
+    // line, which holds them until a line heard since the line before it was
+    // began shows its text.
     const ScriptEvent* nextDue(int now);
+    // A line the game printed on its console.
+    void heard(const std::string& line);
+    // Why the script cannot go on (a `waitfor` line out of time), or empty.
+    const std::string& failure() const { return failure_; }
     bool finished() const { return next_ >= events_.size(); }
+
+    static constexpr int kDefaultWaitForMs = 20000;
+    // Whether a printed line shows `text`: as a part of it that does not end
+    // inside a word or number, so "MAP : level 1" is not "MAP : level 12".
+    static bool shows(const std::string& line, const std::string& text);
     const std::vector<ScriptEvent>& events() const { return events_; }
 
 private:
     std::vector<ScriptEvent> events_;
     size_t next_ = 0;
     int origin_ = 0;
+    // Lines printed since the script line last delivered began.
+    std::vector<std::string> heard_;
+    int deliveredLine_ = 0;
+    std::string failure_;
+
+    void advance();
 };
 
 }  // namespace media
