@@ -56,4 +56,16 @@ TEST(GameRun, MalformedInputScriptStopsWithTheLine) {
     EXPECT_NE(run.output.find("line 2"), std::string::npos) << run.output;
 }
 
+// A screen that never comes stops the run at its waitfor line, naming it,
+// rather than letting the rest of the script play into the wrong screen.
+TEST(GameRun, AWaitforOutOfTimeStopsTheRunNamingItsLine) {
+    GameRun run;
+    runGame(run, "waitfor LOADED\nwaitfor SCREEN : open nowhere 2000\nkey Escape\n");
+    ASSERT_FALSE(run.timedOut) << run.output;
+    EXPECT_EQ(run.exitCode, 3) << run.output;
+    EXPECT_NE(run.output.find("line 2 (waitfor): \"SCREEN : open nowhere\" was not printed within 2000 ms"),
+              std::string::npos)
+        << run.output;
+}
+
 }  // namespace
