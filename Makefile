@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 
-.PHONY: run test check install deps build asan fuzz fuzz-build bench simulate soak clean
+.PHONY: run test check install deps build asan fuzz fuzz-build bench simulate soak stress memcheck clean
 
 run: build
 	cd $(BUILD)/game && ../vornell
@@ -65,6 +65,20 @@ soak: build asan
 	cd $(ASAN_BUILD) && SOAK_MINUTES=$(SOAK_MINUTES) SOAK_SEED=$(SOAK_SEED) \
 	  VORNELL_TEST_CONTENT_DIR=$(abspath $(BUILD))/game \
 	  tests/e2e/tests_e2e_soak --gtest_filter='SoakRun.RandomPlay*'
+
+# The stress scenarios (tests/stress) played STRESS_RUNS times in the
+# sanitizer build while busy loops load both cores, each run with its own
+# seed; STRESS_SCENARIOS picks some by a shell pattern (a short version runs
+# in `make test`).
+STRESS_RUNS      ?= 40
+STRESS_SCENARIOS ?= *
+stress: build asan
+	scripts/stress $(ASAN_BUILD)/vornell $(BUILD)/game $(STRESS_RUNS) '$(STRESS_SCENARIOS)'
+
+# The same scenarios once each under valgrind's memcheck, in the normal
+# build: the libraries' threads are watched too, with nothing rebuilt.
+memcheck: build
+	scripts/memcheck $(BUILD)/vornell $(BUILD)/game '$(STRESS_SCENARIOS)'
 
 # The quest's difficulty curve: every board level played SIM_SEEDS times by
 # the simulated player; rewrites tools/simplayer/report.md and winrate.png.

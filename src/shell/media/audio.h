@@ -3,6 +3,7 @@
 // many channels at once; each PlaySound starts a new channel. Channels keep
 // playing when the game drops its handle. Without an audio device everything
 // still works and keeps time, silently.
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -74,5 +75,17 @@ struct SoundInfo {
     size_t residentBytes = 0;    // memory the sound holds (samples or compressed file)
 };
 SoundInfo soundInfo(const TSoundPtr& sound);
+
+// The clock, in milliseconds, that the sound's own timing runs on (how long a
+// stopped channel fades out before its source is used again): the steady
+// clock unless a test sets one (nullptr sets the steady clock back).
+void setSoundClock(std::function<long long()> clock);
+// For tests that play the device's part: the source a channel sounds on (0
+// when none), what is wrong with the sound's bookkeeping (a source or stream
+// buffer held by two owners; empty when all is well), and how many stopped
+// channels are still fading out.
+unsigned channelSource(const TChannelPtr& channel);
+std::string soundBookkeepingFault();
+size_t fadingSources();
 
 }  // namespace media

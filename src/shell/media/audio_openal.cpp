@@ -16,6 +16,8 @@
 #include <array>
 #include <chrono>
 #include <climits>
+#include <functional>
+#include <map>
 #include <cstdlib>
 #include <unordered_set>
 #include <vector>
@@ -37,7 +39,7 @@ constexpr size_t kStreamBufferFrames = 8192;
 constexpr int kMaxSources = 128;
 // A stopped channel fades to silence over the device's next mixing steps
 // instead of being cut mid-wave, which would click.
-constexpr auto kFadeOut = std::chrono::milliseconds(60);
+constexpr long long kFadeOutMs = 60;
 
 }  // namespace
 
@@ -100,7 +102,7 @@ struct Fading {
     ALuint source = 0;
     std::array<ALuint, kStreamBuffers> streamBuffers{};
     TSoundPtr sound;  // keeps the buffer alive while the source still reads it
-    std::chrono::steady_clock::time_point until;
+    long long untilMs = 0;  // on the sound's clock
 };
 
 struct ChannelAccess {
@@ -126,6 +128,20 @@ struct Device {
     std::unordered_set<TSound*> sounds;          // every live sound, for shutdown
     bool exitHookSet = false;
 };
+
+// The device mixes in real time, so the sound's own timing (how long a
+// stopped channel fades) is real time too, unless a test sets a clock to
+// take the sound through any order of events with the mixer.
+std::function<long long()>& clockOverride() {
+    static std::function<long long()> clock;
+    return clock;
+}
+
+long long soundClockMs() {
+    if (const auto& clock = clockOverride()) return clock();
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(now).count();
+}
 
 Device& dev() {
     // Never destroyed: sounds held by long-lived objects may go away after it
@@ -214,9 +230,9 @@ void releaseVoice(Voice& v) {
 
 void releaseFaded(bool all) {
     Device& d = dev();
-    const auto now = std::chrono::steady_clock::now();
+    const long long now = soundClockMs();
     std::erase_if(d.fading, [&](Fading& f) {
-        if (!all && now < f.until) return false;
+        if (!all && now < f.untilMs) return false;
         releaseSource(f.source, f.streamBuffers);
         return true;
     });
@@ -231,8 +247,7 @@ void finishVoice(Voice& v) {
     if (state == AL_PLAYING) {
         // Hand the source over to fade out; the channel is stopped from now on.
         alSourcef(v.source, AL_GAIN, 0.0f);
-        d.fading.push_back({v.source, v.streamBuffers, std::move(v.sound),
-                            std::chrono::steady_clock::now() + kFadeOut});
+        d.fading.push_back({v.source, v.streamBuffers, std::move(v.sound), soundClockMs() + kFadeOutMs});
         v.source = 0;
         v.streamBuffers.fill(0);
         v.stream.reset();
@@ -547,6 +562,46 @@ void audioShutdown() {
 }
 
 bool audioSilent() { return !open(); }
+
+void setSoundClock(std::function<long long()> clock) { clockOverride() = std::move(clock); }
+
+unsigned channelSource(const TChannelPtr& channel) {
+    if (!channel) return 0;
+    const auto& voice = ChannelAccess::voice(*channel);
+    return voice ? voice->source : 0;
+}
+
+std::string soundBookkeepingFault() {
+    const Device& d = dev();
+    // Every source and stream buffer has one owner: a voice, a fade, or (for
+    // sources) the free list. One owned twice would be stopped, refilled or
+    // deleted by one owner while the other still plays it.
+    std::map<ALuint, std::string> sourceOwner, bufferOwner;
+    std::string fault;
+    auto own = [&](std::map<ALuint, std::string>& owners, ALuint id, const std::string& who) {
+        if (!id) return;
+        auto [it, fresh] = owners.emplace(id, who);
+        if (!fresh) fault += "id " + std::to_string(id) + " is held by " + it->second + " and by " + who + "; ";
+    };
+    for (ALuint s : d.freeSources) own(sourceOwner, s, "the free list");
+    for (size_t i = 0; i < d.active.size(); ++i) {
+        const Voice& v = *d.active[i];
+        const std::string who = "voice " + std::to_string(i);
+        if (v.done && v.source) fault += who + " is done but holds source " + std::to_string(v.source) + "; ";
+        own(sourceOwner, v.source, who);
+        for (ALuint b : v.streamBuffers) own(bufferOwner, b, who);
+    }
+    for (size_t i = 0; i < d.fading.size(); ++i) {
+        const std::string who = "fade " + std::to_string(i);
+        own(sourceOwner, d.fading[i].source, who);
+        for (ALuint b : d.fading[i].streamBuffers) own(bufferOwner, b, who);
+    }
+    if (int(sourceOwner.size()) > d.sourceCount)
+        fault += std::to_string(sourceOwner.size()) + " sources held, " + std::to_string(d.sourceCount) + " made; ";
+    return fault;
+}
+
+size_t fadingSources() { return dev().fading.size(); }
 
 SoundInfo soundInfo(const TSoundPtr& sound) {
     SoundInfo info;
