@@ -111,6 +111,9 @@ void setGraphicsMode(int fullScreen, int hertz) {
 
 TImagePtr loadImageOrFail(const std::string& path, int flags) {
     TImagePtr image = LoadImage(path, flags);
+    // Loading reads the header only: a picture damaged past it must be
+    // found now, to be said as a missing one is, not drawn as nothing.
+    if (image && !pictureDecodes(*image)) image = nullptr;
     if (!image) Notify("Couldn't load image file: " + path + " - program will probably crash!", 0);
     return image;
 }
