@@ -123,8 +123,9 @@ void frameTick() {
     timing.Update();
     delta = timing.CurrDelta();
     PollSystem();
-    // F4 is read only while left Alt is held, so F4 alone keeps its hit.
-    if (KeyDown(KEY_LALT) && KeyHit(KEY_F4)) quitGame();
+    // Alt+F4 is taken from the keys as they arrived, not from what is held
+    // now: a quick chord is over before the frame looks.
+    if (QuitChordHit()) quitGame();
     if (AppTerminate()) quitGame();
 }
 
