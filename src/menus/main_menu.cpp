@@ -43,7 +43,7 @@ int TMainMenu::mainLoop() {
         // screen is spent here and never quits the game later.
         const bool escape = KeyHit(KEY_ESCAPE) != 0;
         if (whiteFade == 0) _control(escape);
-        if (whiteFade == 0 && !o.profileManager.profile) o.profileManager.createNewProfile(this);
+        if (whiteFade == 0 && !o.profileManager.profile) askForPlayer();
         if (KeyHit(KEY_SPACE)) prepare();
         if (goExit == 1) break;
         if (KeyHit(KEY_L)) gui->reload();
@@ -75,6 +75,15 @@ void TMainMenu::_control(bool escape) {
         o.snd.stopAllMusic();
         o.snd.playMusic("main");
     }
+}
+
+void TMainMenu::askForPlayer() {
+    TProfileManager& players = objects().profileManager;
+    // Players on the list but none current (an index naming nobody, the
+    // current one deleted): one of them is picked from the list, where a
+    // full list can still be played. Only an empty list asks for a name.
+    if (players.profilesList.empty()) players.createNewProfile(this);
+    else players.mainLoop();
 }
 
 bool TMainMenu::_canResume() const {

@@ -50,6 +50,9 @@ public:
     void prepare();
     // One frame's clicks (and the Escape read this frame, which quits).
     void _control(bool escape);
+    // With no current player: the players' list, or the name entry when
+    // there are no players.
+    void askForPlayer();
     // The current player has a quest level in progress.
     bool _canResume() const;
     void play();

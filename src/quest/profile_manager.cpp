@@ -160,6 +160,8 @@ int TProfileManager::rowHeight() {
 }
 
 int TProfileManager::update() {
+    // The main menu's veil keeps clearing behind a list opened at once.
+    objects().mainMenu._updateFade();
     const int chosen = clicked ? 1 : 0;
     for (const char* name : {"select", "rename", "delete"})
         if (TGuiObject* b = gui->getItem(name)) b->setState(1, chosen);
@@ -213,7 +215,10 @@ int TProfileManager::draw() {
 }
 
 bool TProfileManager::react() {
-    if (KeyHit(KEY_ESCAPE) || gui->clickedItem("cancel")) return true;
+    // Without a current player there is nothing to go back to: one must be
+    // selected (or made) first.
+    const bool escape = KeyHit(KEY_ESCAPE) != 0;
+    if (profile && (escape || gui->clickedItem("cancel"))) return true;
     if (gui->clickedItem("select") && clicked) {
         selectProfile();
         return true;

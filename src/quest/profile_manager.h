@@ -53,7 +53,8 @@ public:
     int update() override;
     int draw() override;
 
-    // The screen, until the player leaves it (leaving saves nothing).
+    // The screen, until the player leaves it (leaving saves nothing). With
+    // no current player it is left only by selecting one.
     int mainLoop();
     // One frame's clicks and keys; true when the screen is left.
     bool react();

@@ -20,6 +20,12 @@ bool TProfileName::acceptable() const {
     return objects().profileManager.checkName(entry->getTxt(), renaming) == TProfileManager::NameProblem::None;
 }
 
+bool TProfileName::cancellable() const {
+    // With players on the list a player can be picked there instead; with
+    // none the game cannot go on without a name.
+    return !objects().profileManager.profilesList.empty();
+}
+
 bool TProfileName::taken() const {
     return objects().profileManager.checkName(entry->getTxt(), renaming) == TProfileManager::NameProblem::Taken;
 }
@@ -31,7 +37,7 @@ int TProfileName::update() {
         if (o.mainMenu.fade == 1) o.mainMenu.dFade = 0;
         o.mainMenu._updateFade();
     }
-    if (TGuiObject* cancel = gui->getItem("cancel")) cancel->setState(1, o.profileManager.profile ? 1 : 0);
+    if (TGuiObject* cancel = gui->getItem("cancel")) cancel->setState(1, cancellable() ? 1 : 0);
     if (TGuiObject* ok = gui->getItem("ok")) ok->setState(1, acceptable() ? 1 : 0);
     gui->update();
     updateParticles();
@@ -77,7 +83,7 @@ void TProfileName::open(TEkran* behind, const std::string& text, const TProfile*
 
 int TProfileName::react() {
     const bool escape = KeyHit(KEY_ESCAPE) != 0;
-    if (objects().profileManager.profile && (escape || gui->clickedItem("cancel"))) return 0;
+    if (cancellable() && (escape || gui->clickedItem("cancel"))) return 0;
     if ((KeyHit(KEY_ENTER) || gui->clickedItem("ok")) && acceptable()) {
         wpis = entry->getTxt();
         return 1;

@@ -1,9 +1,9 @@
 #pragma once
 // The pop-up in which a player types a profile name, for a new profile and
 // for renaming one: a panel with the prompt, the text entry "entry" and the
-// buttons "ok" and "cancel" (data/gui_entry.gui). While there is no current
-// profile it cannot be cancelled. A name another player already has (letter
-// case ignored) is refused with a line saying so.
+// buttons "ok" and "cancel" (data/gui_entry.gui). While there are no
+// profiles at all it cannot be cancelled. A name another player already has
+// (letter case ignored) is refused with a line saying so.
 #include <memory>
 #include <string>
 
@@ -40,6 +40,8 @@ public:
     int react();
     // The typed name is one that may be given.
     bool acceptable() const;
+    // Cancel and Escape work: there are players to pick instead.
+    bool cancellable() const;
     // The typed name belongs to another player.
     bool taken() const;
 

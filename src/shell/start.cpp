@@ -111,6 +111,9 @@ void setGraphicsMode(int fullScreen, int hertz) {
 
 TImagePtr loadImageOrFail(const std::string& path, int flags) {
     TImagePtr image = LoadImage(path, flags);
+    // Loading reads the header only: a picture damaged past it must be
+    // found now, to be said as a missing one is, not drawn as nothing.
+    if (image && !pictureDecodes(*image)) image = nullptr;
     if (!image) Notify("Couldn't load image file: " + path + " - program will probably crash!", 0);
     return image;
 }
@@ -120,8 +123,9 @@ void frameTick() {
     timing.Update();
     delta = timing.CurrDelta();
     PollSystem();
-    // F4 is read only while left Alt is held, so F4 alone keeps its hit.
-    if (KeyDown(KEY_LALT) && KeyHit(KEY_F4)) quitGame();
+    // Alt+F4 is taken from the keys as they arrived, not from what is held
+    // now: a quick chord is over before the frame looks.
+    if (QuitChordHit()) quitGame();
     if (AppTerminate()) quitGame();
 }
 

@@ -126,8 +126,10 @@ void TStudioIntro::run() {
         const int clicks = MouseHit(1) + MouseHit(2);
         if (keys + clicks > 0) break;
     }
-    // Keys still held stay held (Alt of an Alt+F4 on its way): only the
-    // mouse is forgotten.
+    // Nothing pressed during the intro reaches the first screen: every key
+    // hit, typed letter and click is forgotten. Keys still held stay held
+    // (Alt of an Alt+F4 on its way).
+    FlushKeyHits();
     FlushMouse();
     objects().mouse.clear();
     sparkles.clear();

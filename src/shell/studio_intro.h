@@ -2,8 +2,8 @@
 // The short intro after loading: marbles roll in from both sides and gather
 // under the "Vornell" logo, which pops up and sparkles, then everything fades
 // into the plain backdrop colour. About two and a half seconds; Space, Enter,
-// Escape or a click ends it at once, and that press reaches no screen. It
-// runs after start-up, on pictures loaded then.
+// Escape or a click ends it at once; no key or click made during it reaches a
+// screen. It runs after start-up, on pictures loaded then.
 #include <array>
 
 #include "game/particle.h"

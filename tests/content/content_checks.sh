@@ -63,6 +63,9 @@ faults)
   rm "$g/gfx/tiles/marbles/blue_30.png"                      # named by the tile table
   rm "$g/gfx/gui/cyfry/7.png"                                # named by the code
   head -c 60 "$game/gfx/particles/star.png" > "$g/gfx/particles/star.png"    # truncated
+  # Cut short after a whole header: decoding it whole is the only way to tell.
+  size=$(wc -c < "$game/gfx/gui/map/mapa.jpg")
+  head -c $((size / 2)) "$game/gfx/gui/map/mapa.jpg" > "$g/gfx/gui/map/mapa.jpg"
   cp "$game/gfx/splash/loadscreen.png" "$g/gfx/tiles/bonus/button_red.png"   # oversized button
   cp "$game/gfx/gui/mainMenu/logo.png" "$g/gfx/splash/loadscreen.png"        # wrong splash size
   out=$("$check" "$g")
@@ -70,11 +73,11 @@ faults)
   echo "$out"
   [ $rc -eq 1 ] || fail "check-content exited with $rc on faulty content"
   for expect in "missing: gfx/tiles/marbles/blue_30.png" "missing: gfx/gui/cyfry/7.png" \
-                "does not decode: gfx/particles/star.png" "wrong size: gfx/tiles/bonus/button_red.png" \
-                "wrong size: gfx/splash/loadscreen.png"; do
+                "does not decode: gfx/particles/star.png" "does not decode: gfx/gui/map/mapa.jpg" \
+                "wrong size: gfx/tiles/bonus/button_red.png" "wrong size: gfx/splash/loadscreen.png"; do
     echo "$out" | grep -q -F "$expect" || fail "not reported: $expect"
   done
-  [ "$(echo "$out" | grep -c -v '^content check')" -eq 5 ] || fail "reports other than the five faults"
+  [ "$(echo "$out" | grep -c -v '^content check')" -eq 6 ] || fail "reports other than the six faults"
   # Faults inside the tables: a kind lost from the tile table, a repeated
   # id, a short button table.
   cp -r "$game" "$work/tables"

@@ -1,9 +1,13 @@
 // Picture loading, masks, frames, handles and pixel collisions.
 #include <gtest/gtest.h>
 
+#include <jpeglib.h>
 #include <png.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "shell/media/collision.h"
@@ -79,6 +83,68 @@ TEST(Images, MissingOrBrokenFilesGiveNone) {
     // Drawing none does nothing.
     DrawImage(nullptr, 10, 10);
     EXPECT_EQ(ImageWidth(nullptr), 0);
+}
+
+// A w x h JPEG of noise, so that most of its bytes are picture data after
+// the header.
+std::string noisyJpeg(int w, int h) {
+    jpeg_compress_struct c;
+    jpeg_error_mgr err;
+    c.err = jpeg_std_error(&err);
+    jpeg_create_compress(&c);
+    unsigned char* out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&c, &out, &size);
+    c.image_width = JDIMENSION(w);
+    c.image_height = JDIMENSION(h);
+    c.input_components = 3;
+    c.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&c);
+    jpeg_start_compress(&c, TRUE);
+    std::vector<uint8_t> row(size_t(w) * 3);
+    unsigned state = 7;
+    while (c.next_scanline < c.image_height) {
+        for (uint8_t& v : row) v = uint8_t((state = state * 1103515245u + 12345u) >> 16);
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&c, rows, 1);
+    }
+    jpeg_finish_compress(&c);
+    jpeg_destroy_compress(&c);
+    const std::unique_ptr<unsigned char, decltype(&std::free)> owned(out, &std::free);
+    return std::string(reinterpret_cast<const char*>(out), size);
+}
+
+// A picture whose header is whole but whose data is cut short loads (the
+// header is all loading reads) but never decodes: not as grey padding, not
+// as a part. A whole one decodes, and checking it keeps no pixels.
+TEST(Images, APictureCutShortAfterItsHeaderDoesNotDecode) {
+    TempDir dir;
+    TPixmap noise(64, 48);
+    unsigned state = 3;
+    for (uint32_t& p : noise.pixels) p = 0xFF000000u | ((state = state * 1103515245u + 12345u) >> 8);
+    ASSERT_TRUE(SavePixmapPNG(noise, dir.file("whole.png")));
+    writeFile(dir.file("whole.jpg"), noisyJpeg(64, 48));
+    for (const char* name : {"whole.png", "whole.jpg"}) {
+        SCOPED_TRACE(name);
+        const std::string bytes = testing_support::readFile(dir.file(name));
+        ASSERT_GT(bytes.size(), 2000u);
+        TImagePtr whole = LoadImage(dir.file(name));
+        ASSERT_TRUE(whole);
+        EXPECT_TRUE(pictureDecodes(*whole));
+        EXPECT_TRUE(whole->source.pixels.empty()) << "a picture only checked kept its pixels";
+        EXPECT_TRUE(ensurePixels(*whole));
+        for (size_t keep : {bytes.size() / 2, bytes.size() - 40}) {
+            SCOPED_TRACE(keep);
+            const std::string cutPath = dir.file(std::string("cut-") + name);
+            writeFile(cutPath, bytes.substr(0, keep));
+            TImagePtr cut = LoadImage(cutPath);
+            ASSERT_TRUE(cut) << "the header was cut too: the case is not tested";
+            EXPECT_EQ(ImageWidth(cut), 64);
+            EXPECT_FALSE(pictureDecodes(*cut));
+            EXPECT_FALSE(ensurePixels(*cut));
+            EXPECT_EQ(LoadPixmap(cutPath), nullptr);
+        }
+    }
 }
 
 TEST(Images, BmpPicturesDecode) {

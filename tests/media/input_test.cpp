@@ -93,4 +93,57 @@ TEST_F(InputTest, FocusLossIsReportedOnceAndApartFromClosing) {
     EXPECT_EQ(AppFocusLost(), 0);
 }
 
+TEST_F(InputTest, AltF4IsTakenAsItArrivesWithEitherAlt) {
+    // Both Alts down and up again before anyone looks: the chord stands.
+    for (int alt : {int(KEY_LALT), int(KEY_RALT)}) {
+        media::inputKeyDown(alt);
+        media::inputKeyDown(KEY_F4);
+        media::inputKeyUp(alt);
+        media::inputKeyUp(KEY_F4);
+        EXPECT_EQ(QuitChordHit(), 1) << alt;
+        EXPECT_EQ(QuitChordHit(), 0) << alt << ": reported once";
+    }
+    KeyHit(KEY_F4);
+    // F4 alone, F4 before Alt, and F4 after Alt was let go are no chord;
+    // F4 keeps its own hits.
+    media::inputKeyDown(KEY_F4);
+    media::inputKeyUp(KEY_F4);
+    media::inputKeyDown(KEY_LALT);
+    media::inputKeyUp(KEY_LALT);
+    media::inputKeyDown(KEY_F4);
+    media::inputKeyDown(KEY_RALT);
+    EXPECT_EQ(QuitChordHit(), 0);
+    EXPECT_EQ(KeyHit(KEY_F4), 2);
+    // A held F4's repeats while Alt comes down are no new press.
+    media::inputKeyDown(KEY_F4);
+    EXPECT_EQ(QuitChordHit(), 0);
+}
+
+TEST_F(InputTest, NoFlushForgetsAnAltF4) {
+    media::inputKeyDown(KEY_LALT);
+    media::inputKeyDown(KEY_F4);
+    FlushKeys();
+    FlushKeyHits();
+    FlushMouse();
+    media::inputFocusLost();
+    EXPECT_EQ(QuitChordHit(), 1);
+}
+
+TEST_F(InputTest, FlushingKeyHitsKeepsHeldKeysHeld) {
+    media::inputKeyDown(KEY_LALT);
+    media::inputKeyDown(KEY_G);
+    media::inputKeyUp(KEY_G);
+    media::inputChar('g');
+    media::inputMouseDown(1);
+    FlushKeyHits();
+    EXPECT_EQ(KeyHit(KEY_G), 0);
+    EXPECT_EQ(KeyHit(KEY_LALT), 0);
+    EXPECT_EQ(GetChar(), 0);
+    EXPECT_EQ(KeyDown(KEY_LALT), 1) << "an Alt on its way to an Alt+F4 was let go";
+    EXPECT_EQ(MouseHit(1), 1) << "the mouse is not the keyboard's to flush";
+    // So the F4 that follows still makes the chord.
+    media::inputKeyDown(KEY_F4);
+    EXPECT_EQ(QuitChordHit(), 1);
+}
+
 }  // namespace

@@ -77,6 +77,26 @@ TEST_F(FreePlay, TheSpeedKnobCoversTheWholeRangeOfPushIntervals) {
     }
 }
 
+TEST_F(FreePlay, TheColoursChangeEveryFiveEighthsOfTheRowInterval) {
+    // The colour-change interval of a free board is the row interval / 1.6
+    // at every place of the knob, rounded down, and the board built from
+    // the tab carries both.
+    TZakladka& m = tab("match3");
+    for (int x = 0; x <= TZakladka::kSliderTravel; ++x) {
+        m.suwakX = x;
+        const int rows = m.levelTime();
+        ASSERT_EQ(m.levelChangeTime(), rows * 5 / 8) << "knob at " << x << ", rows every " << rows;
+    }
+    m.getTiles();
+    for (int x : {0, 37, TZakladka::kSliderTravel}) {
+        m.suwakX = x;
+        const TLevelPtr level = fp.buildBoard(m);
+        ASSERT_TRUE(level);
+        EXPECT_EQ(level->time, m.levelTime()) << x;
+        EXPECT_EQ(level->changeTime, level->time * 5 / 8) << x;
+    }
+}
+
 TEST_F(FreePlay, TheKnobIsDraggedAndStopsAtTheTrackEnds) {
     fp.setZakladka("match3");
     TZakladka& m = fp.current();

@@ -161,4 +161,40 @@ TEST_F(ProfileScreens, ThePlayersListPicksEveryRowAndItsButtonsFollowTheList) {
     EXPECT_TRUE(listFrame());
 }
 
+TEST_F(ProfileScreens, WithNoCurrentPlayerTheListIsLeftOnlyByPickingOne) {
+    // Nine players, none current (an index naming nobody): the list is where
+    // the game goes on; Escape and "cancel" have nothing to go back to.
+    const char* const names[] = {"Ada", "Bob", "Cid", "Dee", "Eve", "Fay", "Gus", "Hal", "Ivy"};
+    for (const char* name : names) manager().addProfile(name);
+    manager().profile = nullptr;
+    manager().clicked = nullptr;
+    press(KEY_ESCAPE);
+    EXPECT_FALSE(listFrame()) << "Escape left the list with nobody chosen";
+    EXPECT_EQ(button("cancel")->_a, 0);
+    clickAt(475, 524);  // where "cancel" stands
+    EXPECT_FALSE(listFrame());
+    // "select" with no row clicked does nothing either.
+    clickAt(255, 466);
+    EXPECT_FALSE(listFrame());
+    EXPECT_EQ(manager().profile, nullptr);
+    const int h = TProfileManager::rowHeight();
+    clickAt(400, 156 + 2 * h + h / 2);
+    EXPECT_FALSE(listFrame());
+    clickAt(255, 466);
+    EXPECT_TRUE(listFrame());
+    ASSERT_TRUE(manager().profile);
+    EXPECT_EQ(manager().profile->name, "Cid");
+}
+
+TEST_F(ProfileScreens, WithPlayersOnTheListTheNameEntryCanBeCancelledEvenWithNoneCurrent) {
+    manager().addProfile("Ada");
+    manager().profile = nullptr;
+    entry.open(nullptr, "", nullptr);
+    EXPECT_EQ(entryFrames(1), -1);
+    EXPECT_EQ(entry.gui->getItem("cancel")->_a, 1) << "a new player from the list could not be given up";
+    press(KEY_ESCAPE);
+    EXPECT_EQ(entryFrames(), 0);
+    EXPECT_EQ(manager().profilesList.size(), 1u);
+}
+
 }  // namespace

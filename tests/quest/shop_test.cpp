@@ -133,4 +133,24 @@ TEST_F(Shop, NoPlayerOrAFullCountBuysNothing) {
     EXPECT_FALSE(shop.purchase(KIND_SHUFFLE));
 }
 
+TEST_F(Shop, APurchaseTakesExactlyThePriceAndRefusesOneDiamondShort) {
+    // The purchase itself refuses, whatever the buttons show: diamonds never
+    // go below nothing.
+    for (int id : {int(KIND_SHUFFLE), int(KIND_BOMB), int(KIND_LINE_ERASER), 101, 113}) {
+        const int price = shop.getCena(id);
+        const size_t k = size_t(id - 101);
+        player.bonus = {};
+        player.kapsle = price - 1;
+        EXPECT_FALSE(shop.purchase(id)) << id << ": bought one diamond short";
+        EXPECT_EQ(player.kapsle, price - 1) << id;
+        EXPECT_EQ(player.bonus[k], 0) << id;
+        player.kapsle = price;
+        EXPECT_TRUE(shop.purchase(id)) << id << ": refused with the price exactly";
+        EXPECT_EQ(player.kapsle, 0) << id;
+        EXPECT_EQ(player.bonus[k], 1) << id;
+        EXPECT_FALSE(shop.purchase(id)) << id;
+        EXPECT_EQ(player.kapsle, 0) << id;
+    }
+}
+
 }  // namespace

@@ -32,7 +32,7 @@ public:
         ++checked_;
         TImagePtr image = LoadImage(path, -1);
         // Loading reads the header only: decode the whole picture here.
-        if (image && !ensurePixels(*image)) image = nullptr;
+        if (image && !pictureDecodes(*image)) image = nullptr;
         if (!image) {
             const std::string where = namedBy.empty() ? "" : " (named in " + namedBy + ")";
             problem(FileType(path) == 1 ? "does not decode: " + path + where : "missing: " + path + where);

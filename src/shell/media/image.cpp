@@ -71,6 +71,14 @@ bool ensurePixels(TImage& image) {
     return true;
 }
 
+bool pictureDecodes(TImage& image) {
+    if (!image.source.pixels.empty()) return true;
+    if (!ensurePixels(image)) return false;
+    // Decoded again when first drawn: a picture not shown costs no memory.
+    std::vector<uint32_t>().swap(image.source.pixels);
+    return true;
+}
+
 TImagePtr LoadImage(const TPixmapPtr& pixmap, int flags) {
     if (!pixmap || pixmap->width <= 0 || pixmap->height <= 0) return nullptr;
     // A picture made in memory has no file to decode again: it keeps its pixels.

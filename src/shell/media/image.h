@@ -77,6 +77,9 @@ int ImageHeight(const TImagePtr& image);
 // The image's pixels in `source`: decoded from its file (masked by its
 // flags) when they are not there. False when they cannot be had.
 bool ensurePixels(TImage& image);
+// Whether the image's file decodes whole, as drawing it will need; the
+// pixels are not kept.
+bool pictureDecodes(TImage& image);
 // Decodes a PNG, JPEG or BMP file; nullptr when missing or broken.
 TPixmapPtr LoadPixmap(const std::string& path);
 // The region of the current back buffer. Without a display: a black pixmap.

@@ -51,7 +51,11 @@ void jpegFail(j_common_ptr info) {
     std::longjmp(err->jump, 1);
 }
 
-void jpegSilence(j_common_ptr, int) {}
+// Nothing is printed; warnings (level -1: data damaged or cut short) are
+// counted, as libjpeg's own handler would.
+void jpegSilence(j_common_ptr info, int level) {
+    if (level < 0) ++info->err->num_warnings;
+}
 
 // libjpeg reports errors by longjmp; this frame owns no C++ objects, so
 // jumping out of it skips no destructors. `out` and `row` live in the caller.
@@ -90,8 +94,11 @@ bool readJpeg(const std::vector<uint8_t>& bytes, TPixmapPtr& out, std::vector<ui
         }
     }
     jpeg_finish_decompress(&info);
+    // libjpeg pads a file cut short with grey and only warns of it (as of
+    // other damaged data): such a picture is broken, not whole.
+    const bool whole = err.mgr.num_warnings == 0;
     jpeg_destroy_decompress(&info);
-    return true;
+    return whole;
 }
 
 TPixmapPtr decodeJpeg(const std::vector<uint8_t>& bytes) {

@@ -17,6 +17,7 @@ struct InputState {
     int charHead = 0, charCount = 0;
     bool closeRequested = false;
     bool focusLost = false;
+    bool quitChord = false;  // Alt+F4 arrived
 };
 
 InputState input;
@@ -58,6 +59,19 @@ void FlushKeys() {
     input.keyDown.fill(false);
     input.keyHits.fill(0);
     input.charHead = input.charCount = 0;
+}
+
+void FlushKeyHits() {
+    PollSystem();
+    input.keyHits.fill(0);
+    input.charHead = input.charCount = 0;
+}
+
+int QuitChordHit() {
+    PollSystem();
+    const bool hit = input.quitChord;
+    input.quitChord = false;
+    return hit ? 1 : 0;
 }
 
 int MouseX() {
@@ -118,7 +132,10 @@ void inputKeyDown(int code) {
     replay::event('k', code);
     if (!validKey(code)) return;
     // Held-key repeats add no hit.
-    if (!input.keyDown[code]) ++input.keyHits[code];
+    if (!input.keyDown[code]) {
+        ++input.keyHits[code];
+        if (code == KEY_F4 && (input.keyDown[KEY_LALT] || input.keyDown[KEY_RALT])) input.quitChord = true;
+    }
     input.keyDown[code] = true;
 }
 

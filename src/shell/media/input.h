@@ -6,7 +6,7 @@
 enum KeyCode : int {
     KEY_BACKSPACE = 8, KEY_TAB = 9, KEY_ENTER = 13, KEY_ESCAPE = 27, KEY_SPACE = 32,
     KEY_LEFT = 37, KEY_UP = 38, KEY_RIGHT = 39, KEY_DOWN = 40,
-    KEY_G = 71, KEY_L = 76, KEY_P = 80, KEY_F4 = 115, KEY_LALT = 164,
+    KEY_G = 71, KEY_L = 76, KEY_P = 80, KEY_F4 = 115, KEY_LALT = 164, KEY_RALT = 165,
 };
 
 void PollSystem();
@@ -14,6 +14,12 @@ int KeyHit(int code);
 int KeyDown(int code);
 int GetChar();
 void FlushKeys();
+// Forgets the key hits and typed characters so far; keys still held stay held.
+void FlushKeyHits();
+// 1 when F4 was pressed while either Alt key was down since the last call.
+// Taken as the key arrives, so an Alt let go before the frame reads it still
+// counts; no flush forgets it.
+int QuitChordHit();
 int MouseX();
 int MouseY();
 int MouseZ();
