@@ -9,6 +9,7 @@
 #include "game/diamond_particle.h"
 #include "game/particle.h"
 #include "gui/strings.h"
+#include "shell/ekran.h"
 #include "shell/game_objects.h"
 #include "shell/media/media.h"
 #include "shell/start.h"
@@ -66,6 +67,7 @@ public:
     int run() {
         font_ = fonts.find("fonts/font.ttf", 14);
         TMouse& mouse = objects().mouse;
+        announceScreen("boardviewer", true);
         for (;;) {
             Cls();
             frameTick();

@@ -40,7 +40,7 @@ TEST(BoardViewerRun, DrawsTheBoardAtEverySizeAndAClickClearsAGroup) {
     testing_support::writeFile(level, kLevel);
     runGame(run,
             // The pointer out of the way (a full screen start puts it mid-screen).
-            "move 790 590\nwait 1500\nshot big.png\n"
+            "waitfor SCREEN : open boardviewer\nmove 790 590\nwait 500\nshot big.png\n"
             "key 1\nwait 300\nshot small.png\n"
             "key 3\nwait 300\nclick 262 467\nmove 760 590\nwait 3000\nshot cleared.png\n"
             "key Escape\n",
@@ -67,7 +67,9 @@ TEST(BoardViewerRun, DrawsTheBoardAtEverySizeAndAClickClearsAGroup) {
 
 TEST(BoardViewerRun, ALevelFileItCannotReadEndsItWithAMessage) {
     GameRun run;
-    runGame(run, "wait 5000\nkey Escape\n", {}, 60, {"--board-viewer", "data/levels/none.dat"});
+    // Escape would leave a viewer that opened all the same, with status 0.
+    runGame(run, "waitfor The board viewer cannot show\nkey Escape\n", {}, 60,
+            {"--board-viewer", "data/levels/none.dat"});
     ASSERT_FALSE(run.timedOut) << run.output;
     EXPECT_EQ(run.exitCode, 1) << run.output;
     EXPECT_NE(run.output.find("cannot show data/levels/none.dat"), std::string::npos) << run.output;

@@ -40,22 +40,32 @@ TEST(DialogsRun, EachPopUpAnswersAfterItsAnimationAndLooksRight) {
     // A player, so that the help page can mark itself as seen.
     writeFile(run.saveDir.file("profiles.dat"), "profile {\n\t i = 1\n\t profile1 = \"Ada\" \n\t akt = \"Ada\" \n}\n\n");
     writeFile(run.saveDir.file("profile1.dat"), "profile {\n\t level = 0\n\t name = \"Ada\" \n}\n");
+    // Each pop-up is waited for until it is up, then given its opening
+    // animation; each answer until the viewer reports it.
     runGame(run,
-            "wait 1500\nshot idle.png\n"
+            "waitfor SCREEN : open dialogviewer\nwait 1000\nshot idle.png\n"
             // The question: Enter answers yes, but only once the panel has gone.
-            "key Y\nwait 900\nshot question.png\nkey Return\nwait 100\nshot question-closing.png\nwait 900\n"
+            "key Y\nwaitfor SCREEN : open yesorno\nwait 900\nshot question.png\n"
+            "key Return\nwait 100\nshot question-closing.png\nwaitfor dialogs: question answered\n"
             // The in-game menu: "main menu" asks first; no keeps the menu.
-            "key M\nwait 900\nshot menu.png\nclick 470 390\nwait 900\nshot menu-question.png\nkey Escape\n"
-            "wait 900\nshot menu-after-no.png\nkey Escape\nwait 900\n"
-            // ...and yes closes the gate over everything.
-            "key M\nwait 900\nclick 470 390\nwait 900\nkey Return\nwait 2500\n"
+            "key M\nwaitfor SCREEN : open ingamemenu\nwait 900\nshot menu.png\n"
+            "click 470 390\nwaitfor SCREEN : open yesorno\nwait 900\nshot menu-question.png\n"
+            "key Escape\nwaitfor SCREEN : close yesorno\nwait 300\nshot menu-after-no.png\n"
+            "key Escape\nwaitfor dialogs: menu chose\n"
+            // ...and yes closes the gate over everything; the viewer opens it again.
+            "key M\nwaitfor SCREEN : open ingamemenu\nwait 900\nclick 470 390\n"
+            "waitfor SCREEN : open yesorno\nwait 900\nkey Return\nwaitfor dialogs: gate opened\n"
             // A help page.
-            "key H\nwait 400\nshot help.png\nclick 400 415\nwait 400\n"
+            "key H\nwaitfor SCREEN : open helppopup\nwait 400\nshot help.png\n"
+            "click 400 415\nwaitfor dialogs: help page 0 closed\n"
             // The settings: music up twice, full screen off and on again.
-            "key S\nwait 400\nclick 560 196\nwait 200\nclick 560 196\nwait 200\nclick 335 347\nwait 600\n"
-            "shot settings-window.png\nclick 335 347\nwait 600\nshot settings.png\nkey Escape\nwait 400\n"
-            // The gate by hand.
-            "key G\nwait 350\nshot gate-half.png\nwait 1200\nshot gate-closed.png\nkey G\nwait 2500\n"
+            "key S\nwaitfor SCREEN : open settings\nwait 400\n"
+            "click 560 196\nwait 200\nclick 560 196\nwait 200\nclick 335 347\nwait 600\n"
+            "shot settings-window.png\nclick 335 347\nwait 600\nshot settings.png\n"
+            "key Escape\nwaitfor dialogs: settings closed\n"
+            // The gate by hand: half way after 350 ms, then closed and opened.
+            "key G\nwait 350\nshot gate-half.png\nwaitfor dialogs: gate closed\nwait 100\n"
+            "shot gate-closed.png\nkey G\nwaitfor dialogs: gate opened\n"
             // Closing the window saves the profiles.
             "close\n",
             {}, 400, {"--dialogs"});

@@ -63,7 +63,7 @@ TEST(GalleryRun, ShowsEveryWidgetWhereItsLayoutPutsThem) {
     ASSERT_EQ(FileType(content), 2) << "no generated working folder";
     GameRun run;
     runGame(run,
-            "wait 3000\nshot idle.png\nwait 100\n"
+            "waitfor SCREEN : open widgetgallery\nwait 1500\nshot idle.png\nwait 100\n"
             "move 150 118\nwait 500\nshot hover.png\nwait 100\n"
             "click 150 118\nwait 200\nshot clicked.png\nwait 100\n"
             "type Ada\nwait 200\nkey Return\nwait 200\nshot typed.png\nwait 100\n"

@@ -138,27 +138,51 @@ int firstLevelOf(const std::string& kind) {
     return 0;
 }
 
-// A fixed opening that takes the player from the intro to a screen.
+// The screen that plays quest level `nr`.
+std::string levelScreen(int nr) {
+    const std::string text =
+        testing_support::readFile(testing_support::contentDir() + "/data/levels/level" + std::to_string(nr) + ".dat");
+    if (text.find("typ = \"SHOOTING") != std::string::npos) return "shootingminigame";
+    if (text.find("typ = \"PUZZLE") != std::string::npos) return "puzzlegame";
+    return "game";
+}
+
+// A fixed opening that takes the player from the intro to a screen. Its
+// length is its script time: a `waitfor` takes none, however long the game
+// takes to print its line.
 class LeadIn {
 public:
-    LeadIn() { wait(1000).key("Space").wait(1500); }
+    LeadIn() { waitFor("LOADED").key("Space").opened("mainmenu", 1200); }
     LeadIn& wait(int ms) {
         text += "wait " + std::to_string(ms) + "\n";
         ms_ += ms;
         return *this;
     }
+    LeadIn& waitFor(const std::string& line) {
+        text += "waitfor " + line + "\n";
+        return *this;
+    }
+    // Until the screen or pop-up is up, then `settleMs` for its gate or fade.
+    LeadIn& opened(const std::string& screen, int settleMs) { return waitFor("SCREEN : open " + screen).wait(settleMs); }
+    // The pointer over (x, y) first; press and release on one script line,
+    // so a screen the click opens at once is heard by a `waitfor` after it.
     LeadIn& click(int x, int y) {
-        text += "move " + std::to_string(x) + " " + std::to_string(y) + "\nwait 120\npress left\nwait 120\nrelease left\n";
-        ms_ += 240;
+        const std::string at = std::to_string(x) + " " + std::to_string(y);
+        text += "move " + at + "\nwait 120\nclick " + at + "\n";
+        ms_ += 120 + 50;
         return *this;
     }
     LeadIn& key(const std::string& name) {
-        text += "keydown " + name + "\nwait 120\nkeyup " + name + "\n";
-        ms_ += 120;
+        text += "key " + name + "\n";
+        ms_ += 50;
         return *this;
     }
-    // Main menu, "Play", "Continue", the map's "Play": into the player's level.
-    LeadIn& intoLevel() { return click(410, 195).wait(1500).click(400, 290).wait(4500).click(700, 564).wait(3000); }
+    // Main menu, "Play", "Continue", the map's "Play": into the player's
+    // level, quest level `nr`.
+    LeadIn& intoLevel(int nr) {
+        return click(410, 195).opened("playmodeselection", 1000).click(400, 290).opened("questmapobject", 1500)
+            .click(700, 564).opened(levelScreen(nr), 1500);
+    }
     std::string text;
     int ms() const { return ms_; }
 
@@ -189,17 +213,18 @@ SoakPlan soakPlan() {
         {"Fin", TMain::kLastQuestLevel, 400, 21},  // the closing story and the credits after it
     };
     plan.stretches = {
-        {"the shooting gallery", 2, LeadIn().intoLevel()},
-        {"the picture puzzle", 3, LeadIn().intoLevel()},
+        {"the shooting gallery", 2, LeadIn().intoLevel(shooting)},
+        {"the picture puzzle", 3, LeadIn().intoLevel(puzzle)},
         // In the shop, the first colour blast offered is asked for and bought.
         {"the shop", 1,
-         LeadIn().click(410, 195).wait(1500).click(400, 290).wait(4500).click(505, 564).wait(1500).click(330, 200)
-             .wait(1200).key("Return").wait(1200)},
-        {"free play", 0, LeadIn().click(410, 253).wait(2000)},
-        {"a land's story", 4, LeadIn().intoLevel().key("G").wait(6000)},
-        {"the last level", 5, LeadIn().intoLevel().key("G").wait(6000)},
-        {"a new quest", 0, LeadIn().click(410, 195).wait(3000)},
-        {"profiles and settings", 1, LeadIn().click(705, 528).wait(1500)},
+         LeadIn().click(410, 195).opened("playmodeselection", 1000).click(400, 290).opened("questmapobject", 1500)
+             .click(505, 564).opened("bonusshop", 1000).click(330, 200).opened("yesorno", 1000).key("Return")
+             .waitFor("SCREEN : close yesorno").wait(600)},
+        {"free play", 0, LeadIn().click(410, 253).opened("freeplaymodule", 1000)},
+        {"a land's story", 4, LeadIn().intoLevel(10).key("G").wait(6000)},
+        {"the last level", 5, LeadIn().intoLevel(TMain::kLastQuestLevel).key("G").wait(6000)},
+        {"a new quest", 0, LeadIn().click(410, 195).opened("story", 1500)},
+        {"profiles and settings", 1, LeadIn().click(705, 528).opened("profilemanager", 1000)},
     };
     return plan;
 }
@@ -352,7 +377,7 @@ StretchResult playStretch(const SoakPlan& plan, const Stretch& stretch, uint32_t
     // The saves load whole: read back here, and by the game once more.
     EXPECT_EQ(savesProblem(run.saveDir.path()), "") << stretch.what;
     run.whileRunning = nullptr;
-    runGame(run, "wait 3000\nclose\n", sanitizerOptions(run.shotsDir.path()), 180);
+    runGame(run, std::string(kToTheMainMenu) + "close\n", sanitizerOptions(run.shotsDir.path()), 180);
     EXPECT_EQ(run.exitCode, 0) << run.output;
     EXPECT_FALSE(reportsDamagedSaves(run.output)) << stretch.what << ": the saves do not load whole\n" << run.output;
     EXPECT_TRUE(sanitizerReport(run.output).empty()) << sanitizerReport(run.output);

@@ -57,10 +57,11 @@ TPixmapPtr picture(const std::string& name) {
 TEST(StoryRun, PagesFadeIntoEachOtherAndOkLeaves) {
     GameRun run;
     runGame(run,
-            "move 790 300\nwait 1500\nshot page1.png\n"
+            // Up, then its gate open; the pointer off the pages.
+            "waitfor SCREEN : open story\nmove 790 300\nwait 1500\nshot page1.png\n"
             "click 700 574\nwait 250\nshot fading.png\nwait 1000\nshot page2.png\n"
             "key Return\nwait 1200\nshot page3.png\n"
-            "click 700 574\nwait 3000\n",
+            "click 700 574\nwaitfor SCREEN : close story\n",
             {}, 60, {"--story", "oldTown.dat"});
     ASSERT_FALSE(run.timedOut) << run.output;
     ASSERT_EQ(run.exitCode, 0) << run.output;
@@ -91,8 +92,11 @@ TEST(StoryRun, PagesFadeIntoEachOtherAndOkLeaves) {
 
 TEST(StoryRun, TheClosingStoryEndsInTheCredits) {
     GameRun run;
-    runGame(run, "wait 1500\nkey Escape\nwait 4000\nshot credits.png\nclick 400 300\nwait 2500\n", {}, 60,
-            {"--story", "KONIEC.DAT"});
+    // The credits shot once their veil has come in.
+    runGame(run,
+            "waitfor SCREEN : open story\nwait 1500\nkey Escape\nwaitfor SCREEN : open credits\nwait 1500\n"
+            "shot credits.png\nclick 400 300\nwaitfor SCREEN : close credits\n",
+            {}, 60, {"--story", "KONIEC.DAT"});
     ASSERT_FALSE(run.timedOut) << run.output;
     ASSERT_EQ(run.exitCode, 0) << run.output;
     const size_t storyEnd = run.output.find("END OF STORY");

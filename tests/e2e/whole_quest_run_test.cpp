@@ -36,13 +36,23 @@ std::vector<std::string> levelTypes() {
     return kinds;
 }
 
-// A click held over a frame whatever the frame rate.
+// The pointer brought over (x, y) a moment first, so the button under it
+// lights up; the press and release make one script line, so a screen the
+// click opens at once is heard by the `waitfor` after it.
 std::string click(int x, int y) {
-    return "move " + std::to_string(x) + " " + std::to_string(y) + "\nwait 120\npress left\nwait 120\nrelease left\n";
+    const std::string at = std::to_string(x) + " " + std::to_string(y);
+    return "move " + at + "\nwait 120\nclick " + at + "\n";
 }
 
 // The kind of level: "NORMAL" (a marble board), "SHOOTING" or "PUZZLE".
 std::string kindOf(const std::string& typ) { return typ.substr(0, typ.find('-')); }
+
+// The screen that plays a kind of level.
+std::string screenOf(const std::string& kind) {
+    if (kind == "SHOOTING") return "shootingminigame";
+    if (kind == "PUZZLE") return "puzzlegame";
+    return "game";
+}
 
 // The help pages a level shows the first time its kind or mode comes.
 std::vector<int> helpPagesOf(const std::string& typ) {
@@ -56,40 +66,53 @@ std::vector<int> helpPagesOf(const std::string& typ) {
     return {1, 2};
 }
 
-const std::string kHelpOk = click(400, 415);
+// A help page once it is up, read, and gone.
+const std::string kHelpRead =
+    "waitfor SCREEN : open helppopup\nwait 1000\n" + click(400, 415) + "waitfor SCREEN : close helppopup\nwait 500\n";
 const std::string kStorySkip = click(572, 574);
 
+// A story once its gate has opened: shot, then skipped.
+std::string storyShotAndSkipped(const std::string& shot) {
+    return "waitfor SCREEN : open story\nwait 1500\nshot " + shot + "\n" + kStorySkip;
+}
+
 std::string questScript(const std::vector<std::string>& types, std::vector<std::string>& storyShots) {
-    std::string s = "wait 1000\nkey Space\nwait 1200\n" + click(410, 195) + "wait 3500\nshot opening-story.png\n";
-    s += kStorySkip;
+    std::string s = std::string(kToTheMainMenu) + click(410, 195) + storyShotAndSkipped("opening-story.png");
     // A new quest shows every help page afresh, each once.
     std::set<int> seen;
     for (int nr = 1; nr <= int(types.size()); ++nr) {
         const std::string kind = kindOf(types[size_t(nr - 1)]);
-        s += "wait 2000\n";
-        // The map's own pages: the first visit's, and the shop's before level 5.
-        if (nr == 1 || nr == 5) s += kHelpOk + "wait 300\n";
+        // The map of this level, and its gate open.
+        s += "waitfor \"MAP : level " + std::to_string(nr) + "\"\nwaitfor SCREEN : open questmapobject\n";
+        // The map's own pages: the first visit's, and the shop's before level
+        // 5, each once the gate has opened.
+        if (nr == 1 || nr == 5) s += kHelpRead;
+        else s += "wait 1500\n";
         if (nr == 5) {
             // The shop opens before level 5; with no diamonds nothing can be bought.
-            s += click(505, 564) + "wait 1500\nmove 700 480\nwait 100\nshot shop.png\n" + click(592, 421) + "wait 1200\n";
+            s += click(505, 564) + "waitfor SCREEN : open bonusshop\nwait 1200\nmove 700 480\nwait 100\nshot shop.png\n" +
+                 click(592, 421) + "waitfor SCREEN : close bonusshop\nwait 1000\n";
         }
-        s += click(700, 564) + "wait 2500\n";
+        s += click(700, 564) + "waitfor SCREEN : open " + screenOf(kind) + "\n";
+        bool help = false;
         for (int page : helpPagesOf(types[size_t(nr - 1)]))
-            if (seen.insert(page).second) s += kHelpOk + "wait 500\n";
+            if (seen.insert(page).second) s += kHelpRead, help = true;
+        // With no help page, the level's gate opening.
+        if (!help) s += "wait 1500\n";
         s += "keydown G\nwait 120\nkeyup G\n";
+        // The win's effect, then the results.
         s += kind == "SHOOTING" ? "wait 6500\n" : "wait 5000\n";
         if (nr == 9 || nr == 19) s += "shot " + kind + "-results.png\n";
-        // A second click in case the results were not ready for the first;
-        // on the map it lands where nothing is.
-        s += click(400, 300) + "wait 1000\n" + click(400, 300);
+        s += click(400, 300) + "waitfor SCREEN : close " + screenOf(kind) + "\n";
         if (nr % 10 == 0 || nr == int(types.size())) {
             const std::string shot = "story-after-" + std::to_string(nr) + ".png";
             storyShots.push_back(shot);
-            s += "wait 3500\nshot " + shot + "\n" + kStorySkip;
+            s += storyShotAndSkipped(shot);
         }
     }
     // The credits follow the closing story; a click leaves them for the menu.
-    s += "wait 3000\nshot credits.png\n" + click(400, 300) + "wait 2500\nshot menu.png\nclose\n";
+    s += "waitfor SCREEN : open credits\nwait 1500\nshot credits.png\n" + click(400, 300) +
+         "waitfor SCREEN : open mainmenu\nwait 1200\nshot menu.png\nclose\n";
     return s;
 }
 
