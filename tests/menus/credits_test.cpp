@@ -220,8 +220,8 @@ TEST_F(Credits, NameEveryLinkedLibraryAndShippedFont) {
     // The C and C++ runtimes and the sanitizers come with the compiler and the
     // system; their licences ask nothing of a program that links them.
     const std::regex runtime("(libc|libm|libstdc\\+\\+|libgcc_s|ld-linux-.*|libasan|libubsan|libpthread|libdl|librt)\\.so.*");
-    const std::vector<std::string> needed = neededLibraries(VORNELL_PROGRAM);
-    ASSERT_FALSE(needed.empty()) << "no libraries read from " << VORNELL_PROGRAM;
+    const std::vector<std::string> needed = neededLibraries(VORNELL_BINARY);
+    ASSERT_FALSE(needed.empty()) << "no libraries read from " << VORNELL_BINARY;
     for (const std::string& library : needed) {
         if (std::regex_match(library, runtime)) continue;
         const auto credit = std::find_if(credited.begin(), credited.end(), [&](const auto& c) {
