@@ -11,6 +11,8 @@ int TCredits::setup(const std::string& path) {
     lines.clear();
     int dy = 0;
     for (int n = 1; n <= kLines; ++n) {
+        const int column = (n - 1) / kColumnLines;
+        if ((n - 1) % kColumnLines == 0) dy = 0;
         lista.push_back(getTxtLine(file, n));
         const std::string& s = lista.back();
         Line line;
@@ -22,7 +24,7 @@ int TCredits::setup(const std::string& path) {
             line = {s, fonts.font_FONT20, createRGB(200, 255, 255)};
         }
         if (line.font) SetImageFont(line.font);
-        line.x = 400 - TextWidth(line.text) / 2;
+        line.x = column * kColumnWidth + kColumnWidth / 2 - TextWidth(line.text) / 2;
         line.dy = dy;
         dy += TextHeight(line.text) + 3;
         lines.push_back(std::move(line));
@@ -47,9 +49,10 @@ int TCredits::draw() {
     SetBlend(ALPHABLEND);
     SetRotation(0);
     SetScale(1, 1);
-    // A light white veil: the main menu stays in sight behind the page.
+    // The veil fades in to a white page that hides the menu, so nothing of it
+    // runs under the lines.
     SetColor(255, 255, 255);
-    SetAlpha(kVeil * alpha);
+    SetAlpha(alpha);
     DrawRect(0, 0, 800, 600);
     for (const Line& line : lines) {
         if (line.font) SetImageFont(line.font);

@@ -1,9 +1,10 @@
 #pragma once
-// The credits: a fixed page of the first 40 lines of data/credits.txt, each
-// centred, over the main menu behind a light white veil that fades in. A line's
-// first character sets its style: "@" a heading, "#" a sub-heading (neither
-// mark is shown), anything else a plain line. A click or Escape fades the
-// page out again.
+// The credits: a fixed page of the first 40 lines of data/credits.txt over the
+// main menu, behind a white veil that fades in to a white page. Forty lines do
+// not fit one column of the page, so lines 1 to 20 make the left column and 21
+// to 40 the right one, each line centred in its column. A line's first
+// character sets its style: "@" a heading, "#" a sub-heading (neither mark is
+// shown), anything else a plain line. A click or Escape fades the page out.
 #include <string>
 #include <vector>
 
@@ -14,18 +15,17 @@ class TCredits {
 public:
     static constexpr const char* kFile = "data/credits.txt";
     static constexpr int kLines = 40;
+    static constexpr int kColumnLines = 20;
+    static constexpr int kColumnWidth = 400;
     static constexpr float kTop = 50;
-    // The white veil's opacity once the page has faded in: light enough that
-    // the main menu shows through it.
-    static constexpr float kVeil = 0.35f;
 
     // One line as the page shows it.
     struct Line {
         std::string text;  // without its style mark
         TImageFontPtr font;
         TRGB colour;
-        int x = 0;   // centred on the screen
-        int dy = 0;  // below the first line's top
+        int x = 0;   // centred in its column
+        int dy = 0;  // below the top of its column's first line
     };
 
     float y = kTop;                  // top of the first line

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # `cmake --install` into a fresh prefix: the program, its content, the
-# launcher, the AppStream description and the icons land where a desktop
-# looks for them, both files validate, and the installed game starts from a
-# folder of its own, reaches the main menu and quits cleanly.
+# launcher, the AppStream description, the icons and the licence notices land
+# where a desktop looks for them, the files validate, and the installed game
+# starts from a folder of its own, reaches the main menu and quits cleanly.
 set -u
 build="$1"
 work=$(mktemp -d)
@@ -26,6 +26,33 @@ for size in 16 32 48 64 128 256; do
   dims=$(od -An -tu1 -j16 -N8 "$icon" | awk '{print $3*256+$4 "x" $7*256+$8}')
   [ "$dims" = "${size}x${size}" ] || fail "the ${size}px icon is $dims"
 done
+
+# The licence notices: a machine-readable copyright file with a paragraph for
+# each font the game ships and the text of every licence it names, and the
+# full LGPL that OpenAL Soft's licence asks to accompany the game.
+doc="$prefix/share/doc/vornell"
+[ -f "$doc/copyright" ] || fail "no share/doc/vornell/copyright"
+head -1 "$doc/copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+  fail "the copyright file is not in the machine-readable format"
+grep -q "GNU LIBRARY GENERAL PUBLIC LICENSE" "$doc/LGPL-2" 2>/dev/null || fail "no LGPL-2 text beside the notices"
+for font in "$prefix"/share/vornell/fonts/*; do
+  grep -qx "Files: share/vornell/fonts/$(basename "$font")" "$doc/copyright" ||
+    fail "the font $(basename "$font") has no paragraph in the copyright file"
+done
+# A licence named by a Files paragraph without its text there needs a
+# paragraph of its own.
+missing=$(awk 'BEGIN { RS = ""; FS = "\n" }
+  $1 ~ /^License:/ { sub(/^License: */, "", $1); have[$1] = 1; next }
+  $1 ~ /^Files:/ {
+    for (i = 1; i <= NF; ++i)
+      if ($i ~ /^License:/ && !(i < NF && $(i + 1) ~ /^ /)) {
+        l = $i; sub(/^License: */, "", l); gsub(/[(),]/, " ", l)
+        n = split(l, names, / +/)
+        for (k = 1; k <= n; ++k) if (names[k] != "" && names[k] != "and" && names[k] != "or") want[names[k]] = 1
+      }
+  }
+  END { for (w in want) if (!(w in have)) print w }' "$doc/copyright")
+[ -z "$missing" ] || fail "licences without their text in the copyright file: $missing"
 
 # Played from elsewhere, with its saves in a folder of their own.
 mkdir -p "$work/elsewhere" "$work/save"
