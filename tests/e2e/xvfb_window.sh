@@ -10,9 +10,11 @@ work=$(mktemp -d)
 game_pid=""
 trap 'kill $game_pid $xvfb_pid 2>/dev/null; rm -rf "$work"' EXIT
 
-# Xvfb picks a free display number itself and writes it to fd 3.
+# Xvfb picks a free display number itself and writes it to fd 3. It must not
+# reset when the last client leaves: it refuses connections while it does,
+# and the next game would find no display.
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n 1 "$work/display")"
