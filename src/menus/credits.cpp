@@ -80,7 +80,7 @@ int TCredits::mainLoop() {
     TMouse& mouse = objects().mouse;
     prepare();
     for (int i = 0; i < 100; ++i) frameTick();
-    announceScreen("credits", true);
+    const TEkran::Shown shown("credits");
     do {
         // No pointer on this page.
         Cls();
@@ -92,6 +92,5 @@ int TCredits::mainLoop() {
     } while (!react());
     FlushMouse();
     FlushKeys();
-    announceScreen("credits", false);
     return 0;
 }

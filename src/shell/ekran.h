@@ -2,6 +2,7 @@
 // The base of every screen and pop-up: a long-lived object that runs its own
 // frame loop while it is shown.
 #include <string>
+#include <utility>
 
 // Writes "SCREEN : open NAME" or "SCREEN : close NAME" on the console, NAME
 // being the screen's name in lower case without spaces or marks ("Main Menu"
@@ -36,10 +37,12 @@ public:
     void runFrame();
 
     // Announces the screen open while it lives and closed when it goes,
-    // whichever way its loop ends. Each screen's loop holds one.
+    // whichever way its loop ends. Each screen's loop holds one; a page that
+    // is no screen of its own (the credits) gives its name.
     class Shown {
     public:
-        explicit Shown(const TEkran& ekran) : name_(ekran._myName) { announceScreen(name_, true); }
+        explicit Shown(const TEkran& ekran) : Shown(ekran._myName) {}
+        explicit Shown(std::string name) : name_(std::move(name)) { announceScreen(name_, true); }
         ~Shown() { announceScreen(name_, false); }
         Shown(const Shown&) = delete;
         Shown& operator=(const Shown&) = delete;

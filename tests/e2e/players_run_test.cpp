@@ -37,10 +37,11 @@ TEST(PlayersRun, NinePlayersAndNoneCurrentOpenTheListWhereOneIsPicked) {
 
     const std::string thirdRow = "400 " + std::to_string(156 + 2 * rowHeight + rowHeight / 2);
     runGame(run,
-            "wait 1000\nkey Space\nwait 1200\n"
+            "waitfor LOADED\nkey Space\nwaitfor SCREEN : open profilemanager\nwait 500\n"
             // Escape does not leave a list with nobody chosen, nor quit.
             "key Escape\nwait 500\n"
-            "click " + thirdRow + "\nwait 300\nclick 255 466\nwait 1500\nshot menu.png\nclose\n");
+            "click " + thirdRow + "\nwait 300\n" + clickButton("gui_profile", "select") +
+                "waitfor SCREEN : close profilemanager\nwait 1000\nshot menu.png\nclose\n");
     ASSERT_FALSE(run.timedOut) << run.output;
     EXPECT_EQ(run.exitCode, 0) << run.output;
     EXPECT_NE(run.output.find("MAIN MENU"), std::string::npos) << run.output;

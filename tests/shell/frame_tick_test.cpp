@@ -5,17 +5,11 @@
 #include "shell/delta_time.h"
 #include "shell/media/media.h"
 #include "shell/start.h"
+#include "test_support.h"
 
 namespace {
 
-class FrameTick : public ::testing::Test {
-protected:
-    void SetUp() override {
-        media::resetClock(true, 1000);
-        media::inputReset();
-    }
-    void TearDown() override { media::inputReset(); }
-};
+using FrameTick = testing_support::FreshInput;
 
 using FrameTickDeathTest = FrameTick;
 

@@ -6,17 +6,11 @@
 #include "shell/game_objects.h"
 #include "shell/media/media.h"
 #include "shell/studio_intro.h"
+#include "test_support.h"
 
 namespace {
 
-class StudioIntro : public ::testing::Test {
-protected:
-    void SetUp() override {
-        media::resetClock(true, 1000);
-        media::inputReset();
-    }
-    void TearDown() override { media::inputReset(); }
-};
+using StudioIntro = testing_support::FreshInput;
 
 TEST_F(StudioIntro, NothingPressedDuringItReachesTheFirstScreen) {
     struct Case {

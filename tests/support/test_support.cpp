@@ -7,6 +7,9 @@
 
 #include <unistd.h>
 
+#include "shell/media/clock.h"
+#include "shell/media/input.h"
+
 namespace testing_support {
 
 TempDir::TempDir() {
@@ -48,5 +51,12 @@ InContentDir::InContentDir() {
 InContentDir::~InContentDir() {
     if (ok_ && chdir(previous_.c_str()) != 0) std::abort();
 }
+
+void FreshInput::SetUp() {
+    media::resetClock(true, 1000);
+    media::inputReset();
+}
+
+void FreshInput::TearDown() { media::inputReset(); }
 
 }  // namespace testing_support

@@ -1,5 +1,7 @@
 #pragma once
 // Helpers shared by the unit tests.
+#include <gtest/gtest.h>
+
 #include <string>
 
 namespace testing_support {
@@ -41,6 +43,14 @@ public:
 private:
     std::string previous_;
     bool ok_ = false;
+};
+
+// A test that feeds the input layer by hand: the virtual clock from 1000 ms,
+// and no key, button or typed letter left over before it or after it.
+class FreshInput : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
 };
 
 }  // namespace testing_support
