@@ -3,15 +3,17 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
+# CI builds with WERROR=ON: any compiler warning fails the build.
+WERROR     ?= OFF
 
-.PHONY: run test check install deps build asan fuzz fuzz-build bench simulate soak stress memcheck clean
+.PHONY: run test check install deps build asan fuzz fuzz-build bench simulate soak stress memcheck layers clean
 
 run: build
 	cd $(BUILD)/game && ../vornell
 
 # The whole-game runs (label e2e) run once, in the sanitizer build; the whole
 # quest (label quest) is too long for it and runs in the normal build.
-test: build asan fuzz-build
+test: layers build asan fuzz-build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS) -LE e2e
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS) -L 'unit|e2e'
 	cd $(FUZZ_BUILD) && ctest --output-on-failure -j$(JOBS) -L fuzz-smoke
@@ -29,12 +31,16 @@ install: build
 deps:
 	@scripts/install-deps
 
+# Each folder includes only from the layers below it (docs/ARCHITECTURE.md).
+layers:
+	@scripts/layers check
+
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNELL_WARNINGS_AS_ERRORS=$(WERROR) >/dev/null
 	cmake --build $(BUILD) -j$(JOBS)
 
 asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVORNELL_SANITIZE=ON \
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVORNELL_SANITIZE=ON -DVORNELL_WARNINGS_AS_ERRORS=$(WERROR) \
 	      -DVORNELL_TOOLS=OFF -DVORNELL_BENCH=OFF \
 	      -DVORNELL_CONTENT_DIR=$(abspath $(BUILD))/game >/dev/null
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
@@ -45,7 +51,7 @@ fuzz-build: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	      -DCMAKE_C_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only" \
 	      -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only" \
-	      -DVORNELL_FUZZ=ON -DVORNELL_TOOLS=OFF -DVORNELL_BENCH=OFF -DVORNELL_TESTS=OFF >/dev/null
+	      -DVORNELL_FUZZ=ON -DVORNELL_WARNINGS_AS_ERRORS=$(WERROR) -DVORNELL_TOOLS=OFF -DVORNELL_BENCH=OFF -DVORNELL_TESTS=OFF >/dev/null
 	cmake --build $(FUZZ_BUILD) -j$(JOBS)
 
 # Each fuzz target for a bounded time (FUZZ_SECONDS each) over its corpus;

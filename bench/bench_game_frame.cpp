@@ -16,13 +16,14 @@
 #include <string>
 #include <vector>
 
+#include "app/game_objects.h"
+#include "app/start.h"
+#include "board/diamond_particle.h"
 #include "board/tile_part.h"
-#include "game/diamond_particle.h"
-#include "game/particle.h"
-#include "shell/game_objects.h"
+#include "gui/particle.h"
+#include "shell/frame_tick.h"
 #include "shell/media/backend.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
 
 namespace {
 
@@ -82,7 +83,7 @@ int main() {
     game.setLevel(fullBoard());
     game.resetStartData(0);
     game.prepare("NORMAL");
-    game.state = "GO";
+    game.state = TGame::State::Go;
     game.active = 1;
     // Two frames of play first: every picture reaches the GPU once.
     for (int i = 0; i < 2; ++i) {

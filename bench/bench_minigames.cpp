@@ -13,12 +13,12 @@
 
 #include <unistd.h>
 
+#include "app/game_objects.h"
 #include "minigames/puzzle_game.h"
 #include "minigames/shooting.h"
+#include "shell/assets.h"
 #include "shell/delta_time.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ void fillSky(TShooting& s, int balloons) {
     auto level = std::make_shared<TLevel>();
     level->lines = 0;
     s.prepare(level);
-    s.state = "go";
+    s.state = TShooting::State::Go;
     for (int i = 0; i < balloons; ++i) {
         TBottle b;
         b.x = float(60 + (i * 37) % 680);
@@ -95,7 +95,7 @@ void PuzzleFrame(benchmark::State& state) {
     level->cols = 6;
     level->_loadPuzzles("gfx/puzzles/puzzle4.jpg");
     p.prepare(level);
-    p.state = "GO";
+    p.state = TPuzzleGame::State::Go;
     objects().mouse.x = 400;
     objects().mouse.y = 300;
     for (auto _ : state) {

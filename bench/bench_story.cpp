@@ -11,7 +11,7 @@
 #include <filesystem>
 
 #include "quest/story.h"
-#include "shell/start.h"
+#include "shell/assets.h"
 
 namespace {
 

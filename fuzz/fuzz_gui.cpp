@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "gui/fatal_error.h"
+#include "datafiles/fatal_error.h"
+#include "datafiles/strings.h"
 #include "gui/gui_file.h"
 #include "gui/setting_values.h"
-#include "gui/strings.h"
 #include "shell/media/files.h"
 
 namespace {

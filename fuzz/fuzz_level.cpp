@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "app/game_objects.h"
+#include "board/diamond_particle.h"
 #include "board/level.h"
 #include "board/tile_data.h"
 #include "board/tile_part.h"
 #include "datafiles/rcm_file.h"
-#include "game/diamond_particle.h"
-#include "game/particle.h"
-#include "shell/game_objects.h"
+#include "gui/particle.h"
 #include "shell/media/files.h"
 #include "shell/media/media.h"
 
@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TGame& game = objects().game;
     game.level = level;
     // Each input starts in play, whatever the last one's win or loss left.
-    game.state = game.lastState = "GO";
+    game.state = game.lastState = TGame::State::Go;
     play(*level);
     game.level = nullptr;
     objects().endEmitter.reset();

@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     TProfile p;
     p.readFrom(file);
-    check(p.aktLevel >= 0 && p.score >= 0 && p.kapsle >= 0);
+    check(p.currentLevel >= 0 && p.score >= 0 && p.kapsle >= 0);
     for (int b : p.bonus) check(b >= 0 && b <= TProfile::kMaxBonusItems);
     for (int h : p.hint) check(h == 0 || h == 1);
     check(media::fromUtf8(p.name).size() <= size_t(TProfile::kMaxNameLength));
@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     again.readText(media::decodeText(media::encodeText(p.fileText())));
     TProfile back;
     back.readFrom(again);
-    check(back.name == p.name && back.aktLevel == p.aktLevel && back.score == p.score && back.kapsle == p.kapsle);
+    check(back.name == p.name && back.currentLevel == p.currentLevel && back.score == p.score && back.kapsle == p.kapsle);
     check(back.bonus == p.bonus);
     for (int i = 0; i < TProfile::kSavedHints; ++i) check(back.hint[size_t(i)] == p.hint[size_t(i)]);
 

@@ -12,8 +12,8 @@
 #include "game/bonus_button.h"
 #include "minigames/bottle.h"
 #include "minigames/gun.h"
+#include "players/profile.h"
 #include "quest/free_play_tab.h"
-#include "quest/profile.h"
 #include "quest/story.h"
 
 // The readers' console lines would only slow the fuzzer down.

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "datafiles/fatal_error.h"
 #include "gui/animation.h"
 #include "gui/button.h"
-#include "gui/fatal_error.h"
 #include "gui/text.h"
 #include "shell/media/clock.h"
 #include "shell/media/files.h"

@@ -1,13 +1,13 @@
 // Vornell: a match-3 marble game.
-#include "board/board_viewer.h"
-#include "game/play_level.h"
-#include "gui/widget_gallery.h"
-#include "menus/dialog_viewer.h"
-#include "quest/story_viewer.h"
+#include "app/game_objects.h"
+#include "app/start.h"
+#include "dev/board_viewer.h"
+#include "dev/dialog_viewer.h"
+#include "dev/play_level.h"
+#include "dev/story_viewer.h"
+#include "dev/widget_gallery.h"
 #include "shell/content_folder.h"
-#include "shell/game_objects.h"
 #include "shell/media/graphics.h"
-#include "shell/start.h"
 
 #include <csignal>
 #include <cstdlib>

@@ -2,17 +2,15 @@
 
 #include <algorithm>
 
+#include "board/board_player.h"
 #include "board/tile_part.h"
-#include "game/particle.h"
-#include "gui/strings.h"
-#include "shell/game_objects.h"
+#include "datafiles/strings.h"
+#include "gui/particle.h"
 #include "shell/media/media.h"
 
 namespace {
 
-TGame& game() { return objects().game; }
-
-void playSound(const char* name) { objects().snd.play(name); }
+void playSound(const char* name) { boardPlayer().boardSound(name); }
 
 int kindId(const TTilePtr& t) { return t && t->TD ? t->TD->id : 0; }
 
@@ -58,13 +56,11 @@ int TLevel::_isTileAvailable(int id) const {
 }
 
 int TLevel::cellX(int column) const {
-    const TGame& g = objects().game;
-    return g.x + g._adX + column * rozmiar + rozmiar / 2;
+    return boardPlayer().boardLeft() + column * rozmiar + rozmiar / 2;
 }
 
 int TLevel::cellY(int row) const {
-    const TGame& g = objects().game;
-    return g.y + g._adY + row * rozmiar + rozmiar / 2;
+    return boardPlayer().boardTop() + row * rozmiar + rozmiar / 2;
 }
 
 TTilePtr TLevel::at(int row, int column) const {
@@ -220,15 +216,12 @@ int TLevel::canMatch() {
 // ---- Removal -------------------------------------------------------------------
 
 int TLevel::remove(const TTileList& list) {
-    TGame& g = game();
     const int n = int(list.size());
-    g.punkty += n * n;
     for (const TTilePtr& t : list) {
         destroyTile(t);
         playSound(Rand(1, 2) == 1 ? "usun1" : "usun2");
     }
-    if (n > g.najwiekszyMatch) g.najwiekszyMatch = n;
-    g.matches += 1;
+    boardPlayer().groupRemoved(n);
     return 0;
 }
 
@@ -371,12 +364,7 @@ int TLevel::changeRandom() {
 // ---- Settling --------------------------------------------------------------------
 
 int TLevel::checkLevel(float speed) {
-    TGame& g = game();
-    // The screen waits while marbles move and then returns where it was.
-    if (upperCase(g.lastState) != "WAIT" && upperCase(g.state) != "WAIT") g.lastState = g.state;
-    else g.lastState = "GO";
-    g.active = 0;
-    g.state = "WAIT";
+    boardPlayer().boardMoving();
     rememberPosition();
     settle();
     moveTiles(speed == 0 ? 0.05f : speed);
@@ -514,7 +502,7 @@ int TLevel::moveTiles(float speed) {
 
 int TLevel::giveNext(int withBonus) {
     if (lines == 0) {
-        game().WYGRANA();
+        boardPlayer().boardWon();
         return 0;
     }
     const std::string m = mode();
@@ -579,11 +567,11 @@ void TLevel::pushRow(int group) {
             if (!inGroup(tiles[r][c], group)) continue;
             if (r == edge) {
                 _printMe();
-                game().PRZEGRANA("NORMAL");
+                boardPlayer().boardLost("NORMAL");
                 return;
             }
             if (inGroup(tiles[r + step][c], 1 - group)) {
-                game().PRZEGRANA("TWO");
+                boardPlayer().boardLost("TWO");
                 return;
             }
             place(r + step, c, std::move(tiles[r][c]));
@@ -596,7 +584,7 @@ void TLevel::pushRow(int group) {
         // Only the other group can still sit in the wall's row: the entering
         // row runs into it.
         if (tiles[wall][c]) {
-            game().PRZEGRANA("TWO");
+            boardPlayer().boardLost("TWO");
             return;
         }
         entering->przyleg = group;
@@ -693,7 +681,7 @@ int TLevel::randomMe() {
     return 0;
 }
 
-int TLevel::wylosujLevel(int depth) {
+int TLevel::randomLevel(int depth) {
     const int R = usedRows(), C = usedCols();
     for (int c = 0; c < C; ++c)
         for (int r = 0; r < R; ++r) tiles[r][c] = nullptr;

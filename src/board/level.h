@@ -9,9 +9,8 @@
 // two-sided levels only and does the opposite. A push that drives one group
 // into the other loses the level too.
 //
-// The board reports to the game screen (objects().game): it scores into
-// punkty, counts removals, takes the screen to "WAIT" while marbles move, and
-// calls WYGRANA / PRZEGRANA.
+// The board reports to whoever plays it (boardPlayer(), the game screen):
+// the groups removed, marbles set moving, the level won or lost.
 #include <array>
 #include <memory>
 #include <string>
@@ -101,7 +100,7 @@ public:
     int randomUp();
     TTilePtr _getRandomTile();
     TTileDataPtr _getRandomTileData();
-    int wylosujLevel(int depth);
+    int randomLevel(int depth);
 
     // Grid.
     int draw();

@@ -21,7 +21,7 @@
 
 #include "board/level.h"
 #include "datafiles/rcm_file.h"
-#include "gui/strings.h"
+#include "datafiles/strings.h"
 #include "shell/media/media.h"
 
 namespace {
@@ -126,7 +126,7 @@ int TLevel::_loadTiles(const TRCMFile& file, const std::string& prefix) {
     int depth = file.getInt(prefix + "tiles::random");
     if (depth != 0) {
         depth = clampTo(file, "fill depth", depth, 1, usedRows() > 1 ? usedRows() - 1 : 1);
-        wylosujLevel(depth);
+        randomLevel(depth);
         return 0;
     }
     for (int r = 1; r <= usedRows(); ++r) {

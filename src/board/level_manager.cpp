@@ -2,9 +2,7 @@
 
 #include "board/numbered_groups.h"
 #include "datafiles/rcm_file.h"
-#include "gui/strings.h"
-#include "quest/profile.h"
-#include "shell/game_objects.h"
+#include "datafiles/strings.h"
 #include "shell/media/media.h"
 
 int TLevelManager::setup() { return setupFrom("data/levels.dat"); }
@@ -63,24 +61,6 @@ TLevelPtr TLevelManager::createNewLevel() {
     level->clear();
     level->available = tileKinds;
     return level;
-}
-
-int TLevelManager::startNewQuest() {
-    TProfile* profile = objects().profileManager.profile;
-    if (!profile) return 0;
-    profile->level = nullptr;
-    profile->aktLevel = 1;
-    for (int i = 0; i <= 25; ++i) profile->hint[size_t(i)] = 0;
-    profile->level = loadLevel(1);
-    return 0;
-}
-
-TLevelPtr TLevelManager::nextLevel() {
-    TProfile* profile = objects().profileManager.profile;
-    if (!profile) return nullptr;
-    profile->aktLevel += 1;
-    profile->level = loadLevel(profile->aktLevel);
-    return profile->level;
 }
 
 std::vector<TTileDataPtr> TLevelManager::_loadLevelBonusData(int nr) {

@@ -1,7 +1,6 @@
 #pragma once
 // The catalogue of quest levels (data/levels.dat): each entry's number, map
-// marker, name and level file. Turns a level number into a ready board and
-// moves the current profile along the quest.
+// marker, name and level file. Turns a level number into a ready board.
 //
 //   levels {
 //       ilosc = 97
@@ -44,10 +43,6 @@ public:
     int setupFrom(const std::string& path);
     // A cleared board whose colours are every tile kind (free play).
     TLevelPtr createNewLevel();
-    // The current profile starts the quest at level 1.
-    int startNewQuest();
-    // The current profile goes on to the next level; returns it.
-    TLevelPtr nextLevel();
     // A fresh level from its file: board levels get their laid-out or random
     // board. None, with a console line, when the number has no entry, its file
     // is missing or unreadable, or it describes a board that cannot be played.

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "datafiles/rcm_file.h"
-#include "gui/strings.h"
+#include "datafiles/strings.h"
 #include "shell/media/media.h"
 
 std::vector<int> numberedEntries(const TRCMFile& file, const std::string& parent, const std::string& prefix,

@@ -1,10 +1,11 @@
 #include "board/tile.h"
 
+#include "board/board_player.h"
+#include "board/diamond_particle.h"
 #include "board/level.h"
-#include "game/diamond_particle.h"
-#include "game/particle.h"
+#include "gui/mouse.h"
+#include "gui/particle.h"
 #include "shell/delta_time.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
 
 namespace {
@@ -14,12 +15,12 @@ const TImagePtr kNoPicture;
 }  // namespace
 
 int currentMarbleSet() {
-    const TLevelPtr& level = objects().game.level;
+    const TLevelPtr& level = boardPlayer().boardLevel();
     return level ? level->marbleSet() : 0;
 }
 
 int currentCellSize() {
-    const TLevelPtr& level = objects().game.level;
+    const TLevelPtr& level = boardPlayer().boardLevel();
     return level && level->rozmiar > 0 ? level->rozmiar : 20;
 }
 
@@ -108,7 +109,7 @@ int TTile::_updateOver() {
     if (!img) return 0;
     const int w = img->width;
     const int h = img->height;
-    if (objects().mouse.inRect(int(x - float(w / 2)), int(y - float(h / 2)), w, h)) isOver = 1;
+    if (guiMouse && guiMouse->inRect(int(x - float(w / 2)), int(y - float(h / 2)), w, h)) isOver = 1;
     return 0;
 }
 
@@ -164,7 +165,7 @@ int TTile::checkedParticles() {
 int TTile::generateEndParticles() {
     endParticles();
     const int n = Rand(0, 3);
-    TDiamondParticle& d = createDiamond(n, int(x), int(y), 48, objects().game.levelAdy + 342);
+    TDiamondParticle& d = createDiamond(n, int(x), int(y), 48, boardPlayer().diamondCounterY());
     d.rSpeed = 4;
     return 0;
 }

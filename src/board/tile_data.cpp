@@ -2,8 +2,8 @@
 
 #include "board/numbered_groups.h"
 #include "datafiles/rcm_file.h"
+#include "shell/assets.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
 
 std::vector<TTileDataPtr> tileKinds;
 

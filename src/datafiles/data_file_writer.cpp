@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "gui/strings.h"
+#include "datafiles/strings.h"
 #include "shell/media/files.h"
 
 DataFileWriter::DataFileWriter(std::string indent) : indent_(std::move(indent)) {}

@@ -7,7 +7,7 @@
 #include <climits>
 #include <cmath>
 
-#include "gui/strings.h"
+#include "datafiles/strings.h"
 #include "shell/media/files.h"
 #include "shell/media/messages.h"
 

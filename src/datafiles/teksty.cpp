@@ -44,10 +44,10 @@ void TTeksty::fill(const TTxtFile& file) {
     txtMBonus = line(54);
     txtLevelType = line(55);
     txtLevelSpeed = line(56);
-    txtSklepTytul = line(57);
+    txtShopTitle = line(57);
     txtBonuses = line(58);
     txtPlayerBonuses = line(59);
-    txtKolorBonus = line(60);
+    txtColourBonus = line(60);
     txtBombBonus = line(61);
     txtChangeBonus = line(62);
     txtLineBonus = line(63);

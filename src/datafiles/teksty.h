@@ -49,10 +49,10 @@ public:
     std::string txtMBonus;
     std::string txtLevelType;
     std::string txtLevelSpeed;
-    std::string txtSklepTytul;                // 57-65: bonus shop
+    std::string txtShopTitle;                // 57-65: bonus shop
     std::string txtBonuses;
     std::string txtPlayerBonuses;
-    std::string txtKolorBonus;
+    std::string txtColourBonus;
     std::string txtBombBonus;
     std::string txtChangeBonus;
     std::string txtLineBonus;

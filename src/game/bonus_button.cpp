@@ -1,10 +1,11 @@
 #include "game/bonus_button.h"
 
+#include "app/game_objects.h"
 #include "datafiles/rcm_file.h"
+#include "gui/caption.h"
+#include "shell/assets.h"
 #include "shell/delta_time.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
 
 int profileBonusCount(int nr) {
     const TProfile* p = objects().profileManager.profile;
@@ -68,7 +69,7 @@ void TBonusButton::drawTooltip() const {
     SetImageFont(fonts.font_font14);
     SetScale(1, 1);
     // Left of the column, level with the button, over whatever lies there.
-    objects().map._drawSpecText(txt, int(x) - 30, int(y) - TextHeight(txt) / 2, createRGB(255, 255, 255),
+    drawSpecText(txt, int(x) - 30, int(y) - TextHeight(txt) / 2, createRGB(255, 255, 255),
                                 createRGB(62, 20, 92), 2, 1);
     SetColor(255, 255, 255);
 }

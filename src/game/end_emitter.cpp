@@ -1,9 +1,9 @@
 #include "game/end_emitter.h"
 
-#include "game/particle.h"
-#include "gui/strings.h"
+#include "app/game_objects.h"
+#include "datafiles/strings.h"
+#include "gui/particle.h"
 #include "shell/delta_time.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
 
 int TEmitterSpot::update() {
@@ -27,13 +27,13 @@ int TEmitterSpot::update() {
 
 int TEndEmitter::reset() {
     spotsList.clear();
-    setState("WAIT");
+    setState(State::Wait);
     darkA = 0;
     return 0;
 }
 
-int TEndEmitter::setState(const std::string& s) {
-    state = upperCase(s);
+int TEndEmitter::setState(State s) {
+    state = s;
     return 0;
 }
 
@@ -58,7 +58,7 @@ void TEndEmitter::_updateGo() {
         ++kept;
     }
     spotsList.resize(kept);
-    if (spotsList.empty()) setState("END");
+    if (spotsList.empty()) setState(State::End);
 }
 
 void TEndEmitter::_updateDark() {
@@ -67,10 +67,10 @@ void TEndEmitter::_updateDark() {
 }
 
 int TEndEmitter::update() {
-    if (state == "START") {
+    if (state == State::Start) {
         _updateGo();
         _updateDark();
-    } else if (state == "END") {
+    } else if (state == State::End) {
         _updateDark();
     }
     return 0;

@@ -23,7 +23,9 @@ public:
 class TEndEmitter {
 public:
     std::vector<TEmitterSpot> spotsList;
-    std::string state = "WAIT";  // "WAIT", "START" or "END", always upper case
+    // Waiting to start, sparkling, or over.
+    enum class State { Wait, Start, End };
+    State state = State::Wait;
     float darkA = 0;             // opacity of the deepening, 0 to 0.5
 
     int reset();
@@ -31,10 +33,10 @@ public:
     int draw();
     int update();
     int createSpot(int x, int y, int startTime, const TTilePtr& tile);
-    int setState(const std::string& s);
-    int isEnd() const { return state == "END" ? 1 : 0; }
+    int setState(State s);
+    int isEnd() const { return state == State::End ? 1 : 0; }
     // While it runs and after it, it is drawn instead of the results' darkening.
-    int canBeDraw() const { return state == "START" || state == "END" ? 1 : 0; }
+    int canBeDraw() const { return state == State::Start || state == State::End ? 1 : 0; }
 
 private:
     void _updateGo();

@@ -1,12 +1,14 @@
 #include "game/game.h"
 
+#include "app/game_objects.h"
+#include "board/diamond_particle.h"
 #include "board/tile_part.h"
-#include "game/diamond_particle.h"
-#include "game/particle.h"
+#include "datafiles/strings.h"
 #include "gui/gui_object.h"
-#include "shell/game_objects.h"
+#include "gui/particle.h"
+#include "shell/assets.h"
+#include "shell/frame_tick.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
 
 namespace {
 
@@ -109,17 +111,17 @@ int TGame::setLevel(const TLevelPtr& newLevel) {
         _adX = m->adX;
         _adY = m->adY;
     }
-    if (level->typ.find('-') != std::string::npos) typLevelu = level->mode();
+    if (level->typ.find('-') != std::string::npos) levelMode = level->mode();
     return 0;
 }
 
 int TGame::resetStartData(int openGate) {
     GameObjects& o = objects();
-    state = "BEGIN";
+    state = State::Begin;
     if (openGate != 0) o.gate.open();
-    zebraneKapsle = czas = punkty = najwiekszyMatch = matches = steps = 0;
+    zebraneKapsle = czas = punkty = biggestMatch = matches = steps = 0;
     ChangeTime = clockAfter(MilliSecs(), level ? 20LL * level->changeTime : 0);
-    doBonusa = 0;
+    bonusCredit = 0;
     o.results.hide();
     goExit = 0;
     o.lostGame.hide();
@@ -133,10 +135,10 @@ int TGame::resetStartData(int openGate) {
 
 int TGame::prepare(const std::string& mode) {
     GameObjects& o = objects();
-    o.endEmitter.setState("WAIT");
+    o.endEmitter.setState(TEndEmitter::State::Wait);
     goExit = 0;
     wynik = 0;
-    typLevelu = mode;
+    levelMode = mode;
     if (o.gate.closed()) o.gate.open();
     _prepareLevelType();
     _prepareBonuses();
@@ -148,7 +150,7 @@ int TGame::prepare(const std::string& mode) {
 }
 
 int TGame::_prepareLevelType() {
-    const ModeSetup* m = modeSetup(typLevelu);
+    const ModeSetup* m = modeSetup(levelMode);
     if (!m) return 0;
     TGlobalSnd& snd = objects().snd;
     snd.stopAllMusic();
@@ -192,10 +194,10 @@ int TGame::mainLoop() {
             _adY += (KeyDown(KEY_DOWN) ? 1 : 0) - (KeyDown(KEY_UP) ? 1 : 0);
         }
         controlFrame();
-        if (state == "END" && o.gate.closed()) goExit = 1;
+        if (state == State::End && o.gate.closed()) goExit = 1;
         if (KeyHit(KEY_G) && developerMode()) WYGRANA();
     } while (goExit == 0);
-    return leave(state == "END" ? 1 : 0);
+    return leave(state == State::End ? 1 : 0);
 }
 
 int TGame::controlFrame() {
@@ -207,7 +209,7 @@ int TGame::controlFrame() {
             o.gate.close();
             wynik = 0;
         }
-    } else if (o.gate.opened() && state == "GO") {
+    } else if (o.gate.opened() && state == State::Go) {
         _controlTiles();
         _controlUpDown();
         _controlBonuses();
@@ -249,16 +251,16 @@ int TGame::update() {
 // ---- States ----------------------------------------------------------------------
 
 int TGame::_updateState() {
-    if (state == "BEGIN") __updateBegin();
-    else if (state == "GO") {
+    if (state == State::Begin) __updateBegin();
+    else if (state == State::Go) {
         _updateTiles();
         _updateOver();
         _updateEmpty();
-    } else if (state == "WAIT") __updateWait();
-    else if (state == "WAIT-STRATEGY") __updateWaitStrategy();
-    else if (state == "LOST") __updateLost();
-    else if (state == "WIN") __updateWin();
-    else if (state == "AFTERWIN2") __updateAfterWin2();
+    } else if (state == State::Wait) __updateWait();
+    else if (state == State::WaitStrategy) __updateWaitStrategy();
+    else if (state == State::Lost) __updateLost();
+    else if (state == State::Win) __updateWin();
+    else if (state == State::AfterWin2) __updateAfterWin2();
     return 0;
 }
 
@@ -269,16 +271,16 @@ int TGame::__updateBegin() {
 }
 
 void TGame::startPlay() {
-    state = "GO";
+    state = State::Go;
     if (TBests* bests = objects().profileManager.questBests(level.get())) bests->tried(level->nr);
     // Until the help has been read the time bar stays full, as outside play.
     actTime = MilliSecs();
-    const ModeSetup* m = modeSetup(typLevelu);
+    const ModeSetup* m = modeSetup(levelMode);
     if (!m) return;
     for (int page : m->helpPages)
         if (const TProfile* p = currentProfile(); page != 0 && p && p->porada(page))
             objects().help.mainLoop(page, this);
-    createTextParticle(introText(typLevelu), 500, 300, 0, -1, 1, 0, 0.01f, fonts.font_blueHigh22,
+    createTextParticle(introText(levelMode), 500, 300, 0, -1, 1, 0, 0.01f, fonts.font_blueHigh22,
                        createRGB(0, 0, 0), createRGB(255, 255, 255));
     // The level's clock and the first push start once the help has been read.
     czas = MilliSecs();
@@ -294,7 +296,7 @@ int TGame::__updateWait() {
 
 int TGame::__updateWaitStrategy() {
     if (!movingMarbles.empty()) return 0;
-    state = "GO";
+    state = State::Go;
     giveNext();
     active = 1;
     return 0;
@@ -314,7 +316,7 @@ int TGame::__updateWin() {
     // The results wait for the diamonds still on their way: each is paid.
     if (!objects().endEmitter.isEnd() || !flyingDiamonds.empty()) return 0;
     objects().results.show();
-    state = "AFTERWIN2";
+    state = State::AfterWin2;
     if (level) level->clear();
     return 0;
 }
@@ -323,7 +325,7 @@ int TGame::__updateAfterWin2() {
     if (!objects().mouse.leftPressed) return 0;
     // The results paid the profile when they opened; the click only leaves.
     objects().gate.close();
-    state = "END";
+    state = State::End;
     return 0;
 }
 
@@ -358,10 +360,10 @@ int TGame::_updateOver() {
 int TGame::_updateEmpty() {
     if (!level || !level->_isCleared() || !movingMarbles.empty()) return 0;
     // A picture-puzzle board is won once it is empty, whatever emptied it.
-    if (typLevelu == "PUZZLE") return WYGRANA();
+    if (levelMode == "PUZZLE") return WYGRANA();
     createParticle(40, 480, 300, 10000, 0, -1, 1, 0, 1, 2, 0.01f, 0.001f);
     for (int i = 1; i <= 25; ++i) {
-        TDiamondParticle& d = createDiamond(Rand(0, 3), 480, 300, 48, levelAdy + 342);
+        TDiamondParticle& d = createDiamond(Rand(0, 3), 480, 300, 48, diamondCounterY());
         d.rSpeed = 4;
         d.perSpeed = 0.03f;
         d.startTime = MilliSecs() + i * 50;
@@ -371,7 +373,7 @@ int TGame::_updateEmpty() {
 }
 
 int TGame::_updateMatch() {
-    if (state != "GO" || !level) return 0;
+    if (state != State::Go || !level) return 0;
     if (level->puzzleLevel()) {
         if (level->canMatch() == 0) PRZEGRANA("NO-MATCH");
     } else if (level->canMatch() == 0 && level->_isCleared() == 0 && movingMarbles.empty()) {
@@ -381,19 +383,19 @@ int TGame::_updateMatch() {
     return 0;
 }
 
-bool TGame::_levelWithTime() const { return typLevelu == "NORMAL" || typLevelu == "TWO" || typLevelu == "CHANGE"; }
+bool TGame::_levelWithTime() const { return levelMode == "NORMAL" || levelMode == "TWO" || levelMode == "CHANGE"; }
 
 int TGame::_updateTime() {
     if (!level) return 0;
     const int now = MilliSecs();
-    if (active == 1 && state == "GO" && _levelWithTime()) {
+    if (active == 1 && state == State::Go && _levelWithTime()) {
         if (now > actTime && movingMarbles.empty()) giveNext();
         objects().snd.playTime();
-    } else if (state != "WAIT") {
+    } else if (state != State::Wait) {
         // The deadline stands still outside play, but runs on while marbles settle.
         actTime = now;
     }
-    if (typLevelu == "CHANGE" && now > ChangeTime) {
+    if (levelMode == "CHANGE" && now > ChangeTime) {
         change();
         ChangeTime = clockAfter(now, 20LL * level->changeTime);
     }
@@ -404,7 +406,7 @@ void TGame::holdTimers(int ms) {
     actTime = clockAfter(actTime, ms);
     ChangeTime = clockAfter(ChangeTime, ms);
     // czas holds the start of play until the level is won, then its length.
-    if (czas > 0 && state != "WIN" && state != "AFTERWIN2" && state != "END") czas = clockAfter(czas, ms);
+    if (czas > 0 && state != State::Win && state != State::AfterWin2 && state != State::End) czas = clockAfter(czas, ms);
 }
 
 int TGame::change() { return level ? level->changeRandom() : 0; }
@@ -420,21 +422,16 @@ int TGame::giveNext() {
     if (level->puzzleLevel()) return 0;
     actTime = tenMsFromNow(level->time);
     const int kinds = int(level->available.size());
-    if (kinds > 0 && doBonusa > 30 / kinds) {
+    if (kinds > 0 && bonusCredit > 30 / kinds) {
         level->giveNext(1);
-        doBonusa = 0;
+        bonusCredit = 0;
     } else {
         level->giveNext(0);
     }
     return 0;
 }
 
-std::string TGame::obliczCzas() const {
-    const int s = czas / 1000;
-    const int minutes = s / 60, seconds = s % 60;
-    return (minutes < 10 ? "0" : "") + std::to_string(minutes) + ":" + (seconds < 10 ? "0" : "") +
-           std::to_string(seconds);
-}
+std::string TGame::obliczCzas() const { return minutesAndSeconds(czas); }
 
 // ---- Input -----------------------------------------------------------------------
 
@@ -462,14 +459,14 @@ int TGame::_controlTiles() {
         // The removed marbles are no longer under the pointer.
         znalezione.clear();
         level->checkLevel(0);
-        if (typLevelu == "STRATEGY") {
+        if (levelMode == "STRATEGY") {
             _updateEmpty();
-            state = "WAIT-STRATEGY";
+            state = State::WaitStrategy;
             giveNext();
         }
-        if (typLevelu == "PUZZLE" && level->_isCleared()) WYGRANA();
+        if (levelMode == "PUZZLE" && level->_isCleared()) WYGRANA();
         steps += 1;
-        if (n > 3) doBonusa += n - 3;
+        if (n > 3) bonusCredit += n - 3;
     } else if (over->TD && over->TD->id > 100) {
         _controlTileBonus(over);
         znalezione.clear();
@@ -479,11 +476,11 @@ int TGame::_controlTiles() {
 
 int TGame::_controlUpDown() {
     // Picture-puzzle boards have no waiting rows to call in.
-    if (!level || typLevelu == "PUZZLE") return 0;
+    if (!level || levelMode == "PUZZLE") return 0;
     const TMouse& mouse = objects().mouse;
     if (!mouse.leftPressed) return 0;
     if (mouse.inRect(_adX + 275, _adY + 540, 450, 45) ||
-        (typLevelu == "TWO" && mouse.inRect(_adX + 275, _adY + 15, 450, 45)))
+        (levelMode == "TWO" && mouse.inRect(_adX + 275, _adY + 15, 450, 45)))
         giveNext();
     return 0;
 }
@@ -532,19 +529,52 @@ int TGame::_controlTileBonus(const TTilePtr& t) {
     return 1;
 }
 
+const char* TGame::stateName(State state) {
+    switch (state) {
+        case State::None: return "";
+        case State::Begin: return "BEGIN";
+        case State::Go: return "GO";
+        case State::Wait: return "WAIT";
+        case State::WaitStrategy: return "WAIT-STRATEGY";
+        case State::Lost: return "LOST";
+        case State::Win: return "WIN";
+        case State::AfterWin2: return "AFTERWIN2";
+        case State::End: return "END";
+    }
+    return "";
+}
+
 // ---- The end of an attempt ------------------------------------------------------
 
 namespace {
 
 // An attempt that has been won cannot be won or lost again.
-bool finished(const std::string& state) { return state == "WIN" || state == "AFTERWIN2" || state == "END"; }
+bool finished(TGame::State state) {
+    return state == TGame::State::Win || state == TGame::State::AfterWin2 || state == TGame::State::End;
+}
 
 }  // namespace
 
+void TGame::groupRemoved(int size) {
+    punkty += size * size;
+    if (size > biggestMatch) biggestMatch = size;
+    matches += 1;
+}
+
+void TGame::boardMoving() {
+    // The screen waits while marbles move and then returns where it was.
+    if (lastState != State::Wait && state != State::Wait) lastState = state;
+    else lastState = State::Go;
+    active = 0;
+    state = State::Wait;
+}
+
+void TGame::boardSound(const char* name) { objects().snd.play(name); }
+
 int TGame::PRZEGRANA(const std::string& reason) {
-    if (finished(state) || state == "LOST") return 0;
+    if (finished(state) || state == State::Lost) return 0;
     GameObjects& o = objects();
-    state = lastState = "LOST";
+    state = lastState = State::Lost;
     znalezione.clear();
     disarm();
     o.mouse.clear();
@@ -561,7 +591,7 @@ int TGame::WYGRANA() {
     if (finished(state)) return 0;
     GameObjects& o = objects();
     znalezione.clear();
-    state = lastState = "WIN";
+    state = lastState = State::Win;
     const int now = MilliSecs();
     czas = czas > 0 ? now - czas : 0;
     // The G key may win over the lost pop-up.
@@ -574,7 +604,7 @@ int TGame::WYGRANA() {
         for (int c = 0; c < level->usedCols(); ++c)
             o.endEmitter.createSpot(darkX + c * R + R / 2, darkY + r * R + R / 2, now + r * 200,
                                     level->tiles[size_t(r)][size_t(c)]);
-    o.endEmitter.setState("start");
+    o.endEmitter.setState(TEndEmitter::State::Start);
     o.snd.play("win");
     return 0;
 }
@@ -616,7 +646,7 @@ int TGame::getRestartLevel() {
         // A free-play board: a new random start of the same board.
         const TLevelPtr& copy = objects().freePlay.levelCopy;
         setLevel(copy ? copy : level);
-        level->wylosujLevel(Rand(1, 6));
+        level->randomLevel(Rand(1, 6));
     } else {
         // A level that can no longer be read leaves the current one in play.
         setLevel(objects().levelManager.loadLevel(level->nr));

@@ -5,27 +5,28 @@
 // board. Levels of the shooting and picture-puzzle kinds are handed on to
 // their mini-games.
 //
-// States (always upper case): BEGIN while the gate opens, GO in play, WAIT
-// while marbles settle (the board sends the screen there), WAIT-STRATEGY
-// while they settle after a removal in a strategy level, LOST with the lost
-// pop-up up, WIN during the end-of-level effect, AFTERWIN2 with the results
-// shown, END once they were clicked away.
+// States: BEGIN while the gate opens, GO in play, WAIT while marbles settle
+// (the board sends the screen there), WAIT-STRATEGY while they settle after a
+// removal in a strategy level, LOST with the lost pop-up up, WIN during the
+// end-of-level effect, AFTERWIN2 with the results shown, END once they were
+// clicked away.
 #include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "board/board_player.h"
 #include "board/level.h"
 #include "game/bonus_button.h"
 #include "gui/dim.h"
 #include "gui/gui.h"
-#include "quest/profile.h"
+#include "players/profile.h"
 #include "shell/ekran.h"
 #include "shell/media/image.h"
 
 class TMyMusic;
 
-class TGame : public TEkran {
+class TGame : public TEkran, public TBoardPlayer {
 public:
     // Anchor of the board; its top-left corner is (x + _adX, y + _adY).
     int x = 275;
@@ -45,10 +46,15 @@ public:
     std::vector<TBonusButton*> bonusbuttonsList;              // the column of this level
     TLevelPtr level;
     TImagePtr back;  // the level's background picture
-    std::string state;
-    std::string lastState;  // where "WAIT" returns to
+    // The level's state machine (the header says what each state is);
+    // None only before a level was prepared.
+    enum class State { None, Begin, Go, Wait, WaitStrategy, Lost, Win, AfterWin2, End };
+    State state = State::None;
+    State lastState = State::None;  // where Wait returns to
+    // The state's name as the board viewer shows it ("WAIT-STRATEGY").
+    static const char* stateName(State state);
     int active = 0;         // 1 while the board takes clicks
-    std::string typLevelu;  // NORMAL, CHANGE, STRATEGY, TWO or PUZZLE
+    std::string levelMode;  // NORMAL, CHANGE, STRATEGY, TWO or PUZZLE
     TTilePtr over;          // the marble under the pointer
     int goExit = 0;         // 1 leaves the screen's loop
     int wynik = 0;          // what mainLoop returns
@@ -58,12 +64,12 @@ public:
     int ChangeTime = 0;   // clock time of the next colour change
     int actTime = 0;      // clock time of the next timed push
     TTileList znalezione; // the group under the pointer
-    int doBonusa = 0;     // credit toward a bonus marble
+    int bonusCredit = 0;     // credit toward a bonus marble
     int zebraneKapsle = 0;  // diamonds collected in this attempt
     // Clock time play began; after a win, how long the level took (ms).
     int czas = 0;
     int punkty = 0;
-    int najwiekszyMatch = 0;  // most marbles removed at once
+    int biggestMatch = 0;  // most marbles removed at once
     int matches = 0;          // number of removals
     int steps = 0;            // group clicks
     int _adX = 0;
@@ -107,6 +113,18 @@ public:
     // The level is lost: "NORMAL" (pushed out), "TWO" (pushed into the other
     // group) or "NO-MATCH".
     int PRZEGRANA(const std::string& reason);
+    // What the board asks of and reports to the screen that plays it.
+    const TLevelPtr& boardLevel() const override { return level; }
+    int boardLeft() const override { return x + _adX; }
+    int boardTop() const override { return y + _adY; }
+    int diamondCounterY() const override { return levelAdy + 342; }
+    void groupRemoved(int size) override;
+    void boardMoving() override;
+    void diamondCounted() override { zebraneKapsle += 1; }
+    void boardWon() override { WYGRANA(); }
+    void boardLost(const std::string& reason) override { PRZEGRANA(reason); }
+    void boardSound(const char* name) override;
+
     // Pushes the next row now (the timers, the cleared-board reward, a
     // click on a waiting row), with a bonus marble once the credit is high
     // enough. Picture-puzzle boards never push.
@@ -162,10 +180,10 @@ public:
     int _drawLevel();
     int _drawNext();
     int _drawGui();
-    int _drawKapsleIPunkty();
-    int _drawLevelILinie();
+    int _drawDiamondCounter();
+    int _drawLevelAndLines();
     int _drawBonuses();
-    int _drawWyniki();
+    int _drawResults();
     // How full the time bar is, 0 to 1: full when the push is due.
     float timeBarFraction() const;
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <strings.h>
 
+#include "app/game_objects.h"
 #include "game/game.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
 
 namespace {

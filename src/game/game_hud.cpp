@@ -4,13 +4,14 @@
 // results, the particles and diamonds, the lost pop-up and the gate.
 #include <algorithm>
 
+#include "app/game_objects.h"
+#include "board/diamond_particle.h"
 #include "board/tile_part.h"
-#include "game/diamond_particle.h"
-#include "game/digits.h"
-#include "game/particle.h"
-#include "shell/game_objects.h"
+#include "gui/caption.h"
+#include "gui/digits.h"
+#include "gui/particle.h"
+#include "shell/assets.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ int TGame::draw() {
         _drawGui();
         drawTileParts();
         _drawBonuses();
-        _drawWyniki();
+        _drawResults();
         drawParticles();
         TDiamondParticle::_drawDiamonds();
     }
@@ -71,9 +72,9 @@ int TGame::_drawBack() {
     }
     SetAlpha(1);
     // The strips the waiting rows wait in (a picture-puzzle board has none).
-    const bool two = typLevelu == "TWO";
+    const bool two = levelMode == "TWO";
     const int left = x + _adX;
-    if (typLevelu != "PUZZLE") {
+    if (levelMode != "PUZZLE") {
         DrawImage(stripImg, float(left - 6), float(_adY + 540 - 5));
         if (two) DrawImage(stripImg, float(left - 6), float(_adY + 15 - 5));
     }
@@ -114,12 +115,12 @@ int TGame::_drawNext() {
 }
 
 int TGame::_drawGui() {
-    _drawKapsleIPunkty();
-    _drawLevelILinie();
+    _drawDiamondCounter();
+    _drawLevelAndLines();
     return 0;
 }
 
-int TGame::_drawKapsleIPunkty() {
+int TGame::_drawDiamondCounter() {
     plainDrawing();
     SetScale(0.6f, 0.6f);
     DrawImage(diament, 50, float(levelAdy + 344));
@@ -128,31 +129,30 @@ int TGame::_drawKapsleIPunkty() {
     return 0;
 }
 
-int TGame::_drawLevelILinie() {
-    TMap& map = objects().map;
+int TGame::_drawLevelAndLines() {
     if (gui) gui->draw();
     SetScale(1, 1);
     SetImageFont(fonts.font_blueHigh22);
     // A free-play board has no number in the quest.
     const std::string caption = level->nr >= 0 ? txtLevel + " " + std::to_string(level->nr) : txtLevel;
-    map._drawSpecText(caption, 125, levelAdy + 100, rgb[0], outline[0], 0, 1);
+    drawSpecText(caption, 125, levelAdy + 100, rgb[0], outline[0], 0, 1);
     SetImageFont(fonts.font_FONT20);
-    map._drawSpecText(txtPunkty, 125, levelAdy + 160, kWhite, kMagenta, 0, 1);
-    map._drawSpecText(std::to_string(punkty), 125, levelAdy + 185, kYellow, kBlack, 0, 1);
-    const bool puzzle = typLevelu == "PUZZLE";
+    drawSpecText(txtPunkty, 125, levelAdy + 160, kWhite, kMagenta, 0, 1);
+    drawSpecText(std::to_string(punkty), 125, levelAdy + 185, kYellow, kBlack, 0, 1);
+    const bool puzzle = levelMode == "PUZZLE";
     const std::string value = puzzle ? std::to_string(steps) : level->lines < 0 ? "NN" : std::to_string(level->lines);
-    map._drawSpecText(value, 195, levelAdy + 240, kYellow, kBlack, 0, 1);
-    map._drawSpecText(puzzle ? txtRuchy : txtLinie, 165, levelAdy + 240, kWhite, kMagenta, 2, 1);
+    drawSpecText(value, 195, levelAdy + 240, kYellow, kBlack, 0, 1);
+    drawSpecText(puzzle ? txtRuchy : txtLinie, 165, levelAdy + 240, kWhite, kMagenta, 2, 1);
     SetColor(255, 255, 255);
     return 0;
 }
 
-int TGame::_drawWyniki() {
+int TGame::_drawResults() {
     const TWyniki& results = objects().results;
     results.draw();
     if (results.v == 0) return 0;
-    const int promptY = typLevelu == "PUZZLE" ? 440 : typLevelu == "TWO" ? 495 : 470;
-    objects().map._drawSpecText(objects().shooting.txtClick, 470, promptY, kWhite, createRGB(200, 200, 0), 0, results.a[0]);
+    const int promptY = levelMode == "PUZZLE" ? 440 : levelMode == "TWO" ? 495 : 470;
+    drawSpecText(objects().shooting.txtClick, 470, promptY, kWhite, createRGB(200, 200, 0), 0, results.a[0]);
     SetAlpha(1);
     SetColor(255, 255, 255);
     return 0;

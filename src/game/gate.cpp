@@ -1,7 +1,7 @@
 #include "game/gate.h"
 
-#include "game/particle.h"
-#include "gui/strings.h"
+#include "datafiles/strings.h"
+#include "gui/particle.h"
 #include "shell/delta_time.h"
 #include "shell/media/media.h"
 
@@ -61,7 +61,7 @@ void TGate::setup() {
 }
 
 void TGate::draw() {
-    if (upperCase(state) == "NOTHING") return;
+    if (state == State::Nothing) return;
     for (const TMarble& m : list) {
         const float a = m.normal ? m.per : 1 - m.per;
         // An open gate rests invisible; nothing to draw.
@@ -77,26 +77,25 @@ void TGate::draw() {
 }
 
 void TGate::update() {
-    const std::string s = upperCase(state);
-    if (s != "CLOSE" && s != "OPEN") return;
+    if (state != State::Close && state != State::Open) return;
     wszystkie = 1;
     for (TMarble& m : list)
         if (m.update() == 0) wszystkie = 0;
     if (!wszystkie) return;
-    if (s == "CLOSE") {
-        state = "WAIT-AFTER-CLOSE";
+    if (state == State::Close) {
+        state = State::WaitAfterClose;
         // The scene behind is gone: so are its particles.
         clearParticles();
     } else {
-        state = "WAIT-AFTER-OPEN";
+        state = State::WaitAfterOpen;
     }
 }
 
-void TGate::hide() { state = "nothing"; }
+void TGate::hide() { state = State::Nothing; }
 
 void TGate::close() {
-    if (state == "CLOSE") return;
-    state = "CLOSE";
+    if (state == State::Close) return;
+    state = State::Close;
     wszystkie = 0;
     const int now = MilliSecs();
     for (TMarble& m : list) {
@@ -109,7 +108,7 @@ void TGate::close() {
 }
 
 void TGate::open() {
-    state = "OPEN";
+    state = State::Open;
     wszystkie = 0;
     const int now = MilliSecs();
     for (TMarble& m : list) {
@@ -126,5 +125,5 @@ void TGate::open() {
     }
 }
 
-int TGate::opened() const { return state == "WAIT-AFTER-OPEN" && wszystkie == 1 ? 1 : 0; }
-int TGate::closed() const { return state == "WAIT-AFTER-CLOSE" && wszystkie == 1 ? 1 : 0; }
+int TGate::opened() const { return state == State::WaitAfterOpen && wszystkie == 1 ? 1 : 0; }
+int TGate::closed() const { return state == State::WaitAfterClose && wszystkie == 1 ? 1 : 0; }

@@ -36,9 +36,10 @@ public:
     static constexpr int kMarbles = 300;
 
     std::array<TImagePtr, 4> img;
-    // "CLOSE", "OPEN", "WAIT-AFTER-CLOSE", "WAIT-AFTER-OPEN", "NOTHING"
-    // (hidden), or "" before the first use.
-    std::string state;
+    // Closing, opening, resting closed or open, hidden; None before the
+    // first use.
+    enum class State { None, Close, Open, WaitAfterClose, WaitAfterOpen, Nothing };
+    State state = State::None;
     std::vector<TMarble> list;
     int wszystkie = 0;  // every marble finished in the last update
 

@@ -1,10 +1,11 @@
 #include "game/lost_game.h"
 
+#include "app/game_objects.h"
+#include "gui/caption.h"
 #include "gui/text.h"
+#include "shell/assets.h"
 #include "shell/delta_time.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
 
 int TLostGame::setup() {
     gui = createGui(kLayout);
@@ -65,7 +66,7 @@ int TLostGame::draw() {
     DrawImage(img, 400, 300);
     SetRotation(0);
     SetImageFont(fonts.font_blueHigh22);
-    objects().map._drawSpecText(txtYouLost, 400, 125, createRGB(0, 0, 0), createRGB(200, 200, 200), 0, alpha);
+    drawSpecText(txtYouLost, 400, 125, createRGB(0, 0, 0), createRGB(200, 200, 200), 0, alpha);
     if (gui) gui->draw();
     SetAlpha(1);
     return 0;

@@ -1,10 +1,10 @@
 #include "game/result_text.h"
 
+#include "shell/assets.h"
 #include "shell/delta_time.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
 
-int TWynikTxt::update() {
+int TResultText::update() {
     if (align == 0) {
         x += speed * delta;
         if (x > 400) x = 400;
@@ -20,7 +20,7 @@ int TWynikTxt::update() {
     return x == 400 ? 1 : 0;
 }
 
-void TWynikTxt::draw() const {
+void TResultText::draw() const {
     if (align != 0 && align != 1) return;
     SetImageFont(fonts.font_blueHigh26);
     SetAlpha(a);

@@ -5,7 +5,7 @@
 // 100 pixels.
 #include <string>
 
-class TWynikTxt {
+class TResultText {
 public:
     std::string txt;
     float x = 0, y = 0;
@@ -13,8 +13,8 @@ public:
     int align = 0;  // 0 from the left, 1 from the right
     float a = 0;    // alpha
 
-    TWynikTxt() = default;
-    TWynikTxt(std::string text, float startX, float startY, int alignment)
+    TResultText() = default;
+    TResultText(std::string text, float startX, float startY, int alignment)
         : txt(std::move(text)), x(startX), y(startY), align(alignment) {}
 
     // 1 once the line rests on the centre line.

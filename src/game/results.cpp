@@ -1,20 +1,21 @@
 #include "game/results.h"
 
+#include "app/game_objects.h"
+#include "gui/caption.h"
+#include "shell/assets.h"
 #include "shell/delta_time.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
 
 void TWyniki::show() {
     const TGame& g = objects().game;
     v = 1;
-    puzzle_ = g.typLevelu == "PUZZLE";
+    puzzle_ = g.levelMode == "PUZZLE";
     points.fill(0);
     timeText = g.obliczCzas();
     TProfile* profile = objects().profileManager.profile;
     newBest = {};
     if (TBests* bests = objects().profileManager.questBests(g.level.get())) {
-        const int total = puzzle_ ? g.punkty : g.punkty + bonusFor(g.zebraneKapsle, g.matches, g.najwiekszyMatch);
+        const int total = puzzle_ ? g.punkty : g.punkty + bonusFor(g.zebraneKapsle, g.matches, g.biggestMatch);
         newBest = bests->won(g.level->nr, total, g.czas);
     }
     if (puzzle_) {
@@ -34,7 +35,7 @@ void TWyniki::show() {
     txt = {"Diamonds :", "Matches:", "The biggest match:", "Time:", "Score:", "Total score:"};
     points[0] = g.zebraneKapsle;
     points[1] = g.matches;
-    points[2] = g.najwiekszyMatch;
+    points[2] = g.biggestMatch;
     points[4] = g.punkty;
     for (int i = 0; i < rows; ++i) {
         x[size_t(i)] = -300.0f - 5.0f * float(i * i);
@@ -44,7 +45,7 @@ void TWyniki::show() {
     // Paid here and only here: the counting that follows shows what was paid.
     if (profile) {
         profile->kapsle += g.zebraneKapsle;
-        profile->score += bonusFor(g.zebraneKapsle, g.matches, g.najwiekszyMatch);
+        profile->score += bonusFor(g.zebraneKapsle, g.matches, g.biggestMatch);
     }
 }
 
@@ -74,7 +75,6 @@ void TWyniki::licz() {
 
 void TWyniki::draw() const {
     if (v == 0) return;
-    TMap& map = objects().map;
     SetColor(255, 255, 255);
     SetScale(1, 1);
     SetRotation(0);
@@ -82,12 +82,12 @@ void TWyniki::draw() const {
     const int timeRow = puzzle_ ? 1 : 3, scoreRow = puzzle_ ? 2 : 5;
     for (int i = 0; i < rows; ++i) {
         const size_t r = size_t(i);
-        map._drawSpecText(txt[r], int(480 + x[r] - float(TextWidth(txt[r]))), int(y[r]), createRGB(255, 255, 255),
+        drawSpecText(txt[r], int(480 + x[r] - float(TextWidth(txt[r]))), int(y[r]), createRGB(255, 255, 255),
                           createRGB(200, 0, 200), 1, a[r]);
         const std::string value = i == timeRow ? timeText
                                   : !puzzle_ && i == 5 ? std::to_string(points[5] + points[4])
                                                        : std::to_string(points[r]);
-        map._drawSpecText(value, int(490 - x[r]), int(y[r]), createRGB(255, 255, 0), createRGB(0, 0, 0), 1, a[r]);
+        drawSpecText(value, int(490 - x[r]), int(y[r]), createRGB(255, 255, 0), createRGB(0, 0, 0), 1, a[r]);
         if ((i == timeRow && newBest.time) || (i == scoreRow && newBest.score))
             drawNewBestTag(int(490 - x[r]) + TextWidth(value) + 18, int(y[r]), a[r]);
     }
@@ -95,7 +95,7 @@ void TWyniki::draw() const {
 
 void drawNewBestTag(int x, int y, float alpha) {
     SetImageFont(fonts.font_FONT20);
-    objects().map._drawSpecText("New best!", x, y, createRGB(255, 210, 60), createRGB(200, 0, 200), 1, alpha);
+    drawSpecText("New best!", x, y, createRGB(255, 210, 60), createRGB(200, 0, 200), 1, alpha);
     SetColor(255, 255, 255);
     SetAlpha(1);
 }

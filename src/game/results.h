@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "quest/bests.h"
+#include "players/bests.h"
 
 // "New best!" as a gold caption whose left edge is at x, over the line at y.
 void drawNewBestTag(int x, int y, float alpha);

@@ -1,9 +1,9 @@
 #include "gui/animation.h"
 
-#include "gui/fatal_error.h"
+#include "datafiles/fatal_error.h"
+#include "datafiles/strings.h"
 #include "gui/gui_file.h"
 #include "gui/setting_values.h"
-#include "gui/strings.h"
 #include "shell/media/clock.h"
 #include "shell/media/graphics.h"
 
@@ -66,7 +66,7 @@ void TRGMAnimation::playAnim(TRGMAnim* anim) {
     if (!anim) fatalError("Animacja ktora chcesz wyswietlic, nie istnieje!");
     _frame = 0;
     _maxFrames = anim->maxFrames;
-    aktAnim = anim;
+    currentAnim = anim;
     _animTime = clockAfter(MilliSecs(), anim->interwal);
     _wykonano = 0;
     _held = false;
@@ -91,10 +91,10 @@ void TRGMAnimation::updateMe(int /*x*/, int /*y*/) {
     // sequence without LOOP then rests on its last step for good.
     _wykonano = 0;
     if (_held || MilliSecs() <= _animTime) return;
-    _animTime = clockAfter(MilliSecs(), aktAnim->interwal);
+    _animTime = clockAfter(MilliSecs(), currentAnim->interwal);
     if (++_frame > _maxFrames) {
         _wykonano = 1;
-        if (aktAnim->loop) {
+        if (currentAnim->loop) {
             // Straight back to the first listed frame: going through the
             // empty step 0 would blank the picture once every cycle.
             _frame = _maxFrames > 0 ? 1 : 0;
@@ -108,8 +108,8 @@ void TRGMAnimation::updateMe(int /*x*/, int /*y*/) {
 int TRGMAnimation::shownFrame() const {
     // Step s (1 to _maxFrames) shows the s-th listed number, so every listed
     // frame is seen once per pass; step 0 shows nothing.
-    if (!aktAnim || _frame < 1 || _frame > _maxFrames) return -1;
-    const int frame = aktAnim->frame[_frame - 1] - 1;
+    if (!currentAnim || _frame < 1 || _frame > _maxFrames) return -1;
+    const int frame = currentAnim->frame[_frame - 1] - 1;
     return gfx && frame >= 0 && frame < gfx->frameCount() ? frame : -1;
 }
 

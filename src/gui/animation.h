@@ -30,7 +30,7 @@ public:
     TImagePtr gfx;
     int allFrames = 0;  // frames in the strip
     std::vector<std::unique_ptr<TRGMAnim>> animsList;  // scheme order
-    TRGMAnim* aktAnim = nullptr;
+    TRGMAnim* currentAnim = nullptr;
     // Step counter: 0 (before the first step) shows nothing, 1 to _maxFrames
     // show the listed frames in order; a loop goes from the last step to 1.
     int _frame = 0;

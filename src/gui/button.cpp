@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <vector>
 
-#include "gui/fatal_error.h"
+#include "datafiles/fatal_error.h"
+#include "datafiles/strings.h"
 #include "gui/gui_file.h"
 #include "gui/rgm_font.h"
 #include "gui/setting_values.h"
-#include "gui/strings.h"
 #include "shell/delta_time.h"
 #include "shell/media/clock.h"
-#include "shell/media/numbers.h"
 #include "shell/media/graphics.h"
+#include "shell/media/numbers.h"
 
 namespace {
 
@@ -286,18 +286,18 @@ void TButton::countDims() {
 }
 
 void TButton::playAnim(const std::string& name) {
-    aktAnim = _animData.getAnimByName(name);
-    aktFrame = 0;
+    currentAnim = _animData.getAnimByName(name);
+    currentFrame = 0;
     _wykonano = 0;
-    _animData.animTime = clockAfter(MilliSecs(), _animData.frameDelta[aktAnim]);
+    _animData.animTime = clockAfter(MilliSecs(), _animData.frameDelta[currentAnim]);
 }
 
 void TButton::animUpdate() {
     const int now = MilliSecs();
     if (now < _animData.animTime) return;
-    _animData.animTime = clockAfter(now, _animData.frameDelta[aktAnim]);
-    if (++aktFrame > _animData.frames[aktAnim] - 1) {
-        aktFrame = 0;
+    _animData.animTime = clockAfter(now, _animData.frameDelta[currentAnim]);
+    if (++currentFrame > _animData.frames[currentAnim] - 1) {
+        currentFrame = 0;
         _wykonano = 1;
     }
 }
@@ -306,21 +306,21 @@ void TButton::sprawdzAnimacje() {
     // Unnamed animations share index 0 with the first animation of the
     // scheme, so the first matching row below is the one that applies.
     const bool over = _over != 0, clicked = _clicked != 0, inactive = _a == 0;
-    if (aktAnim == _animActive) {
+    if (currentAnim == _animActive) {
         if (_wykonano) {
             if (!over) playAnim("NORMAL");
             else if (_overFlag) playAnim("OVER");
             if (inactive && _unactiveFlag) playAnim("UNACTIVE");
         }
-    } else if (aktAnim == _animOver) {
+    } else if (currentAnim == _animOver) {
         if (!over) playAnim("NORMAL");
         if (clicked && _activeFlag) playAnim("ACTIVE");
         if (inactive && _unactiveFlag) playAnim("UNACTIVE");
-    } else if (aktAnim == _animNormal) {
+    } else if (currentAnim == _animNormal) {
         if (clicked && _activeFlag) playAnim("ACTIVE");
         if (over && _overFlag) playAnim("OVER");
         if (inactive && _unactiveFlag) playAnim("UNACTIVE");
-    } else if (aktAnim == _animUnActive) {
+    } else if (currentAnim == _animUnActive) {
         if (_wykonano) playAnim(inactive ? "UNACTIVE" : "NORMAL");
     } else {
         if (_wykonano) playAnim("NORMAL");
@@ -408,8 +408,8 @@ int TButton::shownFrame() const {
     if (_typ == FSTEP_BUTTON) {
         if (_over) frame = _clicked || _holded ? 2 : 1;
         else frame = _a ? 0 : 3;
-    } else if (_typ == ANIM_BUTTON && aktFrame < _animData.frames[aktAnim]) {
-        frame = _animData.frameN[aktAnim][aktFrame] - 1;
+    } else if (_typ == ANIM_BUTTON && currentFrame < _animData.frames[currentAnim]) {
+        frame = _animData.frameN[currentAnim][currentFrame] - 1;
     }
     return _image && frame >= 0 && frame < _image->frameCount() ? frame : -1;
 }

@@ -63,8 +63,8 @@ public:
     std::optional<TRGB> outLine;
     TAnimData _animData;
     int frames = 0;  // frames in the strip
-    int aktAnim = 0;
-    int aktFrame = 0;
+    int currentAnim = 0;
+    int currentFrame = 0;
     int _activeFlag = 0, _overFlag = 0, _unactiveFlag = 0;
     // Unnamed animations keep index 0, the first animation of the scheme.
     int _animNormal = 0, _animActive = 0, _animOver = 0, _animUnActive = 0;

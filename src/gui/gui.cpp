@@ -1,11 +1,11 @@
 #include "gui/gui.h"
 
+#include "datafiles/fatal_error.h"
+#include "datafiles/strings.h"
 #include "gui/animation.h"
 #include "gui/button.h"
-#include "gui/fatal_error.h"
 #include "gui/gui_file.h"
 #include "gui/rgm_font.h"
-#include "gui/strings.h"
 #include "gui/text.h"
 #include "shell/media/files.h"
 

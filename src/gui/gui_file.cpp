@@ -1,7 +1,7 @@
 #include "gui/gui_file.h"
 
-#include "gui/fatal_error.h"
-#include "gui/strings.h"
+#include "datafiles/fatal_error.h"
+#include "datafiles/strings.h"
 #include "shell/media/files.h"
 
 namespace {

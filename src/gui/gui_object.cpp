@@ -1,11 +1,23 @@
 #include "gui/gui_object.h"
 
+#include <utility>
+
 #include "gui/mouse.h"
 #include "shell/delta_time.h"
-#include "shell/game_objects.h"
 #include "shell/media/graphics.h"
 #include "shell/media/input.h"
 #include "shell/media/numbers.h"
+
+namespace {
+
+std::function<void()>& clickSound() {
+    static std::function<void()> sound;
+    return sound;
+}
+
+}  // namespace
+
+void setWidgetClickSound(std::function<void()> sound) { clickSound() = std::move(sound); }
 
 void TGuiObject::move(float dx, float dy) {
     dim.x += dx;
@@ -49,7 +61,7 @@ void TGuiObject::update(float ox, float oy) {
         _clicked = 1;
         _over = 1;
     }
-    if (_clicked) objects().snd.click();
+    if (_clicked && clickSound()) clickSound()();
     updateClass(int(ox), int(oy));
     updateParams();
 }

@@ -3,6 +3,7 @@
 // colour, the pointer-over and click flags of the frame, and a keyboard
 // shortcut. The common per-frame update lives here; each kind adds its own
 // reaction (updateMe) and drawing.
+#include <functional>
 #include <string>
 
 #include "gui/dim.h"
@@ -16,6 +17,10 @@ inline int clockAfter(int now, long long ms) {
 
 // Widget kind codes.
 enum GuiClass : int { GUI_BUTTON = 0, GUI_TEXT = 3, GUI_ANIMATION = 7, GUI_TEXT_ENTRY = 9 };
+
+// What a widget's click sounds like: the game's click, given once at start-up
+// (silent until then).
+void setWidgetClickSound(std::function<void()> sound);
 
 class TGuiObject {
 public:
@@ -55,8 +60,8 @@ public:
     void update(float ox, float oy);
     void updateClass(int x, int y);
     void updateParams();
-    void wygasAlpha() { _dAlpha = 0; }
-    void wygasScale() { _dScale = 0; }
+    void fadeOutAlpha() { _dAlpha = 0; }
+    void fadeOutScale() { _dScale = 0; }
     // A red outline of the hit area, for laying out screens.
     void _drawFrame();
     virtual void draw(float ox, float oy);

@@ -1,7 +1,7 @@
 #include "gui/mouse.h"
 
+#include "datafiles/strings.h"
 #include "gui/gui_object.h"
-#include "gui/strings.h"
 #include "shell/media/clock.h"
 #include "shell/media/graphics.h"
 #include "shell/media/input.h"

@@ -1,9 +1,9 @@
 #include "gui/rgm_font.h"
 
-#include "gui/fatal_error.h"
+#include "datafiles/fatal_error.h"
+#include "datafiles/strings.h"
 #include "gui/gui_file.h"
 #include "gui/setting_values.h"
-#include "gui/strings.h"
 
 std::vector<std::unique_ptr<TRGMFont>> guiFonts;
 

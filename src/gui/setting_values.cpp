@@ -2,9 +2,9 @@
 
 #include <climits>
 
+#include "datafiles/strings.h"
 #include "datafiles/txt_file.h"
 #include "gui/gui_file.h"
-#include "gui/strings.h"
 
 int settingInteger(const std::string& value) {
     size_t i = 0;

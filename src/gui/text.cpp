@@ -2,10 +2,10 @@
 
 #include <vector>
 
+#include "datafiles/strings.h"
 #include "gui/gui_file.h"
 #include "gui/rgm_font.h"
 #include "gui/setting_values.h"
-#include "gui/strings.h"
 #include "shell/media/graphics.h"
 
 void TText::setAlign(const std::string& name) {

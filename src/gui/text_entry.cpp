@@ -16,7 +16,7 @@ void TTextEntry::updateMe(int /*x*/, int /*y*/) {
         if (!_txt.empty()) _txt.pop_back();
     } else if (c == KEY_ENTER) {
         _clicked = 1;
-    } else if (_properChar(c) && int(_txt.size()) < _maxZnakow) {
+    } else if (_properChar(c) && int(_txt.size()) < _maxChars) {
         _txt += char(c);
     }
     if (MilliSecs() > _czas) {
@@ -53,7 +53,7 @@ std::unique_ptr<TTextEntry> createTextEntry(const std::string& name, const TImag
     e->_curHeight = float(TextHeight("A"));
     e->_trigger = 1;
     e->_czas = clockAfter(MilliSecs(), e->_interwal);
-    e->_maxZnakow = maxChars;
+    e->_maxChars = maxChars;
     e->_a = active;
     e->_v = visible;
     e->_id = name;

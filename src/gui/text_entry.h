@@ -12,7 +12,7 @@ class TTextEntry : public TGuiObject {
 public:
     std::string _txt;
     TImageFontPtr _font;
-    int _maxZnakow = 10;     // most characters accepted
+    int _maxChars = 10;     // most characters accepted
     float _curWidth = 0;     // cursor block: the width of "A"
     float _curHeight = 0;    // and the font's height
     int _czas = 0;           // clock time (ms) of the next blink
@@ -24,7 +24,7 @@ public:
     void draw(float ox, float oy) override;
     // Letters A to Z, a to z, and space.
     static bool _properChar(int code);
-    void setInterwal(int ms) { _interwal = ms; }
+    void setInterval(int ms) { _interwal = ms; }
     const std::string& getTxt() const { return _txt; }
     // Replaces the text as it is (no limit applied).
     void setTxt(const std::string& text) { _txt = text; }

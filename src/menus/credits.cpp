@@ -1,9 +1,10 @@
 #include "menus/credits.h"
 
+#include "app/game_objects.h"
 #include "datafiles/txt_file.h"
-#include "shell/game_objects.h"
+#include "shell/assets.h"
+#include "shell/frame_tick.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
 
 int TCredits::setup(const std::string& path) {
     const TTxtFile file = loadTxtFile(path);

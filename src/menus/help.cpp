@@ -1,7 +1,7 @@
 #include "menus/help.h"
 
+#include "app/game_objects.h"
 #include "gui/text.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
 
 int THelp::setup() {
@@ -12,13 +12,13 @@ int THelp::setup() {
     return 0;
 }
 
-std::string THelp::getTekst(int n) const {
+std::string THelp::getText(int n) const {
     if (n < 0 || n >= int(teksty1.size())) return "";
     return teksty1[size_t(n)];
 }
 
 void THelp::prepare(int n, TEkran* behind) {
-    if (text) text->_txt = getTekst(n);
+    if (text) text->_txt = getText(n);
     ekran = behind;
     if (TProfile* p = objects().profileManager.profile; p && n >= 0 && n < int(p->hint.size()))
         p->hint[size_t(n)] = 1;

@@ -27,7 +27,7 @@ public:
     int draw() override;
 
     // Page n, or "" when there is none.
-    std::string getTekst(int n) const;
+    std::string getText(int n) const;
     void prepare(int n, TEkran* behind);
     // Shows page n over `ekran` until "ok" or Escape; returns 0.
     int mainLoop(int n, TEkran* ekran);

@@ -1,6 +1,6 @@
 #include "menus/in_game_menu.h"
 
-#include "shell/game_objects.h"
+#include "app/game_objects.h"
 #include "shell/media/media.h"
 
 int TInGameMenu::setup() {

@@ -1,10 +1,11 @@
 #include "menus/main_menu.h"
 
+#include "app/game_objects.h"
 #include "datafiles/teksty.h"
+#include "gui/caption.h"
+#include "shell/assets.h"
 #include "shell/delta_time.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
 
 int TMainMenu::setupObject() {
     txtHello = getTxtLine(loadTxtFile(TTeksty::kPath), TTeksty::kGreetingLine);
@@ -126,8 +127,8 @@ int TMainMenu::update() {
     gui->update();
     updateParticles();
     _updateFade();
-    logo.update(_pomocniczeParticle);
-    updateParticles(&_pomocniczeParticle);
+    logo.update(_logoParticles);
+    updateParticles(&_logoParticles);
     _updatePer();
     o.gate.update();
     if (o.gate.closed()) goExit = 1;
@@ -159,7 +160,7 @@ void TMainMenu::_drawGreeting() {
     SetAlpha(0.4f);
     DrawText(s, x + 4, y + 4);
     SetAlpha(1);
-    TMap::_drawOutline(s, x, y);
+    drawOutline(s, x, y);
     SetColor(255, 255, 255);
     DrawText(s, x, y);
 }
@@ -191,7 +192,7 @@ int TMainMenu::draw() {
     }
     logo.draw();
     SetScale(1, 1);
-    drawParticles(&_pomocniczeParticle);
+    drawParticles(&_logoParticles);
     _drawVeil(fade, 0);
     _drawVeil(whiteFade, 255);
     objects().gate.draw();

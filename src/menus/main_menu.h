@@ -10,10 +10,10 @@
 #include <memory>
 #include <string>
 
-#include "game/particle.h"
 #include "gui/gui.h"
+#include "gui/logo.h"
+#include "gui/particle.h"
 #include "shell/ekran.h"
-#include "shell/logo.h"
 #include "shell/media/image.h"
 
 class TMainMenu : public TEkran {
@@ -31,7 +31,7 @@ public:
     float whiteFade = 0, fade = 0, dWhiteFade = 0, dFade = 0;
     float alpha = 0;  // the panel and the buttons
     float per = 0, dPer = 0;  // the panel's appearance and its target
-    TParticleList _pomocniczeParticle;  // the logo's sparkles
+    TParticleList _logoParticles;  // the logo's sparkles
     int what = -1;
     int goExit = 0;
     std::string txtHello;  // the greeting, before the player's name

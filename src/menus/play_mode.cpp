@@ -1,10 +1,11 @@
 #include "menus/play_mode.h"
 
-#include "game/particle.h"
+#include "app/game_objects.h"
+#include "gui/caption.h"
+#include "gui/particle.h"
+#include "shell/assets.h"
 #include "shell/delta_time.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
 
 int TPlay::setupObject() {
     gui = createGui(kLayout);
@@ -46,7 +47,7 @@ int TPlay::draw() {
     SetImageFont(fonts.font_blueHigh22);
     const TRGB white = createRGB(255, 255, 255), ink = createRGB(62, 20, 92);
     for (int line = 0; line < 2; ++line)
-        objects().map._drawSpecText(kQuestion[line], 400, 196 + 26 * line, white, ink, 0, alpha);
+        drawSpecText(kQuestion[line], 400, 196 + 26 * line, white, ink, 0, alpha);
     SetAlpha(1);
     return 0;
 }

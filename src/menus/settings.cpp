@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/game_objects.h"
 #include "datafiles/data_file_writer.h"
 #include "datafiles/rcm_file.h"
-#include "shell/game_objects.h"
+#include "gui/caption.h"
+#include "shell/assets.h"
+#include "shell/frame_tick.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
+#include "shell/save_folder.h"
 
 namespace {
 // A volume from a file or a drag: inside 0..1, and a number.
@@ -111,15 +114,14 @@ int TSettings::draw() {
     DrawRect(271, 267, 240 * soundVol, 14);
     SetAlpha(1);
     SetColor(255, 255, 255);
-    TMap& captions = objects().map;
     const TRGB white = createRGB(255, 255, 255), black = createRGB(0, 0, 0);
     SetImageFont(fonts.font_blueHigh26);
-    captions._drawSpecText("Settings", 400, 120, createRGB(255, 0, 255), createRGB(255, 255, 0), 0, 1);
-    captions._drawSpecText("Fullscreen", 445, 335, white, black, 0, 1);
+    drawSpecText("Settings", 400, 120, createRGB(255, 0, 255), createRGB(255, 255, 0), 0, 1);
+    drawSpecText("Fullscreen", 445, 335, white, black, 0, 1);
     // Each bar's caption above it.
     SetImageFont(fonts.font_font16);
-    captions._drawSpecText(objects().teksty.txtMusicVolume, 400, 155, white, black, 0, 1);
-    captions._drawSpecText(objects().teksty.txtSoundVolume, 400, 235, white, black, 0, 1);
+    drawSpecText(objects().teksty.txtMusicVolume, 400, 155, white, black, 0, 1);
+    drawSpecText(objects().teksty.txtSoundVolume, 400, 235, white, black, 0, 1);
     SetScale(1, 1);
     return 0;
 }

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
+#include "app/game_objects.h"
 #include "datafiles/rcm_file.h"
-#include "game/particle.h"
+#include "gui/particle.h"
 #include "minigames/shooting.h"
+#include "shell/assets.h"
 #include "shell/delta_time.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
 
 namespace {
 // The balloon colours by picture number.

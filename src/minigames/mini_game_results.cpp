@@ -3,8 +3,8 @@
 #include <cstdlib>
 
 #include "game/results.h"
+#include "shell/assets.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
 
 void drawVeil(float alpha) {
     if (alpha <= 0) return;
@@ -17,13 +17,13 @@ void drawVeil(float alpha) {
     SetAlpha(1);
 }
 
-int countedValue(const TWynikTxt& line) { return std::atoi(line.txt.c_str()); }
+int countedValue(const TResultText& line) { return std::atoi(line.txt.c_str()); }
 
-void tagNewBest(const TWynikTxt& value) {
+void tagNewBest(const TResultText& value) {
     SetImageFont(fonts.font_blueHigh26);
     const int width = TextWidth(value.txt);
     // The tag's smaller font sits on the value's line.
     drawNewBestTag(int(value.x) + width + 18, int(value.y) + 4, value.a);
 }
 
-void countUp(TWynikTxt& line, int amount) { line.txt = std::to_string(countedValue(line) + amount); }
+void countUp(TResultText& line, int amount) { line.txt = std::to_string(countedValue(line) + amount); }

@@ -6,8 +6,8 @@
 // A black veil over the whole screen at this alpha (nothing at 0).
 void drawVeil(float alpha);
 // A counted line: its number plus `amount`.
-void countUp(TWynikTxt& line, int amount);
+void countUp(TResultText& line, int amount);
 // The number a counted line shows.
-int countedValue(const TWynikTxt& line);
+int countedValue(const TResultText& line);
 // "New best!" beside a value line, fading in with it.
-void tagNewBest(const TWynikTxt& value);
+void tagNewBest(const TResultText& value);

@@ -2,31 +2,24 @@
 
 #include <algorithm>
 
-#include "game/particle.h"
+#include "app/game_objects.h"
+#include "datafiles/strings.h"
+#include "gui/caption.h"
 #include "gui/gui_object.h"
-#include "gui/strings.h"
+#include "gui/particle.h"
 #include "menus/in_game_menu.h"
 #include "minigames/mini_game_results.h"
+#include "shell/assets.h"
 #include "shell/delta_time.h"
-#include "shell/game_objects.h"
+#include "shell/frame_tick.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
 
 namespace {
-
-bool is(const std::string& state, const char* name) { return sameIgnoringCase(state, name); }
-
-std::string twoDigits(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
 
 // The title over the puzzle.
 const char* const kTitle = "Discover new episode land";
 
 }  // namespace
-
-std::string minutesAndSeconds(int ms) {
-    const int s = std::max(ms, 0) / 1000;
-    return twoDigits(s / 60) + ":" + twoDigits(s % 60);
-}
 
 // ---------------------------------------------------------------- a piece
 
@@ -102,7 +95,7 @@ void TPuzzleGame::_prepareSelf(const TLevelPtr& playLevel) {
     level = playLevel;
     if (TBests* bests = o.profileManager.questBests(level.get())) bests->tried(level->nr);
     o.gate.open();
-    state = "open";
+    state = State::Open;
     fade = dFade = 0;
     klikniecia = 0;
     time = MilliSecs();
@@ -160,9 +153,9 @@ bool TPuzzleGame::react() {
     TMouse& mouse = o.mouse;
     if (o.gate.opened() && o.profileManager.profile && o.profileManager.profile->porada(9)) o.help.mainLoop(9, this);
     if (mouse.leftPressed && picked) upusc();
-    if (mouse.leftPressed && is(state, "WYNIKI")) o.gate.close();
-    if (gui->clickedItem("Menu") || (is(state, "GO") && AppFocusLost())) goMenu();
-    if (o.gate.closed() && state != "RESTART") goExit = 1;
+    if (mouse.leftPressed && state == State::Results) o.gate.close();
+    if (gui->clickedItem("Menu") || (state == State::Go && AppFocusLost())) goMenu();
+    if (o.gate.closed() && state != State::Restart) goExit = 1;
     // The developer's way past a puzzle: solved at once.
     if (KeyHit(KEY_G) && FileType("cheats.txt") == 1) WYGRANA();
     return goExit != 0;
@@ -179,19 +172,19 @@ int TPuzzleGame::update() {
 
 void TPuzzleGame::_updateState() {
     GameObjects& o = objects();
-    if (is(state, "OPEN")) {
-        if (o.gate.opened()) state = "GO";
-    } else if (is(state, "GO")) {
+    if (state == State::Open) {
+        if (o.gate.opened()) state = State::Go;
+    } else if (state == State::Go) {
         _updatePuzzles();
         const bool all = std::all_of(listaPuzzli.begin(), listaPuzzli.end(), [](const auto& p) { return p->done; });
         if (all) WYGRANA();
-    } else if (is(state, "WYNIKI")) {
-        _updateWyniki();
-    } else if (is(state, "RESTART")) {
+    } else if (state == State::Results) {
+        _updateResults();
+    } else if (state == State::Restart) {
         if (o.gate.closed()) {
             restartLevel();
             o.gate.open();
-            state = "OPEN";
+            state = State::Open;
         }
     }
 }
@@ -270,22 +263,22 @@ void TPuzzleGame::_burst(const TPuzel& piece) {
 }
 
 void TPuzzleGame::WYGRANA() {
-    if (is(state, "WYNIKI")) return;
+    if (state == State::Results) return;
     // Nothing stays in hand over the results.
     picked = nullptr;
     lastTime = obliczCzas();
     newBest = {};
     if (TBests* bests = objects().profileManager.questBests(level.get()))
         newBest = bests->won(level->nr, 10 * level->rows * level->cols, std::max(MilliSecs() - time, 1));
-    state = "wyniki";
-    _prepareWyniki();
+    state = State::Results;
+    _prepareResults();
     dFade = 0.5f;
     objects().snd.play("brawo");
     wynik = 1;
     solved = 1;
 }
 
-void TPuzzleGame::_prepareWyniki() {
+void TPuzzleGame::_prepareResults() {
     const TTeksty& t = objects().teksty;
     const TLevel& l = *level;
     listaWynikow.clear();
@@ -303,9 +296,9 @@ void TPuzzleGame::_prepareWyniki() {
     counterTime = MilliSecs() + 100;
 }
 
-void TPuzzleGame::_updateWyniki() {
+void TPuzzleGame::_updateResults() {
     bool arrived = true;
-    for (TWynikTxt& line : listaWynikow)
+    for (TResultText& line : listaWynikow)
         if (!line.update()) arrived = false;
     if (!arrived || MilliSecs() <= counterTime || listaWynikow.size() <= size_t(kPointsLine)) return;
     // The pieces are counted into points, 10 a piece, one every 100 ms.
@@ -319,7 +312,7 @@ void TPuzzleGame::_updateWyniki() {
 void TPuzzleGame::_updateFade() { approach(fade, dFade, 0.02f * delta); }
 
 std::string TPuzzleGame::obliczCzas() const {
-    if (is(state, "WYNIKI")) return lastTime;
+    if (state == State::Results) return lastTime;
     return minutesAndSeconds(playClock() - time);
 }
 
@@ -352,7 +345,7 @@ int TPuzzleGame::draw() {
     drawParticles();
     SetBlend(ALPHABLEND);
     _drawFade();
-    _drawWyniki();
+    _drawResults();
     objects().gate.draw();
     return 0;
 }
@@ -391,28 +384,27 @@ void TPuzzleGame::_drawPuzzles() {
 }
 
 void TPuzzleGame::_drawGui() {
-    TMap& map = objects().map;
     const TRGB white = createRGB(255, 255, 255);
     gui->draw();
     SetScale(1, 1);
     SetImageFont(fonts.font_blueHigh36);
-    map._drawSpecText(kTitle, 400, 30, white, createRGB(200, 0, 200), 0, 1);
+    drawSpecText(kTitle, 400, 30, white, createRGB(200, 0, 200), 0, 1);
     SetImageFont(fonts.font_blueHigh22);
-    map._drawSpecText("Time: " + obliczCzas(), 100, 550, white, createRGB(0, 0, 0), 1, 1);
-    map._drawSpecText("Clicks: " + std::to_string(klikniecia), 600, 550, white, createRGB(0, 0, 0), 1, 1);
+    drawSpecText("Time: " + obliczCzas(), 100, 550, white, createRGB(0, 0, 0), 1, 1);
+    drawSpecText("Clicks: " + std::to_string(klikniecia), 600, 550, white, createRGB(0, 0, 0), 1, 1);
 }
 
 void TPuzzleGame::_drawFade() {
     drawVeil(fade);
 }
 
-void TPuzzleGame::_drawWyniki() {
-    if (!is(state, "WYNIKI")) return;
-    for (const TWynikTxt& line : listaWynikow) line.draw();
+void TPuzzleGame::_drawResults() {
+    if (state != State::Results) return;
+    for (const TResultText& line : listaWynikow) line.draw();
     if (newBest.time && listaWynikow.size() > size_t(kTimeLine)) tagNewBest(listaWynikow[kTimeLine]);
     const float a = listaWynikow.empty() ? 0 : listaWynikow.back().a;
     SetImageFont(fonts.font_blueHigh26);
-    objects().map._drawSpecText(objects().shooting.txtClick, 400, 450, createRGB(255, 255, 255),
+    drawSpecText(objects().shooting.txtClick, 400, 450, createRGB(255, 255, 255),
                                 createRGB(200, 200, 0), 0, a);
     SetAlpha(1);
 }

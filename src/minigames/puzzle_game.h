@@ -13,7 +13,7 @@
 #include "board/level.h"
 #include "game/result_text.h"
 #include "gui/gui.h"
-#include "quest/bests.h"
+#include "players/bests.h"
 #include "shell/ekran.h"
 #include "shell/media/image.h"
 
@@ -38,7 +38,10 @@ public:
     // Result lines read back while the pieces are counted into points.
     static constexpr int kPiecesLine = 3, kTimeLine = 4, kPointsLine = 5;
 
-    std::string state;  // "open", "GO", "wyniki", "RESTART"; compared ignoring case
+    // The gate opening, play, the results, starting over; None before the
+    // first puzzle.
+    enum class State { None, Open, Go, Results, Restart };
+    State state = State::None;
     std::unique_ptr<TGui> gui;
     TImagePtr img;    // the puzzle's backdrop without a board
     TImagePtr panel;  // the frame around the board, drawn over the guide picture
@@ -51,7 +54,7 @@ public:
     float adx = 0, ady = 0;  // from the pointer to the carried piece's centre
     TPuzel* over = nullptr;    // the loose piece under the pointer
     TPuzel* picked = nullptr;  // the piece being carried
-    std::vector<TWynikTxt> listaWynikow;
+    std::vector<TResultText> listaWynikow;
     int goExit = 0;
     int klikniecia = 0;  // one per pick-up and one per put-down
     int counterTime = 0;  // next counting step of the results, ms
@@ -88,7 +91,7 @@ public:
     void goMenu();
     void afterMenu(int choice);
     // Starts the restart: the gate closes, then the level is shuffled anew.
-    void restart() { state = "RESTART"; }
+    void restart() { state = State::Restart; }
     void restartLevel() { prepare(level); }
     // The cell under the point as row x cols + column, or -1 outside the
     // grid's rows and columns.
@@ -100,19 +103,15 @@ private:
     void _preparePuzzlesRandom();
     void _preparePuzzlesPosition();
     void _prepareDelta();
-    void _prepareWyniki();
+    void _prepareResults();
     void _updateState();
     void _updatePuzzles();
-    void _updateWyniki();
+    void _updateResults();
     void _updateFade();
     void _drawBack();
     void _drawPuzzles();
     void _drawGui();
     void _drawFade();
-    void _drawWyniki();
+    void _drawResults();
     void _burst(const TPuzel& piece);
 };
-
-// Play time of `ms` milliseconds as minutes and seconds, each at least two
-// digits; minutes are not capped.
-std::string minutesAndSeconds(int ms);

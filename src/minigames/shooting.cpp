@@ -2,23 +2,23 @@
 
 #include <algorithm>
 
-#include "game/particle.h"
+#include "app/game_objects.h"
+#include "datafiles/strings.h"
+#include "gui/caption.h"
 #include "gui/gui_object.h"
-#include "gui/strings.h"
+#include "gui/particle.h"
 #include "menus/in_game_menu.h"
 #include "minigames/mini_game_results.h"
+#include "shell/assets.h"
 #include "shell/delta_time.h"
-#include "shell/game_objects.h"
+#include "shell/frame_tick.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
 
 namespace {
 
 const TRGB kWhite = createRGB(255, 255, 255);
 const TRGB kPlum = createRGB(200, 0, 200);
 const TRGB kBlack = createRGB(0, 0, 0);
-
-bool is(const std::string& state, const char* name) { return sameIgnoringCase(state, name); }
 
 // One of the two sounds of a shot fired by a click.
 const char* singleShotSound() { return Rand(1, 2) == 1 ? "desert1" : "desert2"; }
@@ -74,7 +74,7 @@ void TShooting::_prepareSelf() {
     o.gate.open();
     goExit = 0;
     img = level->img;
-    state = "begin";
+    state = State::Begin;
     fade = dFade = 0;
     counter = 0;
     counterTime = MilliSecs() + 1000;
@@ -142,8 +142,8 @@ bool TShooting::react() {
     GameObjects& o = objects();
     TMouse& mouse = o.mouse;
     if (o.gate.opened() && o.profileManager.profile && o.profileManager.profile->porada(7)) o.help.mainLoop(7, this);
-    if ((is(state, "BEGIN") || is(state, "GO")) && AppFocusLost()) goMenu();
-    if (is(state, "GO") && gun) {
+    if ((state == State::Begin || state == State::Go) && AppFocusLost()) goMenu();
+    if (state == State::Go && gun) {
         if (gun->firesOnClick()) {
             if (mouse.leftPressed) shot();
         } else if (mouse.leftHolded) {
@@ -153,8 +153,8 @@ bool TShooting::react() {
     }
     // Space reloads too; read every frame so a press from before the
     // shooting does not fire later.
-    if (KeyHit(KEY_SPACE) && is(state, "GO")) reload();
-    if (is(state, "WYNIKI") && mouse.leftPressed) o.gate.close();
+    if (KeyHit(KEY_SPACE) && state == State::Go) reload();
+    if (state == State::Results && mouse.leftPressed) o.gate.close();
     // The developer's way past a gallery: every balloon gone at once.
     if (KeyHit(KEY_G) && FileType("cheats.txt") == 1) butelki.clear();
     if (o.gate.closed()) goExit = 1;
@@ -295,7 +295,7 @@ void TShooting::_updateCursor() {
 
 void TShooting::_updateState() {
     GameObjects& o = objects();
-    if (is(state, "BEGIN")) {
+    if (state == State::Begin) {
         if (MilliSecs() <= counterTime) return;
         counterTime = MilliSecs() + 1000;
         ++counter;
@@ -305,22 +305,22 @@ void TShooting::_updateState() {
                                createRGB(255, 0, 0));
             o.snd.play("blip");
         } else if (counter == 4) {
-            state = "go";
+            state = State::Go;
             o.snd.play("go");
         }
-    } else if (is(state, "GO")) {
+    } else if (state == State::Go) {
         _updateBottles();
         if (butelki.empty()) dFade = 0.5f;
         if (fade == 0.5f) {
-            state = "WYNIKI";
-            _prepareWyniki();
+            state = State::Results;
+            _prepareResults();
             o.snd.play("brawo");
             // The last shot's click must not close the results.
             o.mouse.clear();
             reload();
         }
-    } else if (is(state, "WYNIKI")) {
-        _updateWyniki();
+    } else if (state == State::Results) {
+        _updateResults();
     }
 }
 
@@ -330,10 +330,10 @@ void TShooting::_updateBottles() {
     _dropRemoved();
 }
 
-void TShooting::_updateWyniki() {
+void TShooting::_updateResults() {
     cAlpha = std::min(cAlpha + 0.01f * delta, 1.0f);
     bool arrived = true;
-    for (TWynikTxt& line : listaWynikow)
+    for (TResultText& line : listaWynikow)
         if (!line.update()) arrived = false;
     if (!arrived || MilliSecs() <= counterTime || listaWynikow.size() <= size_t(kDiamondsLine)) return;
     // The hits are counted into points and diamonds, one every 25 ms.
@@ -348,12 +348,12 @@ void TShooting::_updateWyniki() {
 void TShooting::_updateReload() {
     if (MilliSecs() <= time) return;
     time = MilliSecs() + 200;
-    kolorSwitch = 1 - kolorSwitch;
+    colourSwitch = 1 - colourSwitch;
 }
 
 void TShooting::_updateFade() { approach(fade, dFade, 0.02f * delta); }
 
-void TShooting::_prepareWyniki() {
+void TShooting::_prepareResults() {
     const TTeksty& t = objects().teksty;
     listaWynikow.clear();
     const std::string* labels[] = {&t.txtButelki,     &t.txtTrafienia, &t.txtPudla, &t.txtSkutecznosc,
@@ -385,7 +385,7 @@ int TShooting::draw() {
     SetBlend(ALPHABLEND);
     _drawReload();
     _drawFade();
-    _drawWyniki();
+    _drawResults();
     objects().gate.draw();
     return 0;
 }
@@ -417,14 +417,13 @@ void TShooting::_drawAmmo() {
     DrawImage(gun->img, 676, 548);
     SetScale(1, 1);
     SetImageFont(fonts.font_FONT20);
-    objects().map._drawSpecText(gun->name, 676, 565, kWhite, kPlum, 0, 1);
+    drawSpecText(gun->name, 676, 565, kWhite, kPlum, 0, 1);
 }
 
 void TShooting::_drawInfo() {
-    TMap& map = objects().map;
     SetImageFont(fonts.font_font16);
-    map._drawSpecText(objects().teksty.txtZostaloButelek, 488, 528, kWhite, kPlum, 0, 1);
-    map._drawSpecText(std::to_string(policzButelki()), 488, 545, createRGB(255, 255, 0), kBlack, 0, 1);
+    drawSpecText(objects().teksty.txtZostaloButelek, 488, 528, kWhite, kPlum, 0, 1);
+    drawSpecText(std::to_string(policzButelki()), 488, 545, createRGB(255, 255, 0), kBlack, 0, 1);
 }
 
 void TShooting::_drawReload() {
@@ -448,7 +447,7 @@ void TShooting::_drawReload() {
         DrawText(*l.text, x + 1, y - 1);
         DrawText(*l.text, x - 1, y + 1);
         DrawText(*l.text, x + 1, y + 1);
-        if (kolorSwitch == 1) SetColor(255, 255, 0);
+        if (colourSwitch == 1) SetColor(255, 255, 0);
         else SetColor(255, 0, 0);
         DrawText(*l.text, x, y);
     }
@@ -459,11 +458,11 @@ void TShooting::_drawFade() {
     drawVeil(fade);
 }
 
-void TShooting::_drawWyniki() {
-    if (!is(state, "WYNIKI")) return;
-    for (const TWynikTxt& line : listaWynikow) line.draw();
+void TShooting::_drawResults() {
+    if (state != State::Results) return;
+    for (const TResultText& line : listaWynikow) line.draw();
     if (newBest.score && listaWynikow.size() > size_t(kPointsLine)) tagNewBest(listaWynikow[kPointsLine]);
     SetImageFont(fonts.font_blueHigh26);
-    objects().map._drawSpecText(txtClick, 400, 450, kWhite, createRGB(200, 200, 0), 0, cAlpha);
+    drawSpecText(txtClick, 400, 450, kWhite, createRGB(200, 200, 0), 0, cAlpha);
     SetAlpha(1);
 }

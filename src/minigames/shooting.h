@@ -11,7 +11,7 @@
 #include "game/result_text.h"
 #include "minigames/bottle.h"
 #include "minigames/gun.h"
-#include "quest/bests.h"
+#include "players/bests.h"
 #include "shell/ekran.h"
 #include "shell/media/image.h"
 
@@ -26,18 +26,20 @@ public:
     static constexpr int kHitsLine = 8, kPointsLine = 12, kDiamondsLine = 13;
 
     TImagePtr panel;
-    std::string state;  // "begin" (countdown), "go", "WYNIKI"; compared ignoring case
+    // The countdown, play, the results; None before the first round.
+    enum class State { None, Begin, Go, Results };
+    State state = State::None;
     float fade = 0, dFade = 0;
     std::vector<TBottleBonus> allBonus;
     std::vector<TGun> guns;
-    std::vector<TWynikTxt> listaWynikow;
+    std::vector<TResultText> listaWynikow;
     TImagePtr img;  // the level's picture behind the balloons
     std::vector<TBottle> butelki;
     TLevelPtr level;
     int ammo = 0;
     TGun* gun = nullptr;  // one of `guns`; none when the guns file lists none
     int goExit = 0;
-    int kolorSwitch = 0;  // blink phase of the reload prompt
+    int colourSwitch = 0;  // blink phase of the reload prompt
     int time = 0;         // next blink, ms
     int shotTime = 0;     // earliest next automatic shot, ms
     int counter = 0;      // countdown step
@@ -79,7 +81,7 @@ public:
     // Balloons (crates excluded) not yet hit.
     int policzButelki() const;
     // The results: one line per figure, the hits paid to the current player.
-    void _prepareWyniki();
+    void _prepareResults();
 
     // Balloon i (from 1) below the screen, and a crate among m balloons.
     void createBottle(int i);
@@ -96,7 +98,7 @@ private:
     void _prepareGun();
     void _updateState();
     void _updateBottles();
-    void _updateWyniki();
+    void _updateResults();
     void _updateReload();
     void _updateFade();
     void _updateCursor();
@@ -106,7 +108,7 @@ private:
     void _drawInfo();
     void _drawReload();
     void _drawFade();
-    void _drawWyniki();
+    void _drawResults();
     // Moves a shot's landing point up to 10 x the gun's spread off the sight.
     void _spread(int& px, int& py) const;
     // Every bottle not yet hit is tested at the point; true when a balloon was hit.

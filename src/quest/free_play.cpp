@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
-#include "game/particle.h"
-#include "gui/strings.h"
-#include "shell/game_objects.h"
+#include "app/game_objects.h"
+#include "datafiles/strings.h"
+#include "gui/caption.h"
+#include "gui/particle.h"
+#include "shell/assets.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
 
 int TFreePlay::setup() {
     gui = createGui(kLayout);
@@ -31,7 +32,7 @@ TZakladka* TFreePlay::tab(const std::string& tabId) {
     return nullptr;
 }
 
-void TFreePlay::setZakladka(const std::string& tabId) {
+void TFreePlay::setTab(const std::string& tabId) {
     const auto at = std::find_if(zakladki.begin(), zakladki.end(),
                                  [&tabId](const auto& t) { return sameIgnoringCase(t->id, tabId); });
     if (at == zakladki.end()) return;
@@ -53,7 +54,7 @@ void TFreePlay::prepare() {
     goExit = 0;
     starting_ = false;
     clearParticles();
-    setZakladka("match3");
+    setTab("match3");
     objects().gate.setOpened();
 }
 
@@ -83,7 +84,7 @@ void TFreePlay::_react() {
         return;
     }
     for (const char* tabId : {"match3", "strzelanie", "puzzle"})
-        if (gui->clickedItem(tabId)) setZakladka(tabId);
+        if (gui->clickedItem(tabId)) setTab(tabId);
     if (gui->clickedItem("graj") && canPlay()) {
         starting_ = true;
         o.gate.close();
@@ -109,7 +110,7 @@ int TFreePlay::update() {
 
 int TFreePlay::draw() {
     _drawBack();
-    _drawZakladki();
+    _drawTabs();
     _drawGui();
     objects().gate.draw();
     return 0;
@@ -125,7 +126,7 @@ void TFreePlay::_drawBack() {
     DrawImage(img, 100, 50);
 }
 
-void TFreePlay::_drawZakladki() {
+void TFreePlay::_drawTabs() {
     for (const auto& t : zakladki) t->draw();
     SetColor(255, 255, 255);
     SetScale(1, 1);
@@ -136,7 +137,7 @@ void TFreePlay::_drawGui() {
     gui->draw();
     SetScale(1, 1);
     SetImageFont(fonts.font_blueHigh36);
-    objects().map._drawSpecText(txtTitle, 400, 60, createRGB(255, 255, 255), createRGB(200, 0, 200), 0, 1);
+    drawSpecText(txtTitle, 400, 60, createRGB(255, 255, 255), createRGB(200, 0, 200), 0, 1);
     SetColor(255, 255, 255);
     SetAlpha(1);
 }
@@ -165,7 +166,7 @@ TLevelPtr TFreePlay::buildBoard(const TZakladka& match3) const {
     level->time = match3.levelTime();
     level->changeTime = match3.levelChangeTime();
     level->lines = -1;
-    level->wylosujLevel(Rand(1, 5));
+    level->randomLevel(Rand(1, 5));
     level->randomMe();
     return level;
 }
@@ -179,7 +180,7 @@ TLevelPtr TFreePlay::buildShooting(const TZakladka& shooting) const {
 
 TLevelPtr TFreePlay::buildPuzzle(const TZakladka& puzzle) const {
     if (!puzzle.newPuzzle) return nullptr;
-    const TZestawPuzzli& set = *puzzle.newPuzzle;
+    const TPuzzleSet& set = *puzzle.newPuzzle;
     const TLevelPtr level = freePlayLevel();
     level->rows = set.rows;
     level->cols = set.cols;

@@ -44,7 +44,7 @@ public:
     int mainLoop();
     void prepare();
     // Brings the tab of that id (letter case ignored) to the front.
-    void setZakladka(const std::string& tabId);
+    void setTab(const std::string& tabId);
     TZakladka& current() { return *zakladki.back(); }
     TZakladka* tab(const std::string& tabId);
     // The gate has closed over the set-up: plays the game of the tab in
@@ -63,7 +63,7 @@ private:
     bool starting_ = false;  // "graj" was clicked; the gate is closing
 
     void _drawBack();
-    void _drawZakladki();
+    void _drawTabs();
     void _drawGui();
     void _playBoard();
     void _react();

@@ -2,13 +2,14 @@
 
 #include <algorithm>
 
+#include "app/game_objects.h"
 #include "datafiles/rcm_file.h"
-#include "gui/strings.h"
+#include "datafiles/strings.h"
+#include "gui/caption.h"
 #include "gui/text.h"
+#include "shell/assets.h"
 #include "shell/delta_time.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ bool overPicture(const TMouse& mouse, const TImagePtr& picture, int x, int y, fl
 }
 
 void caption(const std::string& text, int x, int y, const TRGB& main, const TRGB& outline, int align = 0) {
-    objects().map._drawSpecText(text, x, y, main, outline, align, 1);
+    drawSpecText(text, x, y, main, outline, align, 1);
 }
 
 }  // namespace
@@ -68,7 +69,7 @@ void TZakladka::setup(const std::string& tabId, const std::string& page, const s
     if (isMatch3()) {
         suwak = LoadImage("gfx/gui/freeplay/suwak.png");
         MidHandleImage(suwak);
-        setTryb("NORMAL");
+        setMode("NORMAL");
     } else if (isShooting()) {
         const char* pictures[4] = {"gfx/gui/shooting/fuckyou.png", "gfx/gui/shooting/smg.png",
                                    "gfx/gui/shooting/shotgun.png", "gfx/gui/shooting/rifle.png"};
@@ -84,7 +85,7 @@ void TZakladka::setup(const std::string& tabId, const std::string& page, const s
 
 void TZakladka::reload() {
     gui->reload();
-    if (isMatch3()) setTryb(tryb);
+    if (isMatch3()) setMode(tryb);
     if (isShooting())
         for (int k = 1; k <= 4; ++k) _showCrate(k, holds(bonusyButelek, tileKindById(100 + k)));
     if (isPuzzle()) _showPuzzleName();
@@ -101,7 +102,7 @@ int TZakladka::draw() {
     DrawImage(img, 134, 125);
     gui->draw();
     if (isMatch3()) _drawMatch3();
-    if (isShooting()) _drawStrzelanie();
+    if (isShooting()) _drawShooting();
     if (isPuzzle()) _drawPuzzle();
     SetColor(255, 255, 255);
     SetScale(1, 1);
@@ -112,7 +113,7 @@ int TZakladka::draw() {
 int TZakladka::update() {
     gui->update();
     if (isMatch3()) _updateMatch3();
-    if (isShooting()) _updateStrzelanie();
+    if (isShooting()) _updateShooting();
     if (isPuzzle()) _updatePuzzle();
     return 0;
 }
@@ -152,14 +153,14 @@ void TZakladka::_drawMatch3() {
     caption(t.txtLevelType, 520, 385, kWhite, kPlum);
     SetColor(255, 255, 255);
     SetAlpha(1);
-    DrawImage(suwak, float(kSliderX + suwakX), kSliderY);
+    DrawImage(suwak, float(kSliderX + sliderX), kSliderY);
 }
 
 void TZakladka::_updateMatch3() {
-    if (gui->clickedItem("normalny_off")) setTryb("NORMAL");
-    if (gui->clickedItem("podwojny_off")) setTryb("TWO");
-    if (gui->clickedItem("strategia_off")) setTryb("STRATEGY");
-    if (gui->clickedItem("zmienny_off")) setTryb("CHANGE");
+    if (gui->clickedItem("normalny_off")) setMode("NORMAL");
+    if (gui->clickedItem("podwojny_off")) setMode("TWO");
+    if (gui->clickedItem("strategia_off")) setMode("STRATEGY");
+    if (gui->clickedItem("zmienny_off")) setMode("CHANGE");
     if (tiles.empty()) getTiles();
 
     const TMouse& mouse = objects().mouse;
@@ -180,10 +181,10 @@ void TZakladka::_updateMatch3() {
     // button held, and then follows the pointer. The press itself decides:
     // a pointer that rested on the knob and jumped away in the frame of the
     // press does not drag it along.
-    const bool overKnob = overPicture(mouse, suwak, kSliderX + suwakX, kSliderY, 1);
-    if (mouse.leftPressed || !mouse.leftHolded) suwakOver = overKnob ? 1 : 0;
-    else if (overKnob) suwakOver = 1;
-    if (mouse.leftHolded && suwakOver == 1) suwakX = std::clamp(mouse.x - kSliderX, 0, kSliderTravel);
+    const bool overKnob = overPicture(mouse, suwak, kSliderX + sliderX, kSliderY, 1);
+    if (mouse.leftPressed || !mouse.leftHolded) sliderOver = overKnob ? 1 : 0;
+    else if (overKnob) sliderOver = 1;
+    if (mouse.leftHolded && sliderOver == 1) sliderX = std::clamp(mouse.x - kSliderX, 0, kSliderTravel);
 }
 
 void TZakladka::setTile(const TTileDataPtr& kind) {
@@ -206,7 +207,7 @@ void TZakladka::getTiles() {
         if (TTileDataPtr bonus = tileKindById(kind)) bonusy.push_back(bonus);
 }
 
-void TZakladka::setTryb(const std::string& mode) {
+void TZakladka::setMode(const std::string& mode) {
     tryb = mode;
     struct Choice {
         const char* mode;
@@ -224,7 +225,7 @@ void TZakladka::setTryb(const std::string& mode) {
 }
 
 int TZakladka::levelTime() const {
-    const int x = std::clamp(suwakX, 0, kSliderTravel);
+    const int x = std::clamp(sliderX, 0, kSliderTravel);
     return 100 + x * 300 / kSliderTravel;
 }
 
@@ -232,7 +233,7 @@ int TZakladka::levelChangeTime() const { return int(float(levelTime()) / 1.6f); 
 
 // ---------------------------------------------------------------- shooting
 
-void TZakladka::_drawStrzelanie() {
+void TZakladka::_drawShooting() {
     SetColor(255, 255, 255);
     SetAlpha(1);
     SetScale(kGunScale, kGunScale);
@@ -249,7 +250,7 @@ void TZakladka::_drawStrzelanie() {
     SetAlpha(1);
 }
 
-void TZakladka::_updateStrzelanie() {
+void TZakladka::_updateShooting() {
     if (gui->clickedItem("plus")) moreBalloons();
     if (gui->clickedItem("minus")) fewerBalloons();
     for (int k = 1; k <= 4; ++k) {
@@ -301,7 +302,7 @@ void TZakladka::loadSets(const std::string& path) {
     const int count = std::max(file.getInt("zestawy::ilosc"), 0);
     for (int i = 1; i <= count; ++i) {
         const std::string at = "zestawy::zestaw" + std::to_string(i) + "::";
-        TZestawPuzzli set;
+        TPuzzleSet set;
         set.rows = file.getInt(at + "rows");
         set.cols = file.getInt(at + "cols");
         set.url = file.getString(at + "img");
@@ -320,7 +321,7 @@ void TZakladka::loadSets(const std::string& path) {
     }
 }
 
-TZestawPuzzli* TZakladka::getPuzzle(int i) {
+TPuzzleSet* TZakladka::getPuzzle(int i) {
     const int n = int(zestawy.size());
     if (n == 0) return nullptr;
     if (i > n) i = 1;
@@ -357,7 +358,7 @@ void TZakladka::_updatePuzzle() {
 void TZakladka::_drawPuzzle() {
     const TImagePtr& border = objects().freePlay.border;
     SetColor(255, 255, 255);
-    auto preview = [&border](const TZestawPuzzli& set, float alpha) {
+    auto preview = [&border](const TPuzzleSet& set, float alpha) {
         SetAlpha(alpha);
         SetScale(kPreviewScale, kPreviewScale);
         DrawImage(set.img, kPreviewX, kPreviewY);

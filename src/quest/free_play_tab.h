@@ -15,7 +15,7 @@
 #include "shell/media/image.h"
 
 // One picture the puzzle tab offers, with the grid it is cut into.
-class TZestawPuzzli {
+class TPuzzleSet {
 public:
     int rows = 0, cols = 0;
     TImagePtr img;
@@ -61,13 +61,13 @@ public:
     std::vector<TTileDataPtr> bonusy;  // the chosen bonus marbles
     TTileDataPtr overTile, overBonus;  // under the pointer this frame
     TImagePtr suwak;                   // the slider's knob
-    int suwakX = 0;                    // 0 (left) to kSliderTravel
-    int suwakOver = 0;                 // 1 while the knob is grabbed or under the pointer
+    int sliderX = 0;                    // 0 (left) to kSliderTravel
+    int sliderOver = 0;                 // 1 while the knob is grabbed or under the pointer
 
     // Puzzle tab.
-    std::vector<TZestawPuzzli> zestawy;  // file order
-    TZestawPuzzli* newPuzzle = nullptr;  // the chosen set, fading in
-    TZestawPuzzli* oldPuzzle = nullptr;  // the previous one, fading out
+    std::vector<TPuzzleSet> zestawy;  // file order
+    TPuzzleSet* newPuzzle = nullptr;  // the chosen set, fading in
+    TPuzzleSet* oldPuzzle = nullptr;  // the previous one, fading out
     int aktZestaw = 0;                   // 1-based
 
     // Builds the tab of that id from its page picture and layout.
@@ -88,7 +88,7 @@ public:
     void setTileBonus(const TTileDataPtr& kind);
     // The colours and bonus marbles of a tab not yet set up.
     void getTiles();
-    void setTryb(const std::string& mode);
+    void setMode(const std::string& mode);
     // The push interval (10 ms units) and colour-change interval the knob's
     // place gives: 100 at the left end to 400 at the right.
     int levelTime() const;
@@ -106,16 +106,16 @@ public:
     void loadSets(const std::string& path);
     // Set i (1-based, wrapping round at both ends), which becomes current;
     // none when there are no sets.
-    TZestawPuzzli* getPuzzle(int i);
+    TPuzzleSet* getPuzzle(int i);
     void setPuzzle(int i);
     void getRandomPuzzle();
 
 private:
     void _drawMatch3();
-    void _drawStrzelanie();
+    void _drawShooting();
     void _drawPuzzle();
     void _updateMatch3();
-    void _updateStrzelanie();
+    void _updateShooting();
     void _updatePuzzle();
     // The crate buttons of gun k as chosen or not.
     void _showCrate(int k, bool chosen);

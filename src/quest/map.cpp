@@ -2,13 +2,15 @@
 
 #include <algorithm>
 
-#include "game/digits.h"
-#include "game/particle.h"
-#include "minigames/puzzle_game.h"
+#include "app/game_objects.h"
+#include "datafiles/strings.h"
+#include "gui/caption.h"
+#include "gui/digits.h"
+#include "gui/particle.h"
+#include "shell/assets.h"
 #include "shell/delta_time.h"
-#include "shell/game_objects.h"
+#include "shell/frame_tick.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
 
 namespace {
 TImagePtr markerImage(const char* path) {
@@ -41,7 +43,7 @@ int TMap::setup() {
 
 int TMap::levelNumber() const {
     const TProfile* p = objects().profileManager.profile;
-    return p ? p->aktLevel : 0;
+    return p ? p->currentLevel : 0;
 }
 
 bool TMap::shopOpenBefore(int nr) {
@@ -214,7 +216,7 @@ void TMap::_drawHere(int hereX, int hereY) {
     SetColor(0, 0, 0);
     DrawText(txtHere, x + 3, y + 3);
     SetColor(200, 0, 200);
-    _drawOutline(txtHere, x, y);
+    drawOutline(txtHere, x, y);
     SetColor(255, 255, 255);
     DrawText(txtHere, x, y);
     SetAlpha(1);
@@ -256,7 +258,7 @@ void TMap::_drawGui() {
         levelCaptionFor = levelNumber();
         levelCaption = txtLevel + ": " + std::to_string(levelCaptionFor);
     }
-    _drawSpecText(levelCaption, 400, 45, createRGB(200, 200, 0), createRGB(200, 0, 200), 0, 1);
+    drawSpecText(levelCaption, 400, 45, createRGB(200, 200, 0), createRGB(200, 0, 200), 0, 1);
     gui->draw();
     SetScale(1, 1);
     SetAlpha(1);
@@ -266,7 +268,7 @@ void TMap::_drawGui() {
     SetColor(0, 0, 0);
     DrawText(txtTytul, x + 5, y + 5);
     SetColor(200, 0, 200);
-    _drawOutline(txtTytul, x, y);
+    drawOutline(txtTytul, x, y);
     SetColor(255, 255, 255);
     DrawText(txtTytul, x, y);
     SetAlpha(1);
@@ -310,7 +312,7 @@ void TMap::_drawBests() {
     SetScale(1, 1);
     DrawImage(bestsCard, float(x), float(y));
     SetImageFont(fonts.font_FONT20);
-    _drawSpecText(txtLevel + " " + std::to_string(pointedLevel), x + 116, y + 12, createRGB(255, 220, 90),
+    drawSpecText(txtLevel + " " + std::to_string(pointedLevel), x + 116, y + 12, createRGB(255, 220, 90),
                   createRGB(120, 30, 120), 0, 1);
     const std::string lines[3][2] = {
         {"Best score", best->wins > 0 ? std::to_string(best->score) : "-"},
@@ -320,32 +322,10 @@ void TMap::_drawBests() {
     SetImageFont(fonts.font_font16);
     for (int i = 0; i < 3; ++i) {
         const int ly = y + 46 + 22 * i;
-        _drawSpecText(lines[i][0], x + 26, ly, createRGB(255, 255, 255), createRGB(60, 20, 90), 1, 1);
-        _drawSpecText(lines[i][1], x + 202, ly, createRGB(255, 255, 0), createRGB(60, 20, 90), 2, 1);
+        drawSpecText(lines[i][0], x + 26, ly, createRGB(255, 255, 255), createRGB(60, 20, 90), 1, 1);
+        drawSpecText(lines[i][1], x + 202, ly, createRGB(255, 255, 0), createRGB(60, 20, 90), 2, 1);
     }
     SetColor(255, 255, 255);
     SetAlpha(1);
 }
 
-int TMap::_drawSpecText(const std::string& text, int x, int y, const TRGB& main, const TRGB& outline, int align,
-                        float alpha) {
-    SetColor(0, 0, 0);
-    SetAlpha(0.6f * alpha);
-    if (align == 0) x -= TextWidth(text) / 2;
-    else if (align == 2) x -= TextWidth(text);
-    const float fx = float(x), fy = float(y);
-    DrawText(text, fx + 3, fy + 3);
-    SetAlpha(alpha);
-    SetColor(outline.r, outline.g, outline.b);
-    _drawOutline(text, fx, fy);
-    SetColor(main.r, main.g, main.b);
-    DrawText(text, fx, fy);
-    return 0;
-}
-
-void TMap::_drawOutline(const std::string& text, float x, float y) {
-    DrawText(text, x - 1, y - 1);
-    DrawText(text, x + 1, y - 1);
-    DrawText(text, x - 1, y + 1);
-    DrawText(text, x + 1, y + 1);
-}

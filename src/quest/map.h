@@ -6,8 +6,6 @@
 // "sklep", the bonus shop. The first visit shows help page 0, the visit
 // before level 5 help page 8 (the shop). While the pointer rests on the
 // marker of a level the player has tried, a card shows their bests there.
-//
-// Its one long-lived object also draws the outlined captions every screen uses.
 #include <array>
 #include <memory>
 #include <string>
@@ -60,15 +58,6 @@ public:
     int levelNumber() const;
     // The level whose marker is under (x, y), or 0.
     int markerAt(int x, int y) const;
-
-    // Outlined text with a soft drop shadow, in the current font, scale and
-    // rotation. align: 0 centred on x, 2 right-aligned at x, anything else
-    // x is the left edge. Leaves colour `main` and alpha `alpha` in force.
-    int _drawSpecText(const std::string& text, int x, int y, const TRGB& main, const TRGB& outline, int align,
-                      float alpha);
-    // The text a pixel off (x, y) along both diagonals, in the current
-    // colour: the one-pixel outline of the game's captions.
-    static void _drawOutline(const std::string& text, float x, float y);
 
     // The pulse of the current marker, particle births: also kept moving by
     // the shop, which shows the map behind itself.

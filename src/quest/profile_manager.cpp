@@ -2,11 +2,13 @@
 
 #include <algorithm>
 
+#include "app/game_objects.h"
 #include "datafiles/rcm_file.h"
-#include "game/particle.h"
-#include "shell/game_objects.h"
+#include "gui/caption.h"
+#include "gui/particle.h"
+#include "shell/assets.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
+#include "shell/save_folder.h"
 
 std::string TProfileManager::indexPath() { return saveFolder + "/profiles.dat"; }
 std::string TProfileManager::profilePath(int n) { return saveFolder + "/profile" + std::to_string(n) + ".dat"; }
@@ -78,8 +80,8 @@ void TProfileManager::loadQuestLevel(TProfile& p) {
     p.level = nullptr;
     // An edited or stale save may name a level the catalogue does not hold:
     // that profile then simply has no level in progress.
-    if (p.aktLevel > 0 && objects().levelManager.getLevelData(p.aktLevel))
-        p.level = objects().levelManager.loadLevel(p.aktLevel);
+    if (p.currentLevel > 0 && objects().levelManager.getLevelData(p.currentLevel))
+        p.level = objects().levelManager.loadLevel(p.currentLevel);
     // The game screen holds it ready, as a fresh attempt.
     if (p.level) {
         objects().game.setLevel(p.level);
@@ -204,7 +206,7 @@ int TProfileManager::draw() {
         SetAlpha(1);
         if (p == profile) {
             SetColor(200, 0, 200);
-            TMap::_drawOutline(p->name, x, y);
+            drawOutline(p->name, x, y);
         }
         const int grey = p == clicked ? 255 : 200;
         SetColor(grey, grey, grey);

@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "gui/gui.h"
-#include "quest/profile.h"
+#include "players/profile.h"
 #include "shell/ekran.h"
 
 class TRCMFile;

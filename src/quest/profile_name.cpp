@@ -1,10 +1,11 @@
 #include "quest/profile_name.h"
 
-#include "game/particle.h"
+#include "app/game_objects.h"
+#include "gui/caption.h"
+#include "gui/particle.h"
 #include "gui/text_entry.h"
-#include "shell/game_objects.h"
+#include "shell/assets.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
 
 int TProfileName::setup() {
     panel = LoadImage("gfx/gui/mainmenu/enter.png");
@@ -52,14 +53,13 @@ int TProfileName::draw() {
     SetScale(1, 1);
     SetBlend(ALPHABLEND);
     DrawImage(panel, float(400 - ImageWidth(panel) / 2), float(300 - ImageHeight(panel) / 2));
-    TMap& captions = objects().map;
     SetImageFont(fonts.font_blueHigh22);
-    captions._drawSpecText(objects().teksty.txtProfileName, 400, 235, createRGB(255, 255, 0), createRGB(200, 0, 200),
+    drawSpecText(objects().teksty.txtProfileName, 400, 235, createRGB(255, 255, 0), createRGB(200, 0, 200),
                            0, 1);
     gui->draw();
     if (taken()) {
         SetImageFont(fonts.font_font14);
-        captions._drawSpecText(kTakenText, 400, 322, createRGB(255, 200, 190), createRGB(120, 10, 40), 0, 1);
+        drawSpecText(kTakenText, 400, 322, createRGB(255, 200, 190), createRGB(120, 10, 40), 0, 1);
     }
     SetColor(255, 255, 255);
     return 0;

@@ -1,11 +1,12 @@
 #include "quest/shop.h"
 
-#include "game/digits.h"
-#include "game/particle.h"
+#include "app/game_objects.h"
+#include "gui/caption.h"
+#include "gui/digits.h"
+#include "gui/particle.h"
+#include "shell/assets.h"
 #include "shell/delta_time.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ bool TSklep::isSoldKind(int id) {
     return id > KIND_BLAST_BASE && id < KIND_BLAST_BASE + 14 && id != 109 && id != 112;
 }
 
-int TSklep::getCena(int id) const {
+int TSklep::getPrice(int id) const {
     switch (id) {
     case KIND_SHUFFLE: return cenaUsunLinie;
     case KIND_BOMB: return cenaBomby;
@@ -64,7 +65,7 @@ std::string TSklep::getTextByBonus(const TTileData& kind) const {
 
 int TSklep::canBeShown(const TTileData& kind) const {
     const TProfile* p = objects().profileManager.profile;
-    return p && p->kapsle >= getCena(kind.id) ? 1 : 0;
+    return p && p->kapsle >= getPrice(kind.id) ? 1 : 0;
 }
 
 void TSklep::_prepareBonuses() {
@@ -76,12 +77,12 @@ void TSklep::_prepareBonuses() {
     }
 }
 
-void TSklep::getKolorBonusDim(int i, int n, int& x, int& y) {
+void TSklep::getColourBonusDim(int i, int n, int& x, int& y) {
     x = 350 - (n * 50) / 2 + i * 50 + 30;
     y = 200;
 }
 
-void TSklep::getInnyBonusDim(int i, int m, int& x, int& y) {
+void TSklep::getOtherBonusDim(int i, int m, int& x, int& y) {
     x = 300 - (m * 60) / 2 + i * 120 + 30;
     y = 260;
 }
@@ -93,16 +94,16 @@ void TSklep::countDimPos(int s, int& x, int& y) {
 
 std::string TSklep::purchaseQuestion(int id) const {
     const TTeksty& t = objects().teksty;
-    return t.txtKupno1 + std::to_string(getCena(id)) + t.txtKupno2;
+    return t.txtKupno1 + std::to_string(getPrice(id)) + t.txtKupno2;
 }
 
 bool TSklep::purchase(int id) {
     TProfile* p = objects().profileManager.profile;
     const int k = stockEntry(id);
-    if (!p || k < 0 || !isSoldKind(id) || p->kapsle < getCena(id)) return false;
+    if (!p || k < 0 || !isSoldKind(id) || p->kapsle < getPrice(id)) return false;
     if (p->bonus[size_t(k)] >= TProfile::kMaxBonusItems) return false;
     p->bonus[size_t(k)] += 1;
-    p->kapsle -= getCena(id);
+    p->kapsle -= getPrice(id);
     Print("SHOP : bought " + std::to_string(id) + ", " + std::to_string(p->kapsle) + " diamonds left");
     return true;
 }
@@ -188,8 +189,8 @@ void TSklep::_updatePick() {
             if (mouse.inRect(x - 15, y - 15, 30, 30)) over = row[i];
         }
     };
-    pick(bonusyKolorow, getKolorBonusDim);
-    pick(bonusyInne, getInnyBonusDim);
+    pick(bonusyKolorow, getColourBonusDim);
+    pick(bonusyInne, getOtherBonusDim);
 }
 
 // ---- draw
@@ -197,8 +198,8 @@ void TSklep::_updatePick() {
 int TSklep::draw() {
     _drawBack();
     _drawGui();
-    _drawBonusyDoKupna();
-    _drawBonusyGracza();
+    _drawBonusesForSale();
+    _drawPlayerBonuses();
     return 0;
 }
 
@@ -226,12 +227,11 @@ void TSklep::_drawGui() {
     SetAlpha(alpha);
     drawNumber(p ? p->kapsle : 0, 377, 408, 6);
     const TTeksty& t = objects().teksty;
-    TMap& map = objects().map;
     SetImageFont(fonts.font_blueHigh22);
-    map._drawSpecText(t.txtSklepTytul, 400, 110, kWhite, kPlum, 0, alpha);
+    drawSpecText(t.txtShopTitle, 400, 110, kWhite, kPlum, 0, alpha);
     SetImageFont(fonts.font_font16);
-    map._drawSpecText(t.txtBonuses, 400, 140, kWhite, kPlum, 0, alpha);
-    map._drawSpecText(t.txtPlayerBonuses, 400, 300, kWhite, kPlum, 0, alpha);
+    drawSpecText(t.txtBonuses, 400, 140, kWhite, kPlum, 0, alpha);
+    drawSpecText(t.txtPlayerBonuses, 400, 300, kWhite, kPlum, 0, alpha);
 }
 
 void TSklep::_drawItem(const TTileData& kind, int x, int y) {
@@ -249,37 +249,36 @@ void TSklep::_drawDiamondPrice(int id, int x, int y) {
     SetScale(0.4f, 0.4f);
     DrawImage(diamond, float(x), float(y));
     SetScale(1, 1);
-    objects().map._drawSpecText(std::to_string(getCena(id)), x + 25, y - 8, kWhite, kBlack, 0, alpha);
+    drawSpecText(std::to_string(getPrice(id)), x + 25, y - 8, kWhite, kBlack, 0, alpha);
 }
 
-void TSklep::_drawBonusyDoKupna() {
+void TSklep::_drawBonusesForSale() {
     SetColor(255, 255, 255);
     int x, y;
     for (size_t i = 0; i < bonusyKolorow.size(); ++i) {
-        getKolorBonusDim(int(i), int(bonusyKolorow.size()), x, y);
+        getColourBonusDim(int(i), int(bonusyKolorow.size()), x, y);
         _drawItem(*bonusyKolorow[i], x, y);
     }
     SetImageFont(fonts.font_font12);
-    TMap& map = objects().map;
     for (size_t i = 0; i < bonusyInne.size(); ++i) {
-        getInnyBonusDim(int(i), int(bonusyInne.size()), x, y);
+        getOtherBonusDim(int(i), int(bonusyInne.size()), x, y);
         _drawItem(*bonusyInne[i], x, y);
-        map._drawSpecText(getTextByBonus(*bonusyInne[i]), x, 230, kWhite, kBlack, 0, alpha);
+        drawSpecText(getTextByBonus(*bonusyInne[i]), x, 230, kWhite, kBlack, 0, alpha);
         _drawDiamondPrice(bonusyInne[i]->id, x + 35, y);
         SetColor(255, 255, 255);
     }
     if (bonusyKolorow.empty()) return;
-    map._drawSpecText(objects().teksty.txtKolorBonus, 400, 163, kWhite, kBlack, 0, alpha);
+    drawSpecText(objects().teksty.txtColourBonus, 400, 163, kWhite, kBlack, 0, alpha);
     SetColor(255, 255, 255);
     SetAlpha(alpha);
     SetScale(0.5f, 0.5f);
     DrawImage(diamond, 535, 200);
     SetScale(1, 1);
-    map._drawSpecText(std::to_string(cenaKoloru), 565, 190, kWhite, kBlack, 0, alpha);
+    drawSpecText(std::to_string(cenaKoloru), 565, 190, kWhite, kBlack, 0, alpha);
     SetColor(255, 255, 255);
 }
 
-void TSklep::_drawBonusyGracza() {
+void TSklep::_drawPlayerBonuses() {
     SetBlend(ALPHABLEND);
     SetImageFont(fonts.font_font12);
     int s = 0, x, y;

@@ -53,7 +53,7 @@ public:
     // use (colours 9, 12 and 14 never come as buttons) and the shuffle, the
     // bomb and the line eraser. The side switch is not for sale.
     static bool isSoldKind(int id);
-    int getCena(int id) const;
+    int getPrice(int id) const;
     // The label under a shuffle, bomb or line eraser; "" for a colour blast.
     std::string getTextByBonus(const TTileData& kind) const;
     // 1 when the current player has diamonds enough for the kind.
@@ -61,8 +61,8 @@ public:
     // Sorts the level's kinds into the two rows on sale.
     void _prepareBonuses();
     // Centre of colour item i of n, and of other item i of m.
-    static void getKolorBonusDim(int i, int n, int& x, int& y);
-    static void getInnyBonusDim(int i, int m, int& x, int& y);
+    static void getColourBonusDim(int i, int n, int& x, int& y);
+    static void getOtherBonusDim(int i, int m, int& x, int& y);
     // Centre of slot s of the player's row of items.
     static void countDimPos(int s, int& x, int& y);
     // The question asked before buying kind `id`.
@@ -88,8 +88,8 @@ private:
     void _controlBUY();
     void _drawBack();
     void _drawGui();
-    void _drawBonusyDoKupna();
+    void _drawBonusesForSale();
     void _drawItem(const TTileData& kind, int x, int y);
     void _drawDiamondPrice(int id, int x, int y);
-    void _drawBonusyGracza();
+    void _drawPlayerBonuses();
 };

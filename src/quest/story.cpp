@@ -1,10 +1,11 @@
 #include "quest/story.h"
 
+#include "app/game_objects.h"
 #include "datafiles/rcm_file.h"
-#include "gui/strings.h"
-#include "shell/game_objects.h"
+#include "datafiles/strings.h"
+#include "shell/assets.h"
+#include "shell/frame_tick.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
 
 namespace {
 

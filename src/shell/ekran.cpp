@@ -2,9 +2,16 @@
 
 #include <cctype>
 
-#include "shell/game_objects.h"
+#include "shell/frame_tick.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
+
+namespace {
+
+TScreenHost* host = nullptr;
+
+}  // namespace
+
+void setScreenHost(TScreenHost* h) { host = h; }
 
 void announceScreen(const std::string& name, bool opening) {
     std::string word;
@@ -15,7 +22,7 @@ void announceScreen(const std::string& name, bool opening) {
 
 int TEkran::setup() {
     setupObject();
-    objects().loadingScreen.addField(_myName);
+    if (host) host->screenSetUp(_myName);
     return 0;
 }
 
@@ -31,12 +38,11 @@ void TEkran::resumeTimers() {
 int TEkran::playClock() const { return pauses_ > 0 ? pausedAt_ : MilliSecs(); }
 
 void TEkran::runFrame() {
-    TMouse& mouse = objects().mouse;
     Cls();
     frameTick();
-    mouse.update();
+    if (host) host->pointerUpdate();
     update();
     draw();
-    mouse.draw();
+    if (host) host->pointerDraw();
     Flip(-1);
 }

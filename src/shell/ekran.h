@@ -9,6 +9,19 @@
 // is "mainmenu"): whole-game runs wait for these lines rather than for a time.
 void announceScreen(const std::string& name, bool opening);
 
+// What every screen's frame and set-up ask of the game around them: the
+// pointer's snapshot before update and its cursor drawn last, and the
+// loading screen's progress dot a screen's set-up lights. The game's objects
+// are the host; before there is one, screens run without a pointer.
+class TScreenHost {
+public:
+    virtual ~TScreenHost() = default;
+    virtual void pointerUpdate() = 0;
+    virtual void pointerDraw() = 0;
+    virtual void screenSetUp(const std::string& name) = 0;
+};
+void setScreenHost(TScreenHost* host);
+
 class TEkran {
 public:
     std::string _myName = "Klasa abstrakcyjna";

@@ -70,7 +70,7 @@ int TGlobalSnd::setup() {
     timeSnd = getMySound("czas");
     if (timeSnd) timeSnd->spec = 1;
     clickSnd = getMySound("click");
-    musicWstep = musicOn == 1 ? getMyMusic("wstep") : nullptr;
+    musicPrelude = musicOn == 1 ? getMyMusic("wstep") : nullptr;
     Print("SOUND LOADED");
     return 1;
 }

@@ -18,7 +18,7 @@ public:
     TChannelPtr musicChn;               // none when no music plays
     TMySound* timeSnd = nullptr;        // "czas", the clock tick
     TMySound* clickSnd = nullptr;       // "click"
-    TMyMusic* musicWstep = nullptr;     // "wstep"
+    TMyMusic* musicPrelude = nullptr;     // "wstep"
     int musicOn = 1;                    // 0: music is neither prepared nor played
 
     // One loading-screen progress step per music track; the loading screen

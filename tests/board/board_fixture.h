@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "app/game_objects.h"
+#include "board/diamond_particle.h"
 #include "board/level.h"
 #include "board/tile_data.h"
 #include "board/tile_part.h"
-#include "game/diamond_particle.h"
-#include "game/particle.h"
+#include "gui/particle.h"
 #include "shell/delta_time.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
 
 namespace board_test {
@@ -131,7 +131,7 @@ protected:
         g._adX = -35;
         g._adY = -35;
         g.levelAdy = 0;
-        g.punkty = g.najwiekszyMatch = g.matches = g.zebraneKapsle = 0;
+        g.punkty = g.biggestMatch = g.matches = g.zebraneKapsle = 0;
         playOn();
         g.active = 1;
         g.level = nullptr;
@@ -150,12 +150,12 @@ protected:
     }
     TGame& game() { return objects().game; }
     // What the board told the game screen.
-    bool won() { return game().state == "WIN"; }
-    bool lost() { return game().state == "LOST"; }
+    bool won() { return game().state == TGame::State::Win; }
+    bool lost() { return game().state == TGame::State::Lost; }
     const std::string& lostReason() { return objects().lostGame.reason; }
     // The screen back in play, as after a restart.
     void playOn() {
-        game().state = game().lastState = "GO";
+        game().state = game().lastState = TGame::State::Go;
         objects().lostGame.hide();
         objects().lostGame.reason.clear();
         objects().endEmitter.reset();

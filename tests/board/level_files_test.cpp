@@ -4,9 +4,9 @@
 #include <set>
 
 #include "board/level_manager.h"
-#include "datafiles/rcm_file.h"
 #include "board_fixture.h"
-#include "quest/profile.h"
+#include "datafiles/rcm_file.h"
+#include "players/profile.h"
 #include "test_support.h"
 
 using namespace board_test;
@@ -112,15 +112,15 @@ TEST_F(LevelFiles, TheQuestMovesByLevelNumberNotByPlaceInTheCatalogue) {
     TProfile profile;
     objects().profileManager.profile = &profile;
     profile.hint.fill(1);
-    profile.aktLevel = 7;
-    TLevelPtr next = manager.nextLevel();
+    profile.currentLevel = 7;
+    TLevelPtr next = profile.nextQuestLevel(manager);
     ASSERT_TRUE(next);
-    EXPECT_EQ(profile.aktLevel, 8);
+    EXPECT_EQ(profile.currentLevel, 8);
     EXPECT_EQ(next->rows, 5);
     EXPECT_EQ(profile.level, next);
 
-    manager.startNewQuest();
-    EXPECT_EQ(profile.aktLevel, 1);
+    profile.restartQuest(manager);
+    EXPECT_EQ(profile.currentLevel, 1);
     EXPECT_EQ(profile.hint[25], 0);
     EXPECT_EQ(profile.hint[26], 1);
     ASSERT_TRUE(profile.level);
@@ -143,9 +143,9 @@ TEST_F(LevelFiles, AMissingOrUnreadableLevelFileGivesNoLevel) {
     // Moving on to such a level leaves the profile on it, with no board.
     TProfile profile;
     objects().profileManager.profile = &profile;
-    profile.aktLevel = 1;
-    EXPECT_FALSE(manager.nextLevel());
-    EXPECT_EQ(profile.aktLevel, 2);
+    profile.currentLevel = 1;
+    EXPECT_FALSE(profile.nextQuestLevel(manager));
+    EXPECT_EQ(profile.currentLevel, 2);
     EXPECT_FALSE(profile.level);
     objects().profileManager.profile = nullptr;
 }

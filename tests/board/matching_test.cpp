@@ -28,7 +28,7 @@ TEST_F(Matching, GroupsOfThreeOrMoreAreRemovableAndScoreTheSquareOfTheirSize) {
     level->remove(three);
     EXPECT_EQ(game().punkty, 9);
     EXPECT_EQ(game().matches, 1);
-    EXPECT_EQ(game().najwiekszyMatch, 3);
+    EXPECT_EQ(game().biggestMatch, 3);
     EXPECT_EQ(picture(*level)[0], ". . . 2 2");
     // One diamond per removed marble, flying to the counter.
     ASSERT_EQ(flyingDiamonds.size(), 3u);
@@ -40,7 +40,7 @@ TEST_F(Matching, GroupsOfThreeOrMoreAreRemovableAndScoreTheSquareOfTheirSize) {
     level->remove(five);
     EXPECT_EQ(game().punkty, 9 + 25);
     EXPECT_EQ(game().matches, 2);
-    EXPECT_EQ(game().najwiekszyMatch, 5);
+    EXPECT_EQ(game().biggestMatch, 5);
 
     // The two colour-1 marbles left and the 4s are split: nothing to remove.
     EXPECT_EQ(level->findAll(cell(level, 2, 2)).size(), 2u);
@@ -57,7 +57,7 @@ TEST_F(Matching, AFullBombSquareScores625) {
     });
     level->bomb(cell(level, 2, 2));
     EXPECT_EQ(game().punkty, 625);
-    EXPECT_EQ(game().najwiekszyMatch, 25);
+    EXPECT_EQ(game().biggestMatch, 25);
     EXPECT_EQ(level->_isCleared(), 1);
     EXPECT_EQ(flyingDiamonds.size(), 25u);
     // The bomb's own two rings come on top of every marble's burst.
@@ -87,8 +87,8 @@ TEST_F(Matching, ABombAtACornerTakesOnlyTheCellsOnTheBoard) {
                                }));
     // They move in the grid at once; the screen waits for the animation.
     EXPECT_EQ(movingMarbles.size(), 9u);
-    EXPECT_EQ(game().state, "WAIT");
-    EXPECT_EQ(game().lastState, "GO");
+    EXPECT_EQ(game().state, TGame::State::Wait);
+    EXPECT_EQ(game().lastState, TGame::State::Go);
     EXPECT_EQ(game().active, 0);
 }
 

@@ -217,7 +217,7 @@ TEST_F(RowFeed, ARandomStartFillsEachColumnFromItsWall) {
         SeedRnd(seed);
         std::vector<std::string> empty(10, ". . . . . . . .");
         auto single = makeLevel(empty);
-        single->wylosujLevel(3);
+        single->randomLevel(3);
         for (int c = 0; c < 8; ++c) {
             int count = 0, first = 10;
             for (int r = 0; r < 10; ++r)
@@ -231,7 +231,7 @@ TEST_F(RowFeed, ARandomStartFillsEachColumnFromItsWall) {
             EXPECT_LE(count, 4);
         }
         auto two = makeLevel(empty, "TWO");
-        two->wylosujLevel(3);
+        two->randomLevel(3);
         for (int c = 0; c < 8; ++c) {
             int top = 0, bottom = 0;
             for (int r = 0; r < 10; ++r)
@@ -244,7 +244,7 @@ TEST_F(RowFeed, ARandomStartFillsEachColumnFromItsWall) {
     }
     // A depth deeper than the board is held inside it.
     auto shallow = makeLevel({". .", ". .", ". ."});
-    shallow->wylosujLevel(40);
+    shallow->randomLevel(40);
     EXPECT_EQ(picture(*shallow).size(), 3u);
 }
 

@@ -153,11 +153,11 @@ TEST_F(Settling, ASidewaysMoveLeavesAlongTheRowAndArrivesExactly) {
 
 TEST_F(Settling, TheScreenReturnsToWhereItWasAfterWaiting) {
     auto level = makeLevel({"1 . ."});
-    game().state = "go";
+    game().state = TGame::State::Go;
     level->checkLevel(0);
-    EXPECT_EQ(game().lastState, "go");
+    EXPECT_EQ(game().lastState, TGame::State::Go);
     // A second change while still waiting returns to play, not to "WAIT".
     level->checkLevel(0);
-    EXPECT_EQ(game().state, "WAIT");
-    EXPECT_EQ(game().lastState, "GO");
+    EXPECT_EQ(game().state, TGame::State::Wait);
+    EXPECT_EQ(game().lastState, TGame::State::Go);
 }

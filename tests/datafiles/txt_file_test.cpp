@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "datafiles/strings.h"
 #include "datafiles/teksty.h"
 #include "datafiles/txt_file.h"
-#include "gui/strings.h"
 #include "test_support.h"
 
 TEST(TxtFile, SplitsLinesAndNumbersThemFromOne) {

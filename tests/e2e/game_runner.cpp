@@ -16,9 +16,9 @@
 
 #include <gtest/gtest.h>
 
+#include "datafiles/strings.h"
 #include "gui/gui_file.h"
 #include "gui/setting_values.h"
-#include "gui/strings.h"
 #include "shell/media/files.h"
 
 TPixmapPtr GameRun::shot(const std::string& name) const { return LoadPixmap(shotsDir.file(name)); }

@@ -5,9 +5,10 @@
 
 #include <string>
 
+#include "app/start.h"
 #include "game_runner.h"
 #include "quest/profile_manager.h"
-#include "shell/start.h"
+#include "shell/assets.h"
 
 namespace {
 

@@ -23,12 +23,12 @@
 #include <string>
 #include <vector>
 
+#include "app/top_level.h"
 #include "datafiles/rcm_file.h"
 #include "game_runner.h"
 #include "quest/profile_manager.h"
 #include "random_player.h"
 #include "shell/media/input_script.h"
-#include "shell/top_level.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "app/top_level.h"
 #include "game_runner.h"
 #include "shell/media/files.h"
-#include "shell/top_level.h"
 
 namespace {
 

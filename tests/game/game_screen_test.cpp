@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "../board/board_fixture.h"
-#include "game/digits.h"
+#include "gui/digits.h"
 
 using namespace board_test;
 
@@ -36,8 +36,8 @@ protected:
             b->nr = nr;
             g.bonusButtons.push_back(std::move(b));
         }
-        g.typLevelu = "NORMAL";
-        g.doBonusa = g.steps = 0;
+        g.levelMode = "NORMAL";
+        g.bonusCredit = g.steps = 0;
         g.darkX = 240;
         g.darkY = 41;
         g.bAdx = 728;
@@ -59,7 +59,7 @@ protected:
     // The level on the screen, in play.
     TLevelPtr play(TLevelPtr level) {
         game().level = level;
-        game().typLevelu = level->mode();
+        game().levelMode = level->mode();
         return level;
     }
     // A left click on the marble in (row, column), as the screen handles it.
@@ -117,18 +117,18 @@ TEST_F(GameScreen, AGroupClickScoresItsSquareAndLargeOnesEarnCredit) {
     clickMarble(2, 0);
     EXPECT_EQ(game().punkty, 25);
     EXPECT_EQ(game().matches, 1);
-    EXPECT_EQ(game().najwiekszyMatch, 5);
+    EXPECT_EQ(game().biggestMatch, 5);
     EXPECT_EQ(game().steps, 1);
-    EXPECT_EQ(game().doBonusa, 2);
-    EXPECT_EQ(game().state, "WAIT") << "the screen waits while marbles settle";
+    EXPECT_EQ(game().bonusCredit, 2);
+    EXPECT_EQ(game().state, TGame::State::Wait) << "the screen waits while marbles settle";
     EXPECT_TRUE(game().znalezione.empty()) << "the removed marbles are no longer highlighted";
 
     play(makeLevel({"1 1 1 2 3 4"}));
-    game().state = "GO";
+    game().state = TGame::State::Go;
     game().active = 1;
     clickMarble(0, 0);
     EXPECT_EQ(game().punkty, 34);
-    EXPECT_EQ(game().doBonusa, 2) << "three marbles earn no credit";
+    EXPECT_EQ(game().bonusCredit, 2) << "three marbles earn no credit";
 }
 
 TEST_F(GameScreen, APushBringsABonusMarbleOnceTheCreditPassesThirtyByTheColours) {
@@ -144,21 +144,21 @@ TEST_F(GameScreen, APushBringsABonusMarbleOnceTheCreditPassesThirtyByTheColours)
                 if (level->nextDown[size_t(c)]->TD->id > 100) return true;
             return false;
         };
-        game().doBonusa = threshold;
+        game().bonusCredit = threshold;
         game().giveNext();
         EXPECT_FALSE(bonusWaiting());
-        EXPECT_EQ(game().doBonusa, threshold);
-        game().doBonusa = threshold + 1;
+        EXPECT_EQ(game().bonusCredit, threshold);
+        game().bonusCredit = threshold + 1;
         game().giveNext();
         EXPECT_TRUE(bonusWaiting());
-        EXPECT_EQ(game().doBonusa, 0);
+        EXPECT_EQ(game().bonusCredit, 0);
     }
     // Without bonus kinds the credit is spent all the same.
     TLevelPtr plain = play(makeLevel(std::vector<std::string>(10, ". . . ."), "NORMAL", {1, 2, 3}));
     plain->randomMe();
-    game().doBonusa = 20;
+    game().bonusCredit = 20;
     game().giveNext();
-    EXPECT_EQ(game().doBonusa, 0);
+    EXPECT_EQ(game().bonusCredit, 0);
 }
 
 TEST_F(GameScreen, TheBonusColumnListsHeldColoursThenFillersThenTheOtherThree) {
@@ -277,7 +277,7 @@ TEST_F(GameScreen, ARestartGivesTheSpentItemsBackAndTheirButtonsWorkAgain) {
     game().restartAttempt();
     EXPECT_EQ(player.bonus[0], 1);
     EXPECT_EQ(game().getBonusButtonById(0)->a, 1);
-    EXPECT_EQ(game().state, "BEGIN");
+    EXPECT_EQ(game().state, TGame::State::Begin);
 }
 
 TEST_F(GameScreen, APicturePuzzleBoardIsNeverPushedAndWinsOnceEmpty) {
@@ -290,16 +290,16 @@ TEST_F(GameScreen, APicturePuzzleBoardIsNeverPushedAndWinsOnceEmpty) {
     game()._controlUpDown();
     game().giveNext();
     mouse.leftPressed = 0;
-    EXPECT_EQ(game().state, "GO");
+    EXPECT_EQ(game().state, TGame::State::Go);
     // Emptied by a colour blast rather than a click, it is won all the same.
     level->tiles[1][0] = level->tiles[1][1] = level->tiles[1][2] = nullptr;
     game()._updateEmpty();
-    EXPECT_EQ(game().state, "WIN");
+    EXPECT_EQ(game().state, TGame::State::Win);
 
     // The waiting row of an ordinary board answers the same click.
     TLevelPtr normal = play(makeLevel(std::vector<std::string>(6, ". . ."), "NORMAL", {1, 2, 3}));
     normal->randomMe();
-    game().state = "GO";
+    game().state = TGame::State::Go;
     mouse.leftPressed = 1;
     game()._controlUpDown();
     mouse.leftPressed = 0;
@@ -311,7 +311,7 @@ TEST_F(GameScreen, TheResultsPayTheBonusOnceWhenTheyOpenAndCountItUp) {
     player.score = 1000;
     game().zebraneKapsle = 12;
     game().matches = 20;
-    game().najwiekszyMatch = 9;
+    game().biggestMatch = 9;
     game().punkty = 250;
     TWyniki& results = objects().results;
     results.show();
@@ -329,18 +329,18 @@ TEST_F(GameScreen, TheResultsPayTheBonusOnceWhenTheyOpenAndCountItUp) {
     EXPECT_EQ(results.points[5] + results.points[4], 347) << "the total shows the score with it";
     // The click that closes the panel pays nothing more, and winning again
     // (the G key) is no second win.
-    game().state = "AFTERWIN2";
+    game().state = TGame::State::AfterWin2;
     objects().mouse.leftPressed = 1;
     game().__updateAfterWin2();
     objects().mouse.leftPressed = 0;
-    EXPECT_EQ(game().state, "END");
+    EXPECT_EQ(game().state, TGame::State::End);
     game().WYGRANA();
-    EXPECT_EQ(game().state, "END");
+    EXPECT_EQ(game().state, TGame::State::End);
     EXPECT_EQ(player.score, 1097);
     EXPECT_EQ(player.kapsle, 12);
 
     // A picture-puzzle board pays its score alone.
-    game().typLevelu = "PUZZLE";
+    game().levelMode = "PUZZLE";
     results.show();
     EXPECT_EQ(player.score, 1347);
     EXPECT_EQ(player.kapsle, 12);
@@ -356,15 +356,15 @@ TEST_F(GameScreen, EveryDiamondIsPaidToItsOwnAttempt) {
     EXPECT_EQ(game().zebraneKapsle, 0);
 
     // The results of a win wait for the diamonds still flying.
-    game().state = "GO";
+    game().state = TGame::State::Go;
     createDiamond(0, 100, 100, 48, 342);
     game().WYGRANA();
-    objects().endEmitter.setState("END");
+    objects().endEmitter.setState(TEndEmitter::State::End);
     game().__updateWin();
-    EXPECT_EQ(game().state, "WIN");
+    EXPECT_EQ(game().state, TGame::State::Win);
     for (int frame = 0; frame < 40; ++frame) TDiamondParticle::_updateDiamonds();
     game().__updateWin();
-    EXPECT_EQ(game().state, "AFTERWIN2");
+    EXPECT_EQ(game().state, TGame::State::AfterWin2);
     EXPECT_EQ(objects().results.points[0], 1);
     EXPECT_EQ(player.kapsle, 1);
 }
@@ -376,7 +376,7 @@ TEST_F(GameScreen, TheWinEffectClearsTheBoardRowByRowAndDarkensIt) {
     game().WYGRANA();
     TEndEmitter& effect = objects().endEmitter;
     EXPECT_EQ(effect.spotsList.size(), 100u);
-    EXPECT_EQ(effect.state, "START");
+    EXPECT_EQ(effect.state, TEndEmitter::State::Start);
     int frames = 0, topGone = -1, bottomGone = -1;
     while (!effect.isEnd() && frames < 400) {
         Delay(16);
@@ -410,8 +410,8 @@ TEST_F(GameScreen, APauseHoldsTheRowTheColourChangeAndTheLevelClockStill) {
     level->time = 500;
     level->changeTime = 100;
     TGame& g = game();
-    g.typLevelu = "CHANGE";
-    g.state = "GO";
+    g.levelMode = "CHANGE";
+    g.state = TGame::State::Go;
     g.active = 1;
     g.czas = MilliSecs();
     g.actTime = MilliSecs() + 3000;

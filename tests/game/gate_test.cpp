@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "game/gate.h"
-#include "game/particle.h"
+#include "gui/particle.h"
 #include "shell/delta_time.h"
 #include "shell/media/media.h"
 

@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <new>
 
-#include "game/diamond_particle.h"
-#include "game/particle.h"
+#include "app/game_objects.h"
+#include "board/diamond_particle.h"
+#include "gui/particle.h"
 #include "shell/delta_time.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
 
 // Counts allocations while `counting` is set. Replacing the global operators

@@ -64,7 +64,7 @@ TEST_F(Animations, OddSchemes) {
     auto gui = animation("[NORMAL 10 loop] 1  2", 3);
     auto* a = gui->getItemAs<TRGMAnimation>("a");
     EXPECT_EQ(a->allFrames, 3);
-    EXPECT_EQ(a->aktAnim->maxFrames, 3);
+    EXPECT_EQ(a->currentAnim->maxFrames, 3);
     EXPECT_EQ(run(*gui, *a, 4, 11), (std::vector<int>{-1, 0, -1, 1}));
 
     EXPECT_EQ(fatal_catcher::messageOf([&] { animation(" x [NORMAL] 1", 1); }),
@@ -78,7 +78,7 @@ TEST_F(Animations, OddSchemes) {
     std::string many = "[NORMAL 1 LOOP]";
     for (int i = 0; i < 150; ++i) many += " 1";
     auto longOne = animation(many, 1);
-    EXPECT_EQ(longOne->getItemAs<TRGMAnimation>("a")->aktAnim->maxFrames, 100);
+    EXPECT_EQ(longOne->getItemAs<TRGMAnimation>("a")->currentAnim->maxFrames, 100);
     auto slow = animation("[NORMAL 99999999999] 1", 1);
     auto* s = slow->getItemAs<TRGMAnimation>("a");
     EXPECT_EQ(run(*slow, *s, 2, 1000), (std::vector<int>{-1, -1})) << "waits for good";

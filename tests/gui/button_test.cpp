@@ -131,7 +131,7 @@ TEST_F(Buttons, AnimationSchemeNamesFramesAndTimes) {
     // name continues its list; numbers before any name are left out.
     auto late = animButton("9 [OVER(50)] 3 [NORMAL] 1 [over] 4 [normal] 2", 4);
     TButton* l = only(*late);
-    EXPECT_EQ(l->aktAnim, l->_animNormal);
+    EXPECT_EQ(l->currentAnim, l->_animNormal);
     EXPECT_EQ(l->_animData.frames[l->_animNormal], 2);
     EXPECT_EQ(l->_animData.frames[l->_animOver], 2);
     EXPECT_EQ(l->frames, 4);
@@ -145,11 +145,11 @@ TEST_F(Buttons, AnimationRulesFollowPointerClickAndActivity) {
     EXPECT_EQ(b->shownFrame(), 0);
     pointAt(200, 100);
     frame(*gui);
-    EXPECT_EQ(b->aktAnim, b->_animOver);
+    EXPECT_EQ(b->currentAnim, b->_animOver);
     EXPECT_EQ(b->shownFrame(), 2);
     click();
     frame(*gui);
-    EXPECT_EQ(b->aktAnim, b->_animActive);
+    EXPECT_EQ(b->currentAnim, b->_animActive);
     EXPECT_EQ(b->shownFrame(), 4);
     // ACTIVE runs to its end, then OVER again while the pointer stays.
     later(100);
@@ -159,19 +159,19 @@ TEST_F(Buttons, AnimationRulesFollowPointerClickAndActivity) {
     frame(*gui);
     EXPECT_EQ(b->_wykonano, 1);
     frame(*gui);
-    EXPECT_EQ(b->aktAnim, b->_animOver);
+    EXPECT_EQ(b->currentAnim, b->_animOver);
     pointAt(10, 300);
     frame(*gui);
-    EXPECT_EQ(b->aktAnim, b->_animNormal);
+    EXPECT_EQ(b->currentAnim, b->_animNormal);
 
     b->setState(1, 0);
     frame(*gui);
-    EXPECT_EQ(b->aktAnim, b->_animUnActive);
+    EXPECT_EQ(b->currentAnim, b->_animUnActive);
     EXPECT_EQ(b->shownFrame(), 6);
     b->setState(1, 1);
     later(100);
     frames(*gui, 2);
-    EXPECT_EQ(b->aktAnim, b->_animNormal) << "back to NORMAL once UNACTIVE has run";
+    EXPECT_EQ(b->currentAnim, b->_animNormal) << "back to NORMAL once UNACTIVE has run";
 }
 
 TEST_F(Buttons, WithoutActiveOverWaitsForNormalToFinishItsCycle) {
@@ -182,14 +182,14 @@ TEST_F(Buttons, WithoutActiveOverWaitsForNormalToFinishItsCycle) {
     pointAt(200, 100);
     click();
     frame(*gui);
-    EXPECT_EQ(b->aktAnim, b->_animNormal) << "neither hover nor click switch at once";
+    EXPECT_EQ(b->currentAnim, b->_animNormal) << "neither hover nor click switch at once";
     later(100);
     frame(*gui);
     EXPECT_EQ(b->shownFrame(), 1);
     later(100);
     frame(*gui);  // NORMAL runs past its end
     frame(*gui);
-    EXPECT_EQ(b->aktAnim, b->_animOver);
+    EXPECT_EQ(b->currentAnim, b->_animOver);
     EXPECT_EQ(b->shownFrame(), 2);
 }
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "gui/fatal_error.h"
+#include "datafiles/fatal_error.h"
 
 namespace fatal_catcher {
 

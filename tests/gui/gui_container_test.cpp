@@ -116,7 +116,7 @@ TEST_F(GuiContainer, PositionsMoveWithWholePixelsAndCornersTruncate) {
 TEST_F(GuiContainer, FadingStopsExactlyOnItsTarget) {
     auto gui = twoButtons();
     TGuiObject* words = gui->getItem("words");
-    words->wygasAlpha();
+    words->fadeOutAlpha();
     frames(*gui, 10);
     EXPECT_NEAR(words->_alpha, 0.7f, 1e-5);
     frames(*gui, 24);

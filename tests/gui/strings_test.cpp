@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "datafiles/strings.h"
 #include "fatal_catcher.h"
-#include "gui/strings.h"
 
 using Pieces = std::vector<std::string>;
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fatal_catcher.h"
+#include "gui/caption.h"
 #include "gui/rgm_font.h"
 #include "gui/text.h"
 #include "gui/text_entry.h"
@@ -195,7 +196,7 @@ TEST_F(Entry, CursorBlinksAndLongTextsShowTheirEnd) {
 
 TEST_F(Texts, OutlinedCaptionLeavesItsColourAndAlpha) {
     SetAlpha(1);
-    objects().map._drawSpecText("Score", 400, 300, createRGB(10, 20, 30), createRGB(1, 2, 3), 0, 0.5f);
+    drawSpecText("Score", 400, 300, createRGB(10, 20, 30), createRGB(1, 2, 3), 0, 0.5f);
     int r, g, b;
     GetColor(r, g, b);
     EXPECT_EQ(r, 10);

@@ -6,11 +6,11 @@
 
 #include <string>
 
+#include "app/game_objects.h"
 #include "gui/gui.h"
 #include "gui/gui_file.h"
 #include "gui/mouse.h"
 #include "shell/delta_time.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
 #include "test_support.h"
 

@@ -15,12 +15,12 @@
 #include <regex>
 #include <sstream>
 
+#include "app/game_objects.h"
 #include "datafiles/txt_file.h"
 #include "menus/credits.h"
+#include "shell/assets.h"
 #include "shell/delta_time.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
 #include "test_support.h"
 
 namespace {

@@ -2,13 +2,13 @@
 // driven frame by frame on their real layouts.
 #include <gtest/gtest.h>
 
+#include "app/game_objects.h"
 #include "gui/text.h"
 #include "menus/help.h"
 #include "menus/in_game_menu.h"
 #include "menus/play_mode.h"
 #include "menus/yes_or_no.h"
 #include "shell/delta_time.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
 #include "test_support.h"
 
@@ -111,7 +111,7 @@ TEST_F(PopUps, TheInGameMenuResumesAndRestarts) {
     clickAt(470, 250);
     const int frames = framesUntilDone(menu);
     EXPECT_EQ(menu.where, TInGameMenu::RESTART);
-    EXPECT_EQ(o.gate.state, "CLOSE");
+    EXPECT_EQ(o.gate.state, TGate::State::Close);
     EXPECT_GE(frames, 20);
     while (!o.gate.closed()) {
         Delay(16);
@@ -172,8 +172,8 @@ TEST_F(PopUps, AHelpPageCountsAsSeenEvenWhenClosedAtOnce) {
     EXPECT_EQ(help.text->_txt, objects().teksty.txtPomoc[3]);
     press(KEY_ESCAPE);
     EXPECT_EQ(framesUntilDone(help), 1);
-    EXPECT_EQ(help.getTekst(10), "");
-    EXPECT_EQ(help.getTekst(-1), "");
+    EXPECT_EQ(help.getText(10), "");
+    EXPECT_EQ(help.getText(-1), "");
     objects().profileManager.profile = nullptr;
 }
 

@@ -1,12 +1,12 @@
 // The settings file and the settings pop-up's volume controls.
 #include <gtest/gtest.h>
 
+#include "app/game_objects.h"
 #include "datafiles/rcm_file.h"
 #include "menus/settings.h"
 #include "shell/delta_time.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
+#include "shell/save_folder.h"
 #include "sound/my_sound.h"
 #include "test_support.h"
 

@@ -6,10 +6,11 @@
 #include <algorithm>
 #include <set>
 
+#include "app/game_objects.h"
+#include "datafiles/strings.h"
 #include "menus/in_game_menu.h"
 #include "minigames/puzzle_game.h"
 #include "shell/delta_time.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
 #include "test_support.h"
 
@@ -45,7 +46,7 @@ protected:
         p.prepare(level);
         delta = 1;
         frames(2);
-        ASSERT_EQ(p.state, "GO");
+        ASSERT_EQ(p.state, TPuzzleGame::State::Go);
     }
     void frames(int n) {
         for (int i = 0; i < n; ++i) {
@@ -85,7 +86,7 @@ TEST_F(Puzzle, AOnePiecePuzzleIsSolvedByAPickUpAndAPutDown) {
     placeTopmost();
     frames(1);
     EXPECT_EQ(p.listaPuzzli[0]->done, 1);
-    EXPECT_EQ(p.state, "wyniki");
+    EXPECT_EQ(p.state, TPuzzleGame::State::Results);
     EXPECT_EQ(p.klikniecia, 2);
     EXPECT_EQ(p.wynik, 1);
     EXPECT_EQ(player.score, 510);
@@ -117,7 +118,7 @@ TEST_F(Puzzle, AThreeByFourPuzzleIsSolvedPieceByPiece) {
         for (int i = 0; i <= placed; ++i) EXPECT_EQ(p.listaPuzzli[size_t(i)]->done, 1);
     }
     frames(1);
-    EXPECT_EQ(p.state, "wyniki");
+    EXPECT_EQ(p.state, TPuzzleGame::State::Results);
     EXPECT_EQ(p.klikniecia, 24);
     EXPECT_EQ(player.score, 500 + 120);
     for (const auto& piece : p.listaPuzzli) {
@@ -191,9 +192,9 @@ TEST_F(Puzzle, RestartReshufflesResetsClicksAndClockAndLeavesTheScore) {
     std::vector<std::pair<float, float>> before;
     for (const auto& piece : p.listaPuzzli) before.push_back({piece->x, piece->y});
     p.afterMenu(TInGameMenu::RESTART);
-    EXPECT_EQ(p.state, "RESTART");
+    EXPECT_EQ(p.state, TPuzzleGame::State::Restart);
     frames(3);
-    EXPECT_EQ(p.state, "GO");
+    EXPECT_EQ(p.state, TPuzzleGame::State::Go);
     EXPECT_FALSE(p.react()) << "a restart does not leave the puzzle";
     EXPECT_EQ(p.klikniecia, 0);
     EXPECT_EQ(p.obliczCzas(), "00:00");
@@ -240,7 +241,7 @@ TEST_F(Puzzle, ASolvedPuzzleStaysSolvedAndIsPaidOnce) {
     frames(3);
     placeTopmost();
     frames(1);
-    EXPECT_EQ(p.state, "wyniki");
+    EXPECT_EQ(p.state, TPuzzleGame::State::Results);
     EXPECT_EQ(player.score, 510);
     // Leaving for the main menu after solving keeps it solved.
     p.afterMenu(TInGameMenu::MAIN_MENU);

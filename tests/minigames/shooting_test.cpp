@@ -5,12 +5,12 @@
 
 #include <unistd.h>
 
-#include "game/particle.h"
+#include "app/game_objects.h"
+#include "gui/particle.h"
 #include "minigames/shooting.h"
+#include "shell/assets.h"
 #include "shell/delta_time.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
 #include "test_support.h"
 
 namespace {
@@ -51,7 +51,7 @@ protected:
     // A game in play with nothing in the sky.
     void playing() {
         s.prepare(level(0));
-        s.state = "go";
+        s.state = TShooting::State::Go;
         s.butelki.clear();
     }
     // A balloon whose round body is under (x, y).
@@ -174,7 +174,7 @@ TEST_F(Shooting, ABalloonHitIsPaidOnceHoweverOftenAnAutomaticHitsItAgain) {
     EXPECT_EQ(s.wystrzelone, 5);
     EXPECT_EQ(s.trafienia, 1);
     EXPECT_EQ(s.pudla, 4);
-    s._prepareWyniki();
+    s._prepareResults();
     EXPECT_EQ(player.score, 100 + 10);
     EXPECT_EQ(player.kapsle, 7 + 1);
 }
@@ -264,8 +264,8 @@ TEST_F(Shooting, TheResultsShowTheFiguresAndPayTheHitsOnce) {
     s.trafienia = 3;
     s.pudla = 1;
     s.wystrzelone = 4;
-    s.state = "WYNIKI";
-    s._prepareWyniki();
+    s.state = TShooting::State::Results;
+    s._prepareResults();
     ASSERT_EQ(s.listaWynikow.size(), 14u);
     EXPECT_EQ(s.listaWynikow[0].txt, objects().teksty.txtButelki);
     EXPECT_EQ(s.listaWynikow[7].txt, "4");
@@ -282,7 +282,7 @@ TEST_F(Shooting, TheResultsShowTheFiguresAndPayTheHitsOnce) {
     EXPECT_EQ(s.listaWynikow[13].txt, "3");
     EXPECT_EQ(player.score, 130);
     EXPECT_EQ(player.kapsle, 10);
-    for (const TWynikTxt& line : s.listaWynikow) EXPECT_EQ(line.x, 400);
+    for (const TResultText& line : s.listaWynikow) EXPECT_EQ(line.x, 400);
 }
 
 TEST_F(Shooting, ThePausedCountdownAndAutomaticResumeWhereTheyStopped) {
@@ -314,12 +314,12 @@ TEST_F(Shooting, AGalleryRunsFromTheCountdownToItsResultsAndEndsOnAClick) {
     testing_support::writeFile(cheatsFolder.file("cheats.txt"), "");
     s.prepare(level(3));
     play(3900);
-    EXPECT_EQ(s.state, "begin") << "three seconds of countdown";
+    EXPECT_EQ(s.state, TShooting::State::Begin) << "three seconds of countdown";
     EXPECT_EQ(s.counter, 3);
     clickAt(400, 300);
     EXPECT_EQ(s.wystrzelone, 0) << "no shooting before the countdown ends";
     play(200);
-    EXPECT_EQ(s.state, "go");
+    EXPECT_EQ(s.state, TShooting::State::Go);
     // G ends the gallery only where the developer's cheats file lies.
     media::inputKeyDown(KEY_G);
     media::inputKeyUp(KEY_G);
@@ -333,7 +333,7 @@ TEST_F(Shooting, AGalleryRunsFromTheCountdownToItsResultsAndEndsOnAClick) {
     EXPECT_TRUE(s.butelki.empty());
     // The veil comes down to half, then the results.
     play(1000);
-    EXPECT_EQ(s.state, "WYNIKI");
+    EXPECT_EQ(s.state, TShooting::State::Results);
     EXPECT_EQ(s.fade, 0.5f);
     EXPECT_EQ(s.listaWynikow[10].txt, "0 %");
     EXPECT_EQ(player.score, 100) << "nothing hit, nothing paid";

@@ -3,12 +3,12 @@
 // renaming, deletion and renumbering.
 #include <gtest/gtest.h>
 
+#include "app/game_objects.h"
 #include "datafiles/rcm_file.h"
-#include "quest/bests.h"
+#include "players/bests.h"
 #include "quest/profile_manager.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
+#include "shell/save_folder.h"
 #include "test_support.h"
 
 namespace {

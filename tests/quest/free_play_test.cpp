@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
+#include "app/game_objects.h"
 #include "quest/free_play.h"
 #include "shell/delta_time.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
 #include "test_support.h"
 
@@ -60,19 +60,19 @@ protected:
 
 TEST_F(FreePlay, TheSpeedKnobCoversTheWholeRangeOfPushIntervals) {
     TZakladka& m = tab("match3");
-    m.suwakX = 0;
+    m.sliderX = 0;
     EXPECT_EQ(m.levelTime(), 100);
     EXPECT_EQ(m.levelChangeTime(), 62);
-    m.suwakX = TZakladka::kSliderTravel;
+    m.sliderX = TZakladka::kSliderTravel;
     EXPECT_EQ(m.levelTime(), 400);
     EXPECT_EQ(m.levelChangeTime(), 250);
-    m.suwakX = 87;
+    m.sliderX = 87;
     EXPECT_EQ(m.levelTime(), 249);
     // Every step of the knob slows the rows a little more.
     for (int x = 1; x <= TZakladka::kSliderTravel; ++x) {
-        m.suwakX = x - 1;
+        m.sliderX = x - 1;
         const int before = m.levelTime();
-        m.suwakX = x;
+        m.sliderX = x;
         EXPECT_GT(m.levelTime(), before) << "at " << x;
     }
 }
@@ -83,13 +83,13 @@ TEST_F(FreePlay, TheColoursChangeEveryFiveEighthsOfTheRowInterval) {
     // the tab carries both.
     TZakladka& m = tab("match3");
     for (int x = 0; x <= TZakladka::kSliderTravel; ++x) {
-        m.suwakX = x;
+        m.sliderX = x;
         const int rows = m.levelTime();
         ASSERT_EQ(m.levelChangeTime(), rows * 5 / 8) << "knob at " << x << ", rows every " << rows;
     }
     m.getTiles();
     for (int x : {0, 37, TZakladka::kSliderTravel}) {
-        m.suwakX = x;
+        m.sliderX = x;
         const TLevelPtr level = fp.buildBoard(m);
         ASSERT_TRUE(level);
         EXPECT_EQ(level->time, m.levelTime()) << x;
@@ -98,17 +98,17 @@ TEST_F(FreePlay, TheColoursChangeEveryFiveEighthsOfTheRowInterval) {
 }
 
 TEST_F(FreePlay, TheKnobIsDraggedAndStopsAtTheTrackEnds) {
-    fp.setZakladka("match3");
+    fp.setTab("match3");
     TZakladka& m = fp.current();
     drag(TZakladka::kSliderX, TZakladka::kSliderY, 700);
-    EXPECT_EQ(m.suwakX, TZakladka::kSliderTravel);
-    drag(TZakladka::kSliderX + m.suwakX, TZakladka::kSliderY, 250);
-    EXPECT_EQ(m.suwakX, 250 - TZakladka::kSliderX);
-    drag(TZakladka::kSliderX + m.suwakX, TZakladka::kSliderY, 10);
-    EXPECT_EQ(m.suwakX, 0);
+    EXPECT_EQ(m.sliderX, TZakladka::kSliderTravel);
+    drag(TZakladka::kSliderX + m.sliderX, TZakladka::kSliderY, 250);
+    EXPECT_EQ(m.sliderX, 250 - TZakladka::kSliderX);
+    drag(TZakladka::kSliderX + m.sliderX, TZakladka::kSliderY, 10);
+    EXPECT_EQ(m.sliderX, 0);
     // Pressing beside the knob does not grab it.
     drag(TZakladka::kSliderX + 100, TZakladka::kSliderY, 300);
-    EXPECT_EQ(m.suwakX, 0);
+    EXPECT_EQ(m.sliderX, 0);
     // Nor does a press elsewhere right after the pointer rested on it: a
     // click on a colour leaves the speed alone.
     media::inputMouseMove(TZakladka::kSliderX, TZakladka::kSliderY);
@@ -118,12 +118,12 @@ TEST_F(FreePlay, TheKnobIsDraggedAndStopsAtTheTrackEnds) {
     frame();
     media::inputMouseUp(1);
     frame();
-    EXPECT_EQ(m.suwakX, 0);
+    EXPECT_EQ(m.sliderX, 0);
     EXPECT_EQ(m.tiles.size(), 8u);
 }
 
 TEST_F(FreePlay, TwoColoursAlwaysStayChosenAndBonusesToggleFreely) {
-    fp.setZakladka("match3");
+    fp.setTab("match3");
     frame();
     TZakladka& m = fp.current();
     ASSERT_EQ(m.tiles.size(), 7u);
@@ -156,7 +156,7 @@ TEST_F(FreePlay, TwoColoursAlwaysStayChosenAndBonusesToggleFreely) {
 
 TEST_F(FreePlay, TheModeButtonsWorkAsOneGroup) {
     TZakladka& m = tab("match3");
-    m.setTryb("STRATEGY");
+    m.setMode("STRATEGY");
     for (const char* mode : {"normalny", "podwojny", "zmienny"}) {
         EXPECT_EQ(m.gui->getItem(std::string(mode) + "_on")->_v, 0) << mode;
         EXPECT_EQ(m.gui->getItem(std::string(mode) + "_off")->_a, 1) << mode;
@@ -215,7 +215,7 @@ TEST_F(FreePlay, PictureSetsWrapRoundAtBothEnds) {
     p.setPuzzle(p.aktZestaw - 1);
     EXPECT_EQ(p.aktZestaw, n);
     // Bringing the tab to the front picks a set afresh, with no old one.
-    fp.setZakladka("puzzle");
+    fp.setTab("puzzle");
     EXPECT_EQ(&fp.current(), &p);
     EXPECT_TRUE(p.newPuzzle);
     EXPECT_FALSE(p.oldPuzzle);
@@ -229,7 +229,7 @@ TEST_F(FreePlay, EverySetsNameFitsItsPlaqueOnOneLine) {
     const TText* txt = tab("puzzle").gui->getItemAs<TText>("txt");
     ASSERT_TRUE(txt && txt->_font);
     SetImageFont(txt->_font);
-    for (const TZestawPuzzli& set : tab("puzzle").zestawy) {
+    for (const TPuzzleSet& set : tab("puzzle").zestawy) {
         EXPECT_GT(TextWidth(set.name), 0);
         EXPECT_LE(TextWidth(set.name), int(txt->dim.w)) << set.name;
     }
@@ -250,13 +250,13 @@ TEST_F(FreePlay, SetsThatCannotBePlayedAreLeftOutAndNoSetMeansNoPuzzle) {
     EXPECT_EQ(p.zestawy[0].name, "d");
 
     p.loadSets(dir.file("missing.dat"));
-    fp.setZakladka("puzzle");
+    fp.setTab("puzzle");
     EXPECT_FALSE(p.newPuzzle);
     EXPECT_FALSE(fp.canPlay());
     EXPECT_FALSE(fp.buildPuzzle(p));
     frame();
     EXPECT_EQ(fp.gui->getItem("graj")->_a, 0);
-    fp.setZakladka("match3");
+    fp.setTab("match3");
     frame();
     EXPECT_TRUE(fp.canPlay());
     EXPECT_EQ(fp.gui->getItem("graj")->_a, 1);
@@ -265,8 +265,8 @@ TEST_F(FreePlay, SetsThatCannotBePlayedAreLeftOutAndNoSetMeansNoPuzzle) {
 TEST_F(FreePlay, TheMarbleTabBuildsAnEndlessBoardOfItsChoices) {
     TZakladka& m = tab("match3");
     m.getTiles();
-    m.setTryb("TWO");
-    m.suwakX = TZakladka::kSliderTravel;
+    m.setMode("TWO");
+    m.sliderX = TZakladka::kSliderTravel;
     const TLevelPtr level = fp.buildBoard(m);
     EXPECT_EQ(level->nr, -1);
     EXPECT_EQ(level->rows, 15);

@@ -11,7 +11,7 @@
 #include <random>
 
 #include "quest/profile_manager.h"
-#include "shell/start.h"
+#include "shell/save_folder.h"
 #include "test_support.h"
 
 namespace {

@@ -2,13 +2,14 @@
 // layouts: which buttons work when, picking rows, and names refused.
 #include <gtest/gtest.h>
 
+#include "app/game_objects.h"
 #include "gui/text_entry.h"
 #include "quest/profile_manager.h"
 #include "quest/profile_name.h"
+#include "shell/assets.h"
 #include "shell/delta_time.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
+#include "shell/save_folder.h"
 #include "test_support.h"
 
 namespace {

@@ -2,11 +2,11 @@
 // damaged and missing files, the name rules and the nine-profile limit.
 #include <gtest/gtest.h>
 
+#include "app/game_objects.h"
 #include "datafiles/rcm_file.h"
 #include "quest/profile_manager.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
+#include "shell/save_folder.h"
 #include "test_support.h"
 
 namespace {
@@ -32,7 +32,7 @@ protected:
 TEST_F(Profiles, SaveFilesHaveTheirExactTexts) {
     TProfile* ada = manager.addProfile("Ada");
     ASSERT_TRUE(ada);
-    ada->aktLevel = 12;
+    ada->currentLevel = 12;
     ada->score = 3410;
     ada->kapsle = 230;
     ada->bonus[2] = 2;
@@ -125,7 +125,7 @@ TEST_F(Profiles, MissingDamagedAndOutOfRangeValuesGiveSensibleProfiles) {
     reload(fresh);
     ASSERT_EQ(fresh.profilesList.size(), 4u);
     const TProfile& ada = *fresh.profilesList[0];
-    EXPECT_EQ(ada.aktLevel, 0);
+    EXPECT_EQ(ada.currentLevel, 0);
     EXPECT_EQ(ada.score, 0);
     EXPECT_EQ(ada.kapsle, 2147483647);
     EXPECT_EQ(ada.bonus[3], TProfile::kMaxBonusItems);
@@ -162,7 +162,7 @@ TEST_F(Profiles, ASavedLevelTheCatalogueDoesNotHoldGivesNoLevelInProgress) {
     TProfileManager fresh;
     reload(fresh);
     ASSERT_EQ(fresh.profilesList.size(), 1u);
-    EXPECT_EQ(fresh.profile->aktLevel, 4000);
+    EXPECT_EQ(fresh.profile->currentLevel, 4000);
     EXPECT_FALSE(fresh.profile->level);
 }
 
@@ -248,12 +248,12 @@ TEST(Profile, HelpPagesAndANewQuest) {
     p.score = 10;
     p.kapsle = 20;
     p.bonus.fill(3);
-    p.aktLevel = 7;
+    p.currentLevel = 7;
     p.startNewQuest();
     EXPECT_EQ(p.score, 0);
     EXPECT_EQ(p.kapsle, 0);
     EXPECT_EQ(p.bonus[16], 0);
-    EXPECT_EQ(p.aktLevel, 7) << "the level catalogue moves the quest back to level 1";
+    EXPECT_EQ(p.currentLevel, 7) << "the level catalogue moves the quest back to level 1";
     EXPECT_EQ(p.hint[3], 1);
 }
 

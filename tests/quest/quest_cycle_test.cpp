@@ -4,14 +4,14 @@
 
 #include <string>
 
+#include "app/game_objects.h"
+#include "app/top_level.h"
 #include "datafiles/rcm_file.h"
-#include "gui/strings.h"
+#include "datafiles/strings.h"
 #include "quest/clouds.h"
 #include "quest/map.h"
 #include "shell/delta_time.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
-#include "shell/top_level.h"
 #include "test_support.h"
 
 namespace {
@@ -48,31 +48,31 @@ protected:
 
 TEST_F(QuestCycle, AWonLevelLeadsToTheMapWithTheNextLevel) {
     main.prepareNewQuest();
-    EXPECT_EQ(main.state, "map");
-    EXPECT_EQ(player.aktLevel, 1);
+    EXPECT_EQ(main.state, TMain::State::Map);
+    EXPECT_EQ(player.currentLevel, 1);
     ASSERT_TRUE(player.level);
     EXPECT_EQ(objects().game.level, player.level);
 
-    player.aktLevel = 10;
+    player.currentLevel = 10;
     main.levelWon(10);
-    EXPECT_EQ(main.state, "MAP");
+    EXPECT_EQ(main.state, TMain::State::Map);
     EXPECT_EQ(main.typGry, "QUEST");
-    EXPECT_EQ(player.aktLevel, 11);
+    EXPECT_EQ(player.currentLevel, 11);
     ASSERT_TRUE(player.level);
     EXPECT_EQ(player.level->nr, 11);
     EXPECT_EQ(objects().game.level, player.level);
 }
 
 TEST_F(QuestCycle, WinningTheLastLevelEndsTheQuest) {
-    player.aktLevel = TMain::kLastQuestLevel;
+    player.currentLevel = TMain::kLastQuestLevel;
     player.level = objects().levelManager.loadLevel(TMain::kLastQuestLevel);
     // The credits follow the closing story and wait for a key.
     media::inputKeyDown(KEY_ESCAPE);
     media::inputKeyUp(KEY_ESCAPE);
     main.levelWon(TMain::kLastQuestLevel);
-    EXPECT_EQ(upperCase(main.state), "MAINMENU");
+    EXPECT_EQ(main.state, TMain::State::MainMenu);
     EXPECT_FALSE(player.level) << "the main menu would offer to resume a finished quest";
-    EXPECT_EQ(player.aktLevel, 0);
+    EXPECT_EQ(player.currentLevel, 0);
 
     // Saved and read back at the next start, the profile still has no level
     // to resume, and keeps what the quest earned.
@@ -87,7 +87,7 @@ TEST_F(QuestCycle, WinningTheLastLevelEndsTheQuest) {
 
     // The next quest starts at the first level.
     main.prepareNewQuest();
-    EXPECT_EQ(player.aktLevel, 1);
+    EXPECT_EQ(player.currentLevel, 1);
     ASSERT_TRUE(player.level);
     EXPECT_EQ(player.level->nr, 1);
 }
@@ -96,7 +96,7 @@ TEST_F(QuestCycle, AProfileInTheMiddleOfTheQuestResumesItsLevelAfterASave) {
     // Only the end of the quest drops the level: a saved level in progress
     // comes back, the last one included.
     for (int nr : {12, TMain::kLastQuestLevel}) {
-        player.aktLevel = nr;
+        player.currentLevel = nr;
         TRCMFile saved;
         saved.readText(player.fileText());
         TProfile again;
@@ -126,7 +126,7 @@ TEST(Map, TheShopButtonFollowsTheCurrentPlayersLevel) {
     TProfile player;
     objects().profileManager.profile = &player;
     for (auto [level, active] : {std::pair{4, 0}, {5, 1}, {9, 0}, {13, 1}}) {
-        player.aktLevel = level;
+        player.currentLevel = level;
         map.prepareShop();
         EXPECT_EQ(shop->_v, 1) << level;
         EXPECT_EQ(shop->_a, active) << level;

@@ -5,8 +5,8 @@
 #include <memory>
 #include <vector>
 
+#include "app/game_objects.h"
 #include "quest/shop.h"
-#include "shell/game_objects.h"
 
 namespace {
 
@@ -49,12 +49,12 @@ TEST_F(Shop, SixHundredDiamondsBuyOnlyTheShuffleAndLeaveNothing) {
     // Only the shuffle is bright; a dimmed item never comes under the pointer.
     int x, y;
     for (size_t i = 0; i < shop.bonusyInne.size(); ++i) {
-        shop.getInnyBonusDim(int(i), 3, x, y);
+        shop.getOtherBonusDim(int(i), 3, x, y);
         point(x + 15, y - 15);  // the square's corner counts
         EXPECT_EQ(shop.canBeShown(*shop.bonusyInne[i]), i == 0 ? 1 : 0);
         EXPECT_EQ(shop.over, i == 0 ? shop.bonusyInne[i] : nullptr);
     }
-    shop.getKolorBonusDim(0, 2, x, y);
+    shop.getColourBonusDim(0, 2, x, y);
     point(x, y);
     EXPECT_EQ(shop.over, nullptr) << "a colour blast at 760 was pickable with 600";
     point(x + 16, y);
@@ -92,10 +92,10 @@ TEST_F(Shop, ColoursNineTwelveAndFourteenAndTheSideSwitchAreNeverOffered) {
 }
 
 TEST_F(Shop, PricesAndLabelsGoByKindId) {
-    EXPECT_EQ(shop.getCena(KIND_SHUFFLE), 600);
-    EXPECT_EQ(shop.getCena(KIND_BOMB), 900);
-    EXPECT_EQ(shop.getCena(KIND_LINE_ERASER), 1000);
-    for (int id : {101, 107, 113}) EXPECT_EQ(shop.getCena(id), 760) << id;
+    EXPECT_EQ(shop.getPrice(KIND_SHUFFLE), 600);
+    EXPECT_EQ(shop.getPrice(KIND_BOMB), 900);
+    EXPECT_EQ(shop.getPrice(KIND_LINE_ERASER), 1000);
+    for (int id : {101, 107, 113}) EXPECT_EQ(shop.getPrice(id), 760) << id;
 
     TTeksty& t = objects().teksty;
     t.txtLineBonus = "Shuffle";
@@ -137,7 +137,7 @@ TEST_F(Shop, APurchaseTakesExactlyThePriceAndRefusesOneDiamondShort) {
     // The purchase itself refuses, whatever the buttons show: diamonds never
     // go below nothing.
     for (int id : {int(KIND_SHUFFLE), int(KIND_BOMB), int(KIND_LINE_ERASER), 101, 113}) {
-        const int price = shop.getCena(id);
+        const int price = shop.getPrice(id);
         const size_t k = size_t(id - 101);
         player.bonus = {};
         player.kapsle = price - 1;

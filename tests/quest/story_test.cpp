@@ -3,14 +3,14 @@
 // buttons the page calls for, and a story that cannot be shown is passed by.
 #include <gtest/gtest.h>
 
+#include "app/game_objects.h"
 #include "gui/gui.h"
 #include "gui/gui_object.h"
 #include "gui/text.h"
 #include "quest/story.h"
+#include "shell/assets.h"
 #include "shell/delta_time.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
 #include "test_support.h"
 
 namespace {
@@ -172,7 +172,7 @@ TEST_F(Story, SkipOkAndEscapeCloseTheGateAndTheStoryEnds) {
         else clickAt(c.x, c.y);
         frame();
         media::inputMouseMove(0, 0);
-        EXPECT_EQ(gate.state, "CLOSE") << c.how;
+        EXPECT_EQ(gate.state, TGate::State::Close) << c.how;
         EXPECT_EQ(story.goExit, 0) << c.how << ": the story waits for the gate";
         int n = 0;
         while (!story.goExit && n < 400) frame(), ++n;

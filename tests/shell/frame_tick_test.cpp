@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "shell/delta_time.h"
+#include "shell/frame_tick.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
 #include "test_support.h"
 
 namespace {

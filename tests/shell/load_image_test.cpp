@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "shell/assets.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
 #include "test_support.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <set>
 #include <utility>
 
-#include "game/particle.h"
+#include "gui/logo.h"
+#include "gui/particle.h"
 #include "shell/delta_time.h"
-#include "shell/logo.h"
 #include "shell/media/media.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "menus/settings.h"
 #include "quest/profile_manager.h"
 #include "shell/media/media.h"
-#include "shell/start.h"
+#include "shell/save_folder.h"
 #include "test_support.h"
 
 namespace {

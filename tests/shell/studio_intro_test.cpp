@@ -2,10 +2,10 @@
 // pressed, typed or clicked during it is gone, and keys still held stay held.
 #include <gtest/gtest.h>
 
+#include "app/game_objects.h"
+#include "app/studio_intro.h"
 #include "gui/mouse.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
-#include "shell/studio_intro.h"
 #include "test_support.h"
 
 namespace {

@@ -8,11 +8,11 @@
 #include <cmath>
 #include <functional>
 
+#include "app/game_objects.h"
 #include "board/level_manager.h"
 #include "board/tile_data.h"
 #include "calibration.h"
 #include "headless_game.h"
-#include "shell/game_objects.h"
 #include "sim_player.h"
 #include "test_support.h"
 

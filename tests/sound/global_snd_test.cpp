@@ -67,7 +67,7 @@ TEST_F(SoundManager, SetupLoadsBothTablesAndStepsTheLoadingScreenPerTrack) {
     EXPECT_EQ(snd.timeSnd->spec, 1);
     EXPECT_EQ(snd.getMySound("bomba")->spec, 0);
     EXPECT_EQ(snd.clickSnd, snd.getMySound("click"));
-    EXPECT_EQ(snd.musicWstep, snd.getMyMusic("wstep"));
+    EXPECT_EQ(snd.musicPrelude, snd.getMyMusic("wstep"));
 
     // Names are matched without regard to case; "win" is both an effect and a track.
     EXPECT_EQ(snd.getMySound("usun1"), snd.getMySound("UsUn1"));
@@ -233,7 +233,7 @@ TEST_F(SoundManager, WithMusicOffNothingIsPreparedOrPlayed) {
     snd.setup();
     EXPECT_EQ(steps, 0);
     EXPECT_TRUE(snd.musics.empty());
-    EXPECT_EQ(snd.musicWstep, nullptr);
+    EXPECT_EQ(snd.musicPrelude, nullptr);
     EXPECT_EQ(snd.playMusic("main"), nullptr);
     EXPECT_EQ(snd.getMyMusic("main"), nullptr);
     EXPECT_EQ(snd.stopAllMusic(), 0);

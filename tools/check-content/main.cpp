@@ -14,10 +14,10 @@
 #include "board/level.h"
 #include "content_list.h"
 #include "datafiles/rcm_file.h"
+#include "datafiles/strings.h"
 #include "gui/gui.h"
 #include "gui/gui_file.h"
 #include "gui/mouse.h"
-#include "gui/strings.h"
 #include "quest/story.h"
 #include "shell/media/media.h"
 

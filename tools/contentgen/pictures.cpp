@@ -6,13 +6,13 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "app_icon.h"
 #include "art.h"
 #include "button_pictures.h"
 #include "freeplay_pictures.h"
 #include "game_pictures.h"
 #include "gui_pictures.h"
 #include "marbles.h"
-#include "app_icon.h"
 #include "menu_pictures.h"
 #include "particles.h"
 #include "popup_pictures.h"

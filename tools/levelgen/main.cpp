@@ -17,13 +17,13 @@
 #include <unordered_set>
 #include <vector>
 
+#include "app/game_objects.h"
+#include "board/diamond_particle.h"
 #include "board/level.h"
 #include "board/tile_data.h"
 #include "board/tile_part.h"
 #include "datafiles/data_file_writer.h"
-#include "game/diamond_particle.h"
-#include "game/particle.h"
-#include "shell/game_objects.h"
+#include "gui/particle.h"
 #include "shell/media/media.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "shell/game_objects.h"
+#include "app/game_objects.h"
 
 double targetWinRate(int nr) {
     if (nr <= 10) return 0.97;

@@ -8,8 +8,8 @@
 #include <fstream>
 #include <map>
 
+#include "app/game_objects.h"
 #include "datafiles/rcm_file.h"
-#include "shell/game_objects.h"
 
 namespace {
 

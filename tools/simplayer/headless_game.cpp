@@ -2,12 +2,12 @@
 
 #include <cstdio>
 
+#include "app/game_objects.h"
+#include "board/diamond_particle.h"
 #include "board/tile_data.h"
 #include "board/tile_part.h"
-#include "game/diamond_particle.h"
-#include "game/particle.h"
+#include "gui/particle.h"
 #include "shell/delta_time.h"
-#include "shell/game_objects.h"
 #include "shell/media/media.h"
 
 bool HeadlessGame::open() {
@@ -35,7 +35,7 @@ Attempt HeadlessGame::play(const std::function<TLevelPtr()>& make, uint32_t seed
     movingMarbles.clear();
     flyingDiamonds.clear();
     o.endEmitter.reset();
-    o.endEmitter.setState("WAIT");
+    o.endEmitter.setState(TEndEmitter::State::Wait);
     // A player with nothing bought and every help page read.
     o.profileManager.profile = nullptr;
     o.main.typGry.clear();
@@ -61,13 +61,13 @@ Attempt HeadlessGame::play(const std::function<TLevelPtr()>& make, uint32_t seed
         game.update();
         game.draw();
         game.controlFrame();
-        if (game.state == "WIN" || game.state == "LOST") break;
+        if (game.state == TGame::State::Win || game.state == TGame::State::Lost) break;
         if (now - start > limitMs) {
             attempt.timedOut = true;
             break;
         }
     }
-    attempt.won = game.state == "WIN";
+    attempt.won = game.state == TGame::State::Win;
     // Winning turns the start of play into the level's duration.
     attempt.playMs = attempt.won ? game.czas : now - game.czas;
     attempt.presses = player.presses();

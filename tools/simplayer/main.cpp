@@ -23,10 +23,10 @@
 #include <string>
 #include <vector>
 
+#include "app/game_objects.h"
 #include "calibration.h"
 #include "curve_report.h"
 #include "headless_game.h"
-#include "shell/game_objects.h"
 
 namespace {
 

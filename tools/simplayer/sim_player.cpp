@@ -39,10 +39,10 @@ uint64_t SimPlayer::signature(const TLevel& level) {
 PointerAction SimPlayer::frame(TGame& game, int now) {
     PointerAction action = pointer_;
     TLevel* level = game.level.get();
-    const bool playing = level && (game.state == "GO" || game.state == "WAIT" || game.state == "WAIT-STRATEGY");
+    const bool playing = level && (game.state == TGame::State::Go || game.state == TGame::State::Wait || game.state == TGame::State::WaitStrategy);
     // Clicks count only once the marbles have landed; the player may pick
     // its next group while they are still on their way.
-    const bool ready = playing && game.state == "GO" && game.active == 1 && movingMarbles.empty();
+    const bool ready = playing && game.state == TGame::State::Go && game.active == 1 && movingMarbles.empty();
     const uint64_t seen = playing ? signature(*level) : 0;
     if (seen != seen_) {
         // The board changed under the player's eyes: a press about to happen

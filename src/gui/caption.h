@@ -1,0 +1,16 @@
+#pragma once
+// The game's outlined captions: text with a one-pixel outline and a soft drop
+// shadow, as the map, the HUD, the results and the pop-ups draw their titles
+// and numbers.
+#include <string>
+
+#include "gui/dim.h"
+
+// Outlined text with a soft drop shadow, in the current font, scale and
+// rotation. align: 0 centred on x, 2 right-aligned at x, anything else x is
+// the left edge. Leaves colour `main` and alpha `alpha` in force.
+void drawSpecText(const std::string& text, int x, int y, const TRGB& main, const TRGB& outline, int align,
+                  float alpha);
+// The text a pixel off (x, y) along both diagonals, in the current colour:
+// the one-pixel outline of the game's captions.
+void drawOutline(const std::string& text, float x, float y);
