@@ -19,6 +19,7 @@
 #include "gui/particle.h"
 #include "shell/delta_time.h"
 #include "shell/media/media.h"
+#include "test_support.h"
 
 namespace board_test {
 
@@ -120,10 +121,11 @@ inline std::string waitingRow(const std::array<TTilePtr, TLevel::kMaxCols>& row,
 }
 
 // Every test starts with a fresh game screen record, empty effect lists, a
-// virtual clock, frame factor 1 and a known random sequence.
+// virtual clock, frame factor 1, no input and a known random sequence.
 class BoardTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        testing_support::resetGlobalState();
         useTestKinds();
         TGame& g = objects().game;
         g.x = 275;
@@ -139,7 +141,6 @@ protected:
         movingMarbles.clear();
         flyingDiamonds.clear();
         media::resetClock(true, 1000);
-        delta = 1;
         SeedRnd(12345);
     }
     void TearDown() override {
@@ -147,6 +148,7 @@ protected:
         clearParticles();
         movingMarbles.clear();
         flyingDiamonds.clear();
+        testing_support::resetGlobalState();
     }
     TGame& game() { return objects().game; }
     // What the board told the game screen.

@@ -13,12 +13,6 @@ namespace {
 
 class Tiles : public BoardTest {
 protected:
-    void SetUp() override {
-        BoardTest::SetUp();
-        media::inputReset();
-        objects().mouse.clear();
-    }
-
     // A colour whose pictures are w x w pixels in set 0 and 2w x 2w in set 1.
     static TTileDataPtr kindWithPictures(int id, int w) {
         auto kind = std::make_shared<TTileData>(*tileKindById(id));

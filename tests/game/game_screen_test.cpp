@@ -49,7 +49,6 @@ protected:
         o.results.hide();
     }
     void TearDown() override {
-        objects().profileManager.profile = nullptr;
         objects().main.typGry.clear();
         game().bonusbuttonsList.clear();
         game().bonusButtons.clear();

@@ -14,18 +14,10 @@
 #include "shell/media/media.h"
 #include "test_support.h"
 
-class WidgetTest : public ::testing::Test {
+// Every test starts with nothing pressed, the pointer forgotten, frame
+// factor 1 and the virtual clock at 1000 ms.
+class WidgetTest : public testing_support::FreshInput {
 protected:
-    void SetUp() override {
-        media::resetClock(true, 1000);
-        media::inputReset();
-        delta = 1.0f;
-        mouse().clear();
-        // Two snapshots, so the previous test's pointer is forgotten.
-        mouse().update();
-        mouse().update();
-    }
-
     static TMouse& mouse() { return objects().mouse; }
 
     // One frame of a screen: the mouse snapshot, then the container.

@@ -19,24 +19,13 @@
 #include "datafiles/txt_file.h"
 #include "menus/credits.h"
 #include "shell/assets.h"
-#include "shell/delta_time.h"
 #include "shell/media/media.h"
 #include "test_support.h"
 
 namespace {
 
-class Credits : public ::testing::Test {
+class Credits : public testing_support::ScreenTest {
 protected:
-    void SetUp() override {
-        if (!here.ok()) GTEST_FAIL() << testing_support::kNoContent;
-        media::resetClock(true, 1000);
-        media::inputReset();
-        delta = 1;
-        mouse().clear();
-        mouse().update();
-        if (!fonts.font_font16) fonts.load();
-    }
-    static TMouse& mouse() { return objects().mouse; }
     // Frames of the page until it has gone; the number of frames, or -1.
     int framesUntilGone(int limit = 300) {
         for (int n = 1; n <= limit; ++n) {
@@ -54,7 +43,6 @@ protected:
         }
     }
 
-    testing_support::InContentDir here;
     testing_support::TempDir dir;
     TCredits credits;
 };
@@ -118,8 +106,7 @@ TEST_F(Credits, FadesInAndOutOnAClickOrEscape) {
     EXPECT_EQ(credits.alpha, 0.0f);
     frames(60);
     EXPECT_EQ(credits.alpha, 1.0f) << "the veil is fully in after about 50 frames";
-    media::inputKeyDown(KEY_ESCAPE);
-    media::inputKeyUp(KEY_ESCAPE);
+    press(KEY_ESCAPE);
     const int out = framesUntilGone();
     EXPECT_GE(out, 49);
     EXPECT_LE(out, 52);

@@ -8,27 +8,13 @@
 #include "menus/in_game_menu.h"
 #include "menus/play_mode.h"
 #include "menus/yes_or_no.h"
-#include "shell/delta_time.h"
 #include "shell/media/media.h"
 #include "test_support.h"
 
 namespace {
 
-class PopUps : public ::testing::Test {
+class PopUps : public testing_support::ScreenTest {
 protected:
-    void SetUp() override {
-        if (!here.ok()) GTEST_FAIL() << testing_support::kNoContent;
-        media::resetClock(true, 1000);
-        media::inputReset();
-        delta = 1;
-        mouse().clear();
-        mouse().update();
-    }
-    static TMouse& mouse() { return objects().mouse; }
-    static void press(int key) {
-        media::inputKeyDown(key);
-        media::inputKeyUp(key);
-    }
     static void clickAt(int x, int y) {
         media::inputMouseMove(x, y);
         media::inputMouseDown(1);
@@ -55,8 +41,6 @@ protected:
             ASSERT_FALSE(p.react());
         }
     }
-
-    testing_support::InContentDir here;
 };
 
 TEST_F(PopUps, TheQuestionAnswersOnlyOnceItHasClosed) {
@@ -161,7 +145,6 @@ TEST_F(PopUps, ThePlayModeChoiceCountsTheLastChoiceMadeBeforeItHasGone) {
 }
 
 TEST_F(PopUps, AHelpPageCountsAsSeenEvenWhenClosedAtOnce) {
-    objects().teksty.setup();
     THelp help;
     help.setup();
     TProfile player;
@@ -174,7 +157,6 @@ TEST_F(PopUps, AHelpPageCountsAsSeenEvenWhenClosedAtOnce) {
     EXPECT_EQ(framesUntilDone(help), 1);
     EXPECT_EQ(help.getText(10), "");
     EXPECT_EQ(help.getText(-1), "");
-    objects().profileManager.profile = nullptr;
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include "app/game_objects.h"
 #include "datafiles/rcm_file.h"
 #include "menus/settings.h"
-#include "shell/delta_time.h"
 #include "shell/media/media.h"
 #include "shell/save_folder.h"
 #include "sound/my_sound.h"
@@ -19,7 +18,13 @@ constexpr const char* kDefaults =
     "settings {\n\t sound = 0.500000000\n\t music = 0.699999988\n\t fullscreen = 1\n\t hz = 100\n"
     "\t mouseDraw = 1\n\t }\n \n";
 
-TEST(SettingsFile, AFirstStartWritesTheDefaultsAndHearsThem) {
+// Each test points the save folder at a folder of its own, gone afterwards.
+class SettingsFile : public ::testing::Test {
+protected:
+    void TearDown() override { testing_support::resetGlobalState(); }
+};
+
+TEST_F(SettingsFile, AFirstStartWritesTheDefaultsAndHearsThem) {
     testing_support::TempDir dir;
     saveFolder = dir.path();
     TSettings settings;
@@ -31,7 +36,7 @@ TEST(SettingsFile, AFirstStartWritesTheDefaultsAndHearsThem) {
     EXPECT_EQ(settings.hz, 100);
 }
 
-TEST(SettingsFile, ValuesReadBackAndOutOfRangeOnesAreClamped) {
+TEST_F(SettingsFile, ValuesReadBackAndOutOfRangeOnesAreClamped) {
     testing_support::TempDir dir;
     saveFolder = dir.path();
     TSettings settings;
@@ -71,19 +76,14 @@ TEST(SettingsFile, ValuesReadBackAndOutOfRangeOnesAreClamped) {
 }
 
 // The pop-up's controls, on its real layout.
-class SettingsPopUp : public ::testing::Test {
+class SettingsPopUp : public testing_support::ScreenTest {
 protected:
     void SetUp() override {
-        if (!here.ok()) GTEST_FAIL() << testing_support::kNoContent;
-        media::resetClock(true, 1000);
-        media::inputReset();
-        delta = 1;
+        ASSERT_NO_FATAL_FAILURE(ScreenTest::SetUp());
         saveFolder = dir.path();
         settings.setup();
-        mouse().clear();
         frame();
     }
-    static TMouse& mouse() { return objects().mouse; }
     void frame() {
         mouse().update();
         settings.update();
@@ -97,7 +97,6 @@ protected:
         frame();
     }
 
-    testing_support::InContentDir here;
     testing_support::TempDir dir;
     TSettings settings;
 };
@@ -136,8 +135,7 @@ TEST_F(SettingsPopUp, DraggingAlongABarSetsItsVolume) {
 }
 
 TEST_F(SettingsPopUp, EscapeAndOkClose) {
-    media::inputKeyDown(KEY_ESCAPE);
-    media::inputKeyUp(KEY_ESCAPE);
+    press(KEY_ESCAPE);
     mouse().update();
     settings.update();
     EXPECT_TRUE(settings.react());

@@ -16,24 +16,17 @@
 
 namespace {
 
-class Puzzle : public ::testing::Test {
+class Puzzle : public testing_support::ScreenTest {
 protected:
     void SetUp() override {
-        if (!here.ok()) GTEST_FAIL() << testing_support::kNoContent;
-        media::resetClock(true, 1000);
-        media::inputReset();
+        ASSERT_NO_FATAL_FAILURE(ScreenTest::SetUp());
         SeedRnd(11);
-        delta = 1;
-        mouse().clear();
-        objects().teksty.setup();
         p.setupObject();
         player.hint.fill(1);
         player.score = 500;
         objects().profileManager.profile = &player;
     }
-    void TearDown() override { objects().profileManager.profile = nullptr; }
 
-    static TMouse& mouse() { return objects().mouse; }
     // The quest's first picture cut rows x cols, in play.
     void start(int rows, int cols, const char* picture = "gfx/puzzles/puzzle1.jpg") {
         level = std::make_shared<TLevel>();

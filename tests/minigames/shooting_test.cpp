@@ -9,23 +9,17 @@
 #include "gui/particle.h"
 #include "minigames/shooting.h"
 #include "shell/assets.h"
-#include "shell/delta_time.h"
 #include "shell/media/media.h"
 #include "test_support.h"
 
 namespace {
 
-class Shooting : public ::testing::Test {
+class Shooting : public testing_support::ScreenTest {
 protected:
     void SetUp() override {
-        if (!here.ok()) GTEST_FAIL() << testing_support::kNoContent;
-        media::resetClock(true, 1000);
-        media::inputReset();
+        ASSERT_NO_FATAL_FAILURE(ScreenTest::SetUp());
         SeedRnd(3);
-        delta = 1;
-        mouse().clear();
         imgMousePoint = LoadImage("gfx/gui/mousePoint.png");
-        objects().teksty.setup();
         s.setup();
         ASSERT_EQ(s.guns.size(), 4u);
         // A player who has seen every help page, so none interrupts.
@@ -34,9 +28,7 @@ protected:
         player.kapsle = 7;
         objects().profileManager.profile = &player;
     }
-    void TearDown() override { objects().profileManager.profile = nullptr; }
 
-    static TMouse& mouse() { return objects().mouse; }
     // A level of `balloons` balloons offering the crate kinds 100 + k.
     static TLevelPtr level(int balloons, std::vector<int> crates = {}) {
         auto l = std::make_shared<TLevel>();

@@ -96,6 +96,7 @@ protected:
         saveFolder = dir.path();
         manager.loadProfiles();
     }
+    void TearDown() override { testing_support::resetGlobalState(); }
     TProfile* add(const char* name, int level, int score) {
         TProfile* p = manager.addProfile(name);
         p->bests.tried(level);

@@ -4,9 +4,8 @@
 
 #include <algorithm>
 
-#include "app/game_objects.h"
+#include "gui/text.h"
 #include "quest/free_play.h"
-#include "shell/delta_time.h"
 #include "shell/media/media.h"
 #include "test_support.h"
 
@@ -15,15 +14,11 @@ namespace {
 using testing_support::TempDir;
 using testing_support::writeFile;
 
-class FreePlay : public ::testing::Test {
+class FreePlay : public testing_support::ScreenTest {
 protected:
     void SetUp() override {
-        if (!here.ok()) GTEST_FAIL() << testing_support::kNoContent;
-        media::resetClock(true, 1000);
-        media::inputReset();
+        ASSERT_NO_FATAL_FAILURE(ScreenTest::SetUp());
         SeedRnd(5);
-        delta = 1;
-        objects().mouse.clear();
         loadTileKindsFrom("data/tiles1.dat");
         fp.setup();
     }
@@ -31,7 +26,7 @@ protected:
     TZakladka& tab(const char* id) { return *fp.tab(id); }
     void frame() {
         Delay(16);
-        objects().mouse.update();
+        mouse().update();
         fp.update();
     }
     // Presses at (x, y), moves to (toX, y) with the button held, lets go.
@@ -54,7 +49,6 @@ protected:
         frame();
     }
 
-    testing_support::InContentDir here;
     TFreePlay fp;
 };
 

@@ -6,41 +6,22 @@
 #include "gui/text_entry.h"
 #include "quest/profile_manager.h"
 #include "quest/profile_name.h"
-#include "shell/assets.h"
-#include "shell/delta_time.h"
 #include "shell/media/media.h"
 #include "shell/save_folder.h"
 #include "test_support.h"
 
 namespace {
 
-class ProfileScreens : public ::testing::Test {
+class ProfileScreens : public testing_support::ScreenTest {
 protected:
     void SetUp() override {
-        if (!here.ok()) GTEST_FAIL() << testing_support::kNoContent;
-        media::resetClock(true, 1000);
-        media::inputReset();
-        delta = 1;
+        ASSERT_NO_FATAL_FAILURE(ScreenTest::SetUp());
         saveFolder = dir.path();
-        fonts.load();
-        objects().teksty.setup();
         manager().loadProfiles();
         manager().setup();
         entry.setup();
-        mouse().clear();
-        mouse().update();
-    }
-    void TearDown() override {
-        manager().profilesList.clear();
-        manager().profile = nullptr;
-        manager().clicked = nullptr;
     }
     static TProfileManager& manager() { return objects().profileManager; }
-    static TMouse& mouse() { return objects().mouse; }
-    static void press(int key) {
-        media::inputKeyDown(key);
-        media::inputKeyUp(key);
-    }
     static void clickAt(int x, int y) {
         media::inputMouseMove(x, y);
         media::inputMouseDown(1);
@@ -69,7 +50,6 @@ protected:
     }
     TGuiObject* button(const char* name) { return manager().gui->getItem(name); }
 
-    testing_support::InContentDir here;
     testing_support::TempDir dir;
     TProfileName entry;
 };

@@ -20,7 +20,7 @@ protected:
         saveFolder = dir.path();
         manager.loadProfiles();
     }
-    void TearDown() override { objects().profileManager.profile = nullptr; }
+    void TearDown() override { testing_support::resetGlobalState(); }
 
     // A manager that reads the folder afresh, as the next start would.
     static void reload(TProfileManager& fresh) { fresh.loadProfiles(); }

@@ -35,9 +35,9 @@ protected:
         objects().profileManager.profile = &player;
     }
     void TearDown() override {
-        objects().profileManager.profile = nullptr;
         objects().game.setLevel(nullptr);
         objects().levelManager.levels.clear();
+        testing_support::resetGlobalState();
     }
 
     static constexpr int kLevels = 97;

@@ -7,13 +7,14 @@
 
 #include "app/game_objects.h"
 #include "quest/shop.h"
+#include "test_support.h"
 
 namespace {
 
 class Shop : public ::testing::Test {
 protected:
     void SetUp() override { objects().profileManager.profile = &player; }
-    void TearDown() override { objects().profileManager.profile = nullptr; }
+    void TearDown() override { testing_support::resetGlobalState(); }
 
     static std::vector<TTileDataPtr> kinds(std::initializer_list<int> ids) {
         std::vector<TTileDataPtr> list;

@@ -8,8 +8,6 @@
 #include "gui/gui_object.h"
 #include "gui/text.h"
 #include "quest/story.h"
-#include "shell/assets.h"
-#include "shell/delta_time.h"
 #include "shell/media/media.h"
 #include "test_support.h"
 
@@ -17,21 +15,14 @@ namespace {
 
 using testing_support::writeFile;
 
-class Story : public ::testing::Test {
+class Story : public testing_support::ScreenTest {
 protected:
     void SetUp() override {
-        if (!here.ok()) GTEST_FAIL() << testing_support::kNoContent;
-        media::resetClock(true, 1000);
-        media::inputReset();
-        delta = 1;
-        mouse().clear();
-        mouse().update();
-        if (!fonts.font_font16) fonts.load();
+        ASSERT_NO_FATAL_FAILURE(ScreenTest::SetUp());
         objects().gate.setup();
         objects().gate.hide();
         story.setup();
     }
-    static TMouse& mouse() { return objects().mouse; }
 
     // One frame of the story: the mouse snapshot, update, then the reaction.
     void frame() {
@@ -42,10 +33,6 @@ protected:
     }
     void frames(int n) {
         for (int i = 0; i < n; ++i) frame();
-    }
-    static void press(int key) {
-        media::inputKeyDown(key);
-        media::inputKeyUp(key);
     }
     static void clickAt(int x, int y) {
         media::inputMouseMove(x, y);
@@ -71,7 +58,6 @@ protected:
                "\"\n\t\todl = 0\n\t\tname = \"Page\"\n\t\tstartY = 475\n\t\tfont = 1\n\t}\n";
     }
 
-    testing_support::InContentDir here;
     testing_support::TempDir dir;
     TStory story;
 };

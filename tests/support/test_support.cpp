@@ -7,8 +7,14 @@
 
 #include <unistd.h>
 
+#include "app/game_objects.h"
+#include "quest/profile_manager.h"
+#include "shell/assets.h"
+#include "shell/delta_time.h"
 #include "shell/media/clock.h"
 #include "shell/media/input.h"
+#include "shell/save_folder.h"
+#include "sound/my_sound.h"
 
 namespace testing_support {
 
@@ -52,11 +58,47 @@ InContentDir::~InContentDir() {
     if (ok_ && chdir(previous_.c_str()) != 0) std::abort();
 }
 
-void FreshInput::SetUp() {
-    media::resetClock(true, 1000);
+void resetGlobalState() {
+    TProfileManager& players = objects().profileManager;
+    players.profile = nullptr;
+    players.clicked = nullptr;
+    players.overed = nullptr;
+    players.profilesList.clear();
+    players.loaded = false;
+    saveFolder.clear();
+
     media::inputReset();
+    TMouse& mouse = objects().mouse;
+    mouse.clear();
+    mouse.x = mouse.y = mouse.px = mouse.py = mouse.vx = mouse.vy = 0;
+    mouse.middleHit = mouse.middleHold = 0;
+    mouse.show();
+
+    media::resetClock(false, 1000);
+    delta = 1.0f;
+    TMySound::volume = 1.0f;
+    TMyMusic::volume = 1.0f;
 }
 
-void FreshInput::TearDown() { media::inputReset(); }
+void FreshInput::SetUp() {
+    resetGlobalState();
+    media::resetClock(true, 1000);
+}
+
+void FreshInput::TearDown() { resetGlobalState(); }
+
+void ScreenTest::SetUp() {
+    FreshInput::SetUp();
+    if (!here_.ok()) GTEST_FAIL() << kNoContent;
+    if (!fonts.font_font16) fonts.load();
+    objects().teksty.setup();
+}
+
+TMouse& ScreenTest::mouse() { return objects().mouse; }
+
+void ScreenTest::press(int key) {
+    media::inputKeyDown(key);
+    media::inputKeyUp(key);
+}
 
 }  // namespace testing_support

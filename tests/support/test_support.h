@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "gui/mouse.h"
+
 namespace testing_support {
 
 // A fresh empty folder under the system's temporary folder, removed when the
@@ -45,12 +47,40 @@ private:
     bool ok_ = false;
 };
 
-// A test that feeds the input layer by hand: the virtual clock from 1000 ms,
-// and no key, button or typed letter left over before it or after it.
+// Puts back every piece of process-wide state the unit tests change, as the
+// test program starts with it: no current, clicked or listed player and the
+// profiles unread; no save folder; nothing pressed, held or typed, with the
+// pointer and the game's mouse at the corner and the pointer shown; the real
+// clock; frame factor 1; full volume for effects and music. A fixture calls
+// it before a test, so nothing is inherited, and after it, so a player or a
+// save folder that lived in the test is not left behind.
+void resetGlobalState();
+
+// A test that feeds the input layer by hand: every global put back, then the
+// virtual clock from 1000 ms; put back again afterwards.
 class FreshInput : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+};
+
+// A test of one of the game's screens on its real layouts and pictures: as
+// FreshInput, in the generated working folder (without one the test fails,
+// it is never skipped), with the game's fonts and texts loaded, as the game
+// loads them before its first screen. A fixture with set-up of its own
+// starts with
+//     ASSERT_NO_FATAL_FAILURE(ScreenTest::SetUp());
+// so that it goes no further when the working folder is missing.
+class ScreenTest : public FreshInput {
+protected:
+    void SetUp() override;
+
+    static TMouse& mouse();
+    // A key pressed and let go between two frames.
+    static void press(int key);
+
+private:
+    InContentDir here_;
 };
 
 }  // namespace testing_support
