@@ -27,6 +27,7 @@ void initGame() {
     o.settings.loadSettings();
     // The display always opens at 60 Hz; the stored rate is for switching later.
     setGraphicsMode(o.settings.fullScreen, 60);
+    setFullScreenStep([&o] { o.settings.toggleFullScreen(); });
     SetBlend(ALPHABLEND);
     HideMouse();
     o.loadingScreen.setup();

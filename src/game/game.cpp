@@ -189,7 +189,9 @@ int TGame::mainLoop() {
     const Shown shown(*this);
     do {
         runFrame();
-        if ((KeyDown(KEY_LEFT) || KeyDown(KEY_RIGHT) || KeyDown(KEY_UP) || KeyDown(KEY_DOWN)) && developerMode()) {
+        // A developer aid: Ctrl and the arrow keys nudge the board (the
+        // arrow keys alone are the player's).
+        if ((KeyDown(KEY_LCTRL) || KeyDown(KEY_RCTRL)) && developerMode()) {
             _adX += (KeyDown(KEY_RIGHT) ? 1 : 0) - (KeyDown(KEY_LEFT) ? 1 : 0);
             _adY += (KeyDown(KEY_DOWN) ? 1 : 0) - (KeyDown(KEY_UP) ? 1 : 0);
         }

@@ -403,6 +403,36 @@ void TButton::drawMyTextSpec(const std::string& caption, float x, float y) {
     });
 }
 
+void TButton::drawFocus(float ox, float oy) {
+    const float px = dim.x + ox, py = dim.y + oy;
+    const float pulse = 0.7f + 0.3f * Sin(float(MilliSecs() % 1500) * 0.24f);
+    const int frame = _typ == ANIM_BUTTON || _typ == FSTEP_BUTTON ? shownFrame() : 0;
+    const bool text = _typ == TEXT_BUTTON || _typ == TEXT_SPEC_BUTTON1;
+    if (!text && (!_image || frame < 0)) return;
+    if (text) SetImageFont(_font);
+    const float grown = text ? _scale * _buttonScale : _scale;
+    const int tx = text ? int(px - float(TextWidth(_txt) / 2) * grown) : 0;
+    const int ty = text ? int(py - float(TextHeight("A") / 2) * grown) : 0;
+    // The shape itself, shifted around its place: an outline that follows
+    // it, two rings wide, brighter inside.
+    SetBlend(LIGHTBLEND);
+    SetRotation(0);
+    SetScale(grown, grown);
+    SetColor(255, 196, 72);
+    for (const float radius : {6.0f, 3.0f}) {
+        SetAlpha(pulse * _alpha * (radius > 4 ? 0.45f : 0.75f));
+        for (int k = 0; k < 8; ++k) {
+            const float dx = radius * Cos(45.0f * float(k)), dy = radius * Sin(45.0f * float(k));
+            if (text) DrawText(_txt, float(tx) + dx, float(ty) + dy);
+            else DrawImage(_image, px + dx, py + dy, frame);
+        }
+    }
+    SetBlend(ALPHABLEND);
+    SetScale(1, 1);
+    SetColor(255, 255, 255);
+    SetAlpha(1);
+}
+
 int TButton::shownFrame() const {
     int frame = -1;
     if (_typ == FSTEP_BUTTON) {

@@ -98,6 +98,8 @@ public:
     // for none (an animation without frames, or a listed 0).
     int shownFrame() const;
     void draw(float ox, float oy) override;
+    // A warm glow hugging the picture or the caption, pulsing gently.
+    void drawFocus(float ox, float oy) override;
     void countDims() override;
 
     // The button of a BUTTON declaration, or nullptr for an unknown TYP.

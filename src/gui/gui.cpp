@@ -1,18 +1,23 @@
 #include "gui/gui.h"
 
+#include <algorithm>
+
 #include "datafiles/fatal_error.h"
 #include "datafiles/strings.h"
 #include "gui/animation.h"
 #include "gui/button.h"
 #include "gui/gui_file.h"
+#include "gui/mouse.h"
 #include "gui/rgm_font.h"
 #include "gui/text.h"
 #include "shell/media/files.h"
+#include "shell/media/input.h"
 
 void TGui::clear() {
     _listaObiektow.clear();
     _clicked.clear();
     _over.clear();
+    _focus = -1;
 }
 
 TGuiObject* TGui::getItem(const std::string& name) const {
@@ -37,9 +42,85 @@ TGuiObject* TGui::addItem(std::unique_ptr<TGuiObject> widget) {
 
 bool TGui::clickedItem(const std::string& name) const { return sameIgnoringCase(_clicked, name); }
 
+std::vector<TFocusTarget> TGui::focusTargets() const {
+    std::vector<TFocusTarget> targets;
+    for (size_t i = 0; i < _listaObiektow.size(); ++i) {
+        TGuiObject& widget = *_listaObiektow[i];
+        if (!widget._v || !widget._a || widget._class != GUI_BUTTON) continue;
+        widget.countDims();
+        if (widget.dim.x2 <= widget.dim.x1 || widget.dim.y2 <= widget.dim.y1) continue;
+        targets.push_back({int(i), widget.dim});
+    }
+    return readingOrder(std::move(targets));
+}
+
+namespace {
+
+// The container updated last: the one the player is using. A screen drawn
+// behind a pop-up keeps its focus but does not show it.
+const TGui* focusOwner = nullptr;
+
+}  // namespace
+
+TGui::~TGui() {
+    if (focusOwner == this) focusOwner = nullptr;
+}
+
+TGuiObject* TGui::focused() const {
+    if (!keyboardFocusShown() || this != focusOwner || _focus < 0 || _focus >= int(_listaObiektow.size()))
+        return nullptr;
+    TGuiObject& widget = *_listaObiektow[size_t(_focus)];
+    return widget._v && widget._a ? &widget : nullptr;
+}
+
+bool TGui::takeFocusKeys() {
+    focusOwner = this;
+    if (guiMouse && (guiMouse->vx != 0 || guiMouse->vy != 0)) showKeyboardFocus(false);
+    const std::vector<TFocusTarget> targets = focusTargets();
+    if (targets.empty()) return false;
+    const bool shift = KeyDown(KEY_LSHIFT) || KeyDown(KEY_RSHIFT);
+    int step = 0, dx = 0, dy = 0;
+    if (KeyHit(KEY_TAB)) step = shift ? -1 : 1;
+    if (KeyHit(KEY_LEFT)) dx = -1;
+    if (KeyHit(KEY_RIGHT)) dx = 1;
+    if (KeyHit(KEY_UP)) dy = -1;
+    if (KeyHit(KEY_DOWN)) dy = 1;
+    int at = -1;
+    for (int i = 0; i < int(targets.size()); ++i)
+        if (targets[size_t(i)].index == _focus) at = i;
+    if (step != 0 || dx != 0 || dy != 0) {
+        // The first key shows the focus where it was (or on the first
+        // widget); later ones move it.
+        if (!keyboardFocusShown() || at < 0) {
+            if (at < 0) at = 0;
+        } else if (step != 0) {
+            at = (at + step + int(targets.size())) % int(targets.size());
+        } else if (const int next = nextInDirection(targets, at, dx, dy); next >= 0) {
+            at = next;
+        }
+        _focus = targets[size_t(at)].index;
+        showKeyboardFocus(true);
+        return false;
+    }
+    if (!keyboardFocusShown()) return false;
+    // Shown on arrival (it was shown on the screen before): on the first.
+    if (at < 0) {
+        at = 0;
+        _focus = targets[0].index;
+    }
+    // Where a name is typed, Space is a letter.
+    const bool typing = std::any_of(_listaObiektow.begin(), _listaObiektow.end(), [](const auto& w) {
+        return w->_class == GUI_TEXT_ENTRY && w->_v && w->_a;
+    });
+    const bool enter = KeyHit(KEY_ENTER) != 0;
+    const bool space = !typing && KeyHit(KEY_SPACE) != 0;
+    return enter || space;
+}
+
 void TGui::update() {
     _clicked.clear();
     _over.clear();
+    const bool pressed = takeFocusKeys();
     // By index: a widget's update never adds widgets, but the list may be
     // long-lived and this keeps the loop safe if one ever does.
     for (size_t i = 0; i < _listaObiektow.size(); ++i) {
@@ -48,9 +129,21 @@ void TGui::update() {
         if (widget._clicked) _clicked = widget._id;
         if (widget._over) _over = widget._id;
     }
+    if (TGuiObject* widget = focused()) {
+        // Only the focused widget looks hovered, wherever the pointer rests.
+        for (const auto& other : _listaObiektow) other->_over = 0;
+        widget->_over = 1;
+        _over = widget->_id;
+        if (pressed) {
+            widget->_clicked = 1;
+            _clicked = widget->_id;
+            playWidgetClickSound();
+        }
+    }
 }
 
 void TGui::draw() {
+    if (TGuiObject* widget = focused(); widget && widget->_v) widget->drawFocus(0, 0);
     for (const auto& widget : _listaObiektow) {
         if (widget->_v) widget->draw(0, 0);
     }

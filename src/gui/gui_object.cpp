@@ -19,6 +19,10 @@ std::function<void()>& clickSound() {
 
 void setWidgetClickSound(std::function<void()> sound) { clickSound() = std::move(sound); }
 
+void playWidgetClickSound() {
+    if (clickSound()) clickSound()();
+}
+
 void TGuiObject::move(float dx, float dy) {
     dim.x += dx;
     dim.y += dy;
@@ -61,7 +65,7 @@ void TGuiObject::update(float ox, float oy) {
         _clicked = 1;
         _over = 1;
     }
-    if (_clicked && clickSound()) clickSound()();
+    if (_clicked) playWidgetClickSound();
     updateClass(int(ox), int(oy));
     updateParams();
 }

@@ -21,6 +21,8 @@ enum GuiClass : int { GUI_BUTTON = 0, GUI_TEXT = 3, GUI_ANIMATION = 7, GUI_TEXT_
 // What a widget's click sounds like: the game's click, given once at start-up
 // (silent until then).
 void setWidgetClickSound(std::function<void()> sound);
+// The click, for a widget pressed from the keyboard.
+void playWidgetClickSound();
 
 class TGuiObject {
 public:
@@ -65,6 +67,9 @@ public:
     // A red outline of the hit area, for laying out screens.
     void _drawFrame();
     virtual void draw(float ox, float oy);
+    // The keyboard focus on this widget, drawn under it; kinds that can take
+    // the focus draw a glow around their own shape.
+    virtual void drawFocus(float /*ox*/, float /*oy*/) {}
     void setKey(int k) { _key = k; }
     void setRGB(int r, int g, int b) { rgb = createRGB(r, g, b); }
     void setState(int v, int a) {

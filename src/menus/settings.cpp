@@ -82,6 +82,12 @@ int TSettings::switchScreen() {
     return 0;
 }
 
+int TSettings::toggleFullScreen() {
+    switchScreen();
+    saveSettings();
+    return 0;
+}
+
 int TSettings::update() {
     if (TGuiObject* on = gui->getItem("on")) on->setState(fullScreen, fullScreen);
     if (TGuiObject* off = gui->getItem("off")) off->setState(1 - fullScreen, 1 - fullScreen);

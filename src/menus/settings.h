@@ -60,6 +60,8 @@ public:
     int checkSoundStuff();
     // Between full screen and a window, at once.
     int switchScreen();
+    // F11 or Alt+Enter on any screen: switches and keeps the choice at once.
+    int toggleFullScreen();
     // The volume a drag at pointer x gives, before clamping.
     static float dragVolume(int x) { return float(x - (kDragX - 1)) / float(kDragW); }
 };

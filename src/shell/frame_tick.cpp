@@ -14,6 +14,11 @@ std::function<void()>& quitStep() {
     return step;
 }
 
+std::function<void()>& fullScreenStep() {
+    static std::function<void()> step;
+    return step;
+}
+
 }  // namespace
 
 void setGraphicsMode(int fullScreen, int hertz) {
@@ -38,10 +43,13 @@ void frameTick() {
     // Alt+F4 is taken from the keys as they arrived, not from what is held
     // now: a quick chord is over before the frame looks.
     if (QuitChordHit()) quitGame();
+    if (FullScreenChordHit() && fullScreenStep()) fullScreenStep()();
     if (AppTerminate()) quitGame();
 }
 
 void setQuitStep(std::function<void()> step) { quitStep() = std::move(step); }
+
+void setFullScreenStep(std::function<void()> step) { fullScreenStep() = std::move(step); }
 
 void quitGame() {
     // The players' progress goes with them into the save files.

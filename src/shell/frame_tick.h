@@ -14,5 +14,8 @@ TDeltaTime& frameTiming();
 // What quitGame does before the process ends (the players' progress is
 // saved); set once at start-up.
 void setQuitStep(std::function<void()> step);
+// What F11 or Alt+Enter does from any screen (full screen on or off, kept in
+// the settings); set once at start-up.
+void setFullScreenStep(std::function<void()> step);
 // Alt+F4 and the window's close button end the game from any screen.
 [[noreturn]] void quitGame();

@@ -146,4 +146,28 @@ TEST_F(InputTest, FlushingKeyHitsKeepsHeldKeysHeld) {
     EXPECT_EQ(QuitChordHit(), 1);
 }
 
+TEST_F(InputTest, F11AndAltEnterSwitchFullScreenAndAltEnterPressesNothing) {
+    media::inputKeyDown(KEY_F11);
+    media::inputKeyUp(KEY_F11);
+    EXPECT_EQ(FullScreenChordHit(), 1);
+    EXPECT_EQ(FullScreenChordHit(), 0) << "reported once";
+    EXPECT_EQ(KeyHit(KEY_F11), 1) << "F11 keeps its own hit";
+    for (int alt : {int(KEY_LALT), int(KEY_RALT)}) {
+        media::inputKeyDown(alt);
+        media::inputKeyDown(KEY_ENTER);
+        media::inputKeyUp(KEY_ENTER);
+        media::inputKeyUp(alt);
+        EXPECT_EQ(FullScreenChordHit(), 1) << alt;
+        EXPECT_EQ(KeyHit(KEY_ENTER), 0) << alt << ": the chord is no Enter for the screen";
+    }
+    // Enter alone is Enter; a flush forgets no chord.
+    media::inputKeyDown(KEY_ENTER);
+    media::inputKeyUp(KEY_ENTER);
+    EXPECT_EQ(FullScreenChordHit(), 0);
+    EXPECT_EQ(KeyHit(KEY_ENTER), 1);
+    media::inputKeyDown(KEY_F11);
+    FlushKeys();
+    EXPECT_EQ(FullScreenChordHit(), 1);
+}
+
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/game_objects.h"
+#include "gui/keyboard_focus.h"
 #include "quest/profile_manager.h"
 #include "shell/delta_time.h"
 #include "shell/media/media.h"
@@ -31,6 +32,7 @@ TEST(GlobalState, NothingATestLeavesReachesTheNextOne) {
     media::resetClock(true, 5000);
     delta = 3;
     TMySound::volume = TMyMusic::volume = 0.2f;
+    showKeyboardFocus(true);
 
     testing_support::resetGlobalState();
 
@@ -53,6 +55,7 @@ TEST(GlobalState, NothingATestLeavesReachesTheNextOne) {
     EXPECT_EQ(delta, 1.0f);
     EXPECT_EQ(TMySound::volume, 1.0f);
     EXPECT_EQ(TMyMusic::volume, 1.0f);
+    EXPECT_FALSE(keyboardFocusShown()) << "the next screen test would start with the focus drawn";
 }
 
 }  // namespace

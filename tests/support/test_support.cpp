@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "app/game_objects.h"
+#include "gui/keyboard_focus.h"
 #include "quest/profile_manager.h"
 #include "shell/assets.h"
 #include "shell/delta_time.h"
@@ -73,6 +74,7 @@ void resetGlobalState() {
     mouse.x = mouse.y = mouse.px = mouse.py = mouse.vx = mouse.vy = 0;
     mouse.middleHit = mouse.middleHold = 0;
     mouse.show();
+    showKeyboardFocus(false);
 
     media::resetClock(false, 1000);
     delta = 1.0f;

@@ -17,7 +17,8 @@ struct InputState {
     int charHead = 0, charCount = 0;
     bool closeRequested = false;
     bool focusLost = false;
-    bool quitChord = false;  // Alt+F4 arrived
+    bool quitChord = false;        // Alt+F4 arrived
+    bool fullScreenChord = false;  // F11 or Alt+Enter arrived
 };
 
 InputState input;
@@ -71,6 +72,13 @@ int QuitChordHit() {
     PollSystem();
     const bool hit = input.quitChord;
     input.quitChord = false;
+    return hit ? 1 : 0;
+}
+
+int FullScreenChordHit() {
+    PollSystem();
+    const bool hit = input.fullScreenChord;
+    input.fullScreenChord = false;
     return hit ? 1 : 0;
 }
 
@@ -133,8 +141,11 @@ void inputKeyDown(int code) {
     if (!validKey(code)) return;
     // Held-key repeats add no hit.
     if (!input.keyDown[code]) {
-        ++input.keyHits[code];
-        if (code == KEY_F4 && (input.keyDown[KEY_LALT] || input.keyDown[KEY_RALT])) input.quitChord = true;
+        const bool alt = input.keyDown[KEY_LALT] || input.keyDown[KEY_RALT];
+        if (code == KEY_F4 && alt) input.quitChord = true;
+        if (code == KEY_F11 || (code == KEY_ENTER && alt)) input.fullScreenChord = true;
+        // Alt+Enter switches full screen and presses nothing on the screen.
+        if (!(code == KEY_ENTER && alt)) ++input.keyHits[code];
     }
     input.keyDown[code] = true;
 }

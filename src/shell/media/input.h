@@ -6,7 +6,9 @@
 enum KeyCode : int {
     KEY_BACKSPACE = 8, KEY_TAB = 9, KEY_ENTER = 13, KEY_ESCAPE = 27, KEY_SPACE = 32,
     KEY_LEFT = 37, KEY_UP = 38, KEY_RIGHT = 39, KEY_DOWN = 40,
-    KEY_G = 71, KEY_L = 76, KEY_P = 80, KEY_F4 = 115, KEY_LALT = 164, KEY_RALT = 165,
+    KEY_G = 71, KEY_L = 76, KEY_P = 80, KEY_F4 = 115, KEY_F11 = 122, KEY_LSHIFT = 160, KEY_RSHIFT = 161,
+    KEY_LCTRL = 162, KEY_RCTRL = 163,
+    KEY_LALT = 164, KEY_RALT = 165,
 };
 
 void PollSystem();
@@ -20,6 +22,10 @@ void FlushKeyHits();
 // Taken as the key arrives, so an Alt let go before the frame reads it still
 // counts; no flush forgets it.
 int QuitChordHit();
+// 1 when F11, or Enter with either Alt key down, was pressed since the last
+// call: the desktop's keys for switching full screen. Taken as the key
+// arrives, as QuitChordHit is; an Alt+Enter gives no Enter hit to the screens.
+int FullScreenChordHit();
 int MouseX();
 int MouseY();
 int MouseZ();
