@@ -32,7 +32,7 @@ deps:
 	@scripts/install-deps
 
 # Each folder includes only from the layers below it (docs/ARCHITECTURE.md).
-layers:
+layers: deps
 	@scripts/layers check
 
 build: deps
