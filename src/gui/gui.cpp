@@ -102,12 +102,9 @@ bool TGui::takeFocusKeys() {
         showKeyboardFocus(true);
         return false;
     }
-    if (!keyboardFocusShown()) return false;
-    // Shown on arrival (it was shown on the screen before): on the first.
-    if (at < 0) {
-        at = 0;
-        _focus = targets[0].index;
-    }
+    // A screen the focus has not been placed on yet (or whose focused
+    // button went away) waits for a key: its Enter and Space stay its own.
+    if (!keyboardFocusShown() || at < 0) return false;
     // Where a name is typed, Space is a letter.
     const bool typing = std::any_of(_listaObiektow.begin(), _listaObiektow.end(), [](const auto& w) {
         return w->_class == GUI_TEXT_ENTRY && w->_v && w->_a;

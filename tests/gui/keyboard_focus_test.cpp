@@ -109,8 +109,14 @@ TEST_F(KeyboardFocus, AKeyShowsItTheArrowsAndTabMoveItEnterAndSpacePress) {
     press(KEY_SPACE);
     frame(*gui);
     EXPECT_TRUE(gui->clickedItem("right"));
-    // A button that goes inactive is left for the first.
+    // A button that goes inactive is left; the next key lands on the first.
     gui->getItem("right")->setState(1, 0);
+    frame(*gui);
+    EXPECT_EQ(gui->focused(), nullptr);
+    press(KEY_ENTER);
+    frame(*gui);
+    EXPECT_EQ(gui->_clicked, "");
+    press(KEY_LEFT);
     frame(*gui);
     EXPECT_EQ(focusedName(*gui), "left");
 }
@@ -132,11 +138,18 @@ TEST_F(KeyboardFocus, TheMouseHidesItAndAKeyBringsItBackWhereItWas) {
     press(KEY_DOWN);
     frame(*gui);
     EXPECT_EQ(focusedName(*gui), "middle");
-    // Shown when the next screen's widgets arrive: on their first.
+    // The next screen's widgets wait for a key of their own, so its Enter
+    // and Space keep their meaning until then; the screen behind shows none.
     auto next = row();
     frame(*next);
-    EXPECT_EQ(focusedName(*next), "left");
+    EXPECT_EQ(next->focused(), nullptr);
     EXPECT_EQ(gui->focused(), nullptr) << "a screen behind the one in use shows no focus";
+    press(KEY_SPACE);
+    frame(*next);
+    EXPECT_EQ(next->_clicked, "");
+    press(KEY_TAB);
+    frame(*next);
+    EXPECT_EQ(focusedName(*next), "left");
 }
 
 TEST_F(KeyboardFocus, WhereANameIsTypedSpaceIsALetter) {
