@@ -83,10 +83,10 @@ MemoryFigures memoryFigures(const std::vector<MemorySample>& samples, double war
 // How much a run may still grow after its first minutes: new scenes load
 // their pictures on first sight, and the sanitizer keeps freed blocks in a
 // quarantine of bounded size. A run whose first minutes are short (the
-// half-minute stretches of the soak in `make test`) may meet a new land, its
-// map and a story after them, and the line between the two halves is drawn
-// in real time, which loading stretches: such a run has been seen to grow
-// by up to 54 MB, with nothing leaking. The long soak (`make soak`) keeps
+// half-minute stretches of the soak in `make test`) meets new scenes after
+// them too, and the line between the two halves is drawn in real time,
+// which loading stretches: such a run has been seen to grow by up to 54 MB
+// with no leak found at its end. The long soak (`make soak`) keeps
 // the narrow margin.
 constexpr long kGrowthMarginKb = 24 * 1024;
 constexpr long kShortRunGrowthMarginKb = 96 * 1024;
