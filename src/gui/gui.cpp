@@ -42,25 +42,28 @@ TGuiObject* TGui::addItem(std::unique_ptr<TGuiObject> widget) {
 
 bool TGui::clickedItem(const std::string& name) const { return sameIgnoringCase(_clicked, name); }
 
-std::vector<TFocusTarget> TGui::focusTargets() const {
-    std::vector<TFocusTarget> targets;
-    for (size_t i = 0; i < _listaObiektow.size(); ++i) {
-        TGuiObject& widget = *_listaObiektow[i];
-        if (!widget._v || !widget._a || widget._class != GUI_BUTTON) continue;
-        widget.countDims();
-        if (widget.dim.x2 <= widget.dim.x1 || widget.dim.y2 <= widget.dim.y1) continue;
-        targets.push_back({int(i), widget.dim});
-    }
-    return readingOrder(std::move(targets));
-}
-
 namespace {
 
 // The container updated last: the one the player is using. A screen drawn
 // behind a pop-up keeps its focus but does not show it.
 const TGui* focusOwner = nullptr;
 
+// A widget the keyboard focus may rest on.
+bool focusable(const TGuiObject& widget) { return widget._v && widget._a && widget._class == GUI_BUTTON; }
+
 }  // namespace
+
+std::vector<TFocusTarget> TGui::focusTargets() const {
+    std::vector<TFocusTarget> targets;
+    for (size_t i = 0; i < _listaObiektow.size(); ++i) {
+        TGuiObject& widget = *_listaObiektow[i];
+        if (!focusable(widget)) continue;
+        widget.countDims();
+        if (widget.dim.x2 <= widget.dim.x1 || widget.dim.y2 <= widget.dim.y1) continue;
+        targets.push_back({int(i), widget.dim});
+    }
+    return readingOrder(std::move(targets));
+}
 
 TGui::~TGui() {
     if (focusOwner == this) focusOwner = nullptr;
@@ -70,14 +73,15 @@ TGuiObject* TGui::focused() const {
     if (!keyboardFocusShown() || this != focusOwner || _focus < 0 || _focus >= int(_listaObiektow.size()))
         return nullptr;
     TGuiObject& widget = *_listaObiektow[size_t(_focus)];
-    return widget._v && widget._a ? &widget : nullptr;
+    return focusable(widget) ? &widget : nullptr;
 }
 
 bool TGui::takeFocusKeys() {
     focusOwner = this;
     if (guiMouse && (guiMouse->vx != 0 || guiMouse->vy != 0)) showKeyboardFocus(false);
-    const std::vector<TFocusTarget> targets = focusTargets();
-    if (targets.empty()) return false;
+    // Without a button to rest on, the keys stay the screen's.
+    if (std::none_of(_listaObiektow.begin(), _listaObiektow.end(), [](const auto& w) { return focusable(*w); }))
+        return false;
     const bool shift = KeyDown(KEY_LSHIFT) || KeyDown(KEY_RSHIFT);
     int step = 0, dx = 0, dy = 0;
     if (KeyHit(KEY_TAB)) step = shift ? -1 : 1;
@@ -85,18 +89,20 @@ bool TGui::takeFocusKeys() {
     if (KeyHit(KEY_RIGHT)) dx = 1;
     if (KeyHit(KEY_UP)) dy = -1;
     if (KeyHit(KEY_DOWN)) dy = 1;
-    int at = -1;
-    for (int i = 0; i < int(targets.size()); ++i)
-        if (targets[size_t(i)].index == _focus) at = i;
     if (step != 0 || dx != 0 || dy != 0) {
+        // The order is worked out only when a key asks for it, not every frame.
+        const std::vector<TFocusTarget> targets = focusTargets();
+        if (targets.empty()) return false;
+        int at = -1;
+        for (int i = 0; i < int(targets.size()); ++i)
+            if (targets[size_t(i)].index == _focus) at = i;
         // The first key shows the focus where it was (or on the first
         // widget); later ones move it.
-        if (!keyboardFocusShown() || at < 0) {
-            if (at < 0) at = 0;
-        } else if (step != 0) {
-            at = (at + step + int(targets.size())) % int(targets.size());
-        } else if (const int next = nextInDirection(targets, at, dx, dy); next >= 0) {
-            at = next;
+        if (at < 0) {
+            at = 0;
+        } else if (keyboardFocusShown()) {
+            if (step != 0) at = (at + step + int(targets.size())) % int(targets.size());
+            else if (const int next = nextInDirection(targets, at, dx, dy); next >= 0) at = next;
         }
         _focus = targets[size_t(at)].index;
         showKeyboardFocus(true);
@@ -104,7 +110,7 @@ bool TGui::takeFocusKeys() {
     }
     // A screen the focus has not been placed on yet (or whose focused
     // button went away) waits for a key: its Enter and Space stay its own.
-    if (!keyboardFocusShown() || at < 0) return false;
+    if (!focused()) return false;
     // Where a name is typed, Space is a letter.
     const bool typing = std::any_of(_listaObiektow.begin(), _listaObiektow.end(), [](const auto& w) {
         return w->_class == GUI_TEXT_ENTRY && w->_v && w->_a;

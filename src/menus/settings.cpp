@@ -79,6 +79,7 @@ int TSettings::switchScreen() {
     // Full screen puts the pointer in the middle of the picture, on the
     // effects bar: the button still held from the click must not drag it.
     objects().mouse.clear();
+    Print(std::string("FULL SCREEN : ") + (fullScreen ? "on" : "off"));
     return 0;
 }
 

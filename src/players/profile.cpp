@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "board/level_manager.h"
 #include "datafiles/data_file_writer.h"
 #include "datafiles/rcm_file.h"
 #include "datafiles/strings.h"

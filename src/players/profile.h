@@ -15,9 +15,9 @@
 #include <string>
 
 #include "board/level.h"
-#include "board/level_manager.h"
 #include "players/bests.h"
 
+class TLevelManager;
 class TRCMFile;
 
 class TProfile {

@@ -15,12 +15,13 @@ TEST(DesktopKeysRun, F11AndAltEnterSwitchFullScreenAndTheSettingsKeepIt) {
     GameRun run;
     seedPlayer(run, {"Ada"});
     // Full screen at first (the default); F11 to a window, Alt+Enter back,
-    // F11 to a window again. The settings file is written on each switch:
-    // the run ends with the window's close button, which saves no settings.
-    runGame(run,
-            std::string(kToTheMainMenu) + "shot before.png\nkey F11\nwait 500\nshot window.png\n"
-                                          "keydown Left Alt\nkey Return\nwait 100\nkeyup Left Alt\nwait 500\n"
-                                          "key F11\nwait 500\nshot after.png\nclose\n");
+    // F11 to a window again, each switch waited for as the game says it.
+    // The settings file is written on each switch: the run ends with the
+    // window's close button, which saves no settings.
+    runGame(run, std::string(kToTheMainMenu) +
+                     "shot before.png\nkey F11\nwaitfor FULL SCREEN : off\nshot window.png\n"
+                     "keydown Left Alt\nkey Return\nwaitfor FULL SCREEN : on\nkeyup Left Alt\n"
+                     "key F11\nwaitfor FULL SCREEN : off\nshot after.png\nclose\n");
     ASSERT_FALSE(run.timedOut) << run.output;
     ASSERT_EQ(run.exitCode, 0) << run.output;
     const std::string settings = readFile(run.saveDir.file("settings.dat"));
