@@ -68,10 +68,6 @@ protected:
                      "BUTTON left { POSITION = \"100 100\" GFX = \"" + pic + "\" }\n" +
                      "BUTTON hidden { POSITION = \"100 300\" GFX = \"" + pic + "\" VISIBLE = 0 }\n");
     }
-    static void press(int key) {
-        media::inputKeyDown(key);
-        media::inputKeyUp(key);
-    }
     static std::string focusedName(const TGui& gui) {
         const TGuiObject* w = gui.focused();
         return w ? w->_id : "";

@@ -89,6 +89,11 @@ void FreshInput::SetUp() {
 
 void FreshInput::TearDown() { resetGlobalState(); }
 
+void FreshInput::press(int key) {
+    media::inputKeyDown(key);
+    media::inputKeyUp(key);
+}
+
 void ScreenTest::SetUp() {
     FreshInput::SetUp();
     if (!here_.ok()) GTEST_FAIL() << kNoContent;
@@ -97,10 +102,5 @@ void ScreenTest::SetUp() {
 }
 
 TMouse& ScreenTest::mouse() { return objects().mouse; }
-
-void ScreenTest::press(int key) {
-    media::inputKeyDown(key);
-    media::inputKeyUp(key);
-}
 
 }  // namespace testing_support

@@ -51,7 +51,8 @@ private:
 // test program starts with it: no current, clicked or listed player and the
 // profiles unread; no save folder; nothing pressed, held or typed, with the
 // pointer and the game's mouse at the corner and the pointer shown; the real
-// clock; frame factor 1; full volume for effects and music. A fixture calls
+// clock; frame factor 1; full volume for effects and music; the keyboard
+// focus hidden. A fixture calls
 // it before a test, so nothing is inherited, and after it, so a player or a
 // save folder that lived in the test is not left behind.
 void resetGlobalState();
@@ -62,6 +63,9 @@ class FreshInput : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+
+    // A key pressed and let go between two frames.
+    static void press(int key);
 };
 
 // A test of one of the game's screens on its real layouts and pictures: as
@@ -76,8 +80,6 @@ protected:
     void SetUp() override;
 
     static TMouse& mouse();
-    // A key pressed and let go between two frames.
-    static void press(int key);
 
 private:
     InContentDir here_;
