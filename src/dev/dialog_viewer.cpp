@@ -9,7 +9,6 @@
 #include "shell/media/media.h"
 
 namespace {
-constexpr int KEY_H = 72, KEY_M = 77, KEY_S = 83, KEY_Y = 89;
 
 std::string volume(float v) {
     char text[16];

@@ -9,12 +9,6 @@
 #include "shell/frame_tick.h"
 #include "shell/media/media.h"
 
-namespace {
-// Function keys, since the entry takes the letters (L reloads elsewhere).
-constexpr int KEY_F2 = 113;
-constexpr int KEY_F5 = 116;
-}  // namespace
-
 void TWidgetGallery::buildWidgets() {
     gui = createGui(kLayout);
     TRGMFont* font = TRGMFont::getByID("gallery_entry");
@@ -77,6 +71,7 @@ int TWidgetGallery::mainLoop() {
         mouse.draw();
         Flip(-1);
         if (KeyHit(KEY_ESCAPE)) return 0;
+        // Function keys, since the entry takes the letters (L reloads elsewhere).
         if (KeyHit(KEY_F2)) showFrames = !showFrames;
         if (KeyHit(KEY_F5)) buildWidgets();
     }

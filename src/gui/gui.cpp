@@ -70,7 +70,8 @@ TGui::~TGui() {
 }
 
 TGuiObject* TGui::focused() const {
-    if (!keyboardFocusShown() || this != focusOwner || _focus < 0 || _focus >= int(_listaObiektow.size()))
+    if (!takesKeys || !keyboardFocusShown() || this != focusOwner || _focus < 0 ||
+        _focus >= int(_listaObiektow.size()))
         return nullptr;
     TGuiObject& widget = *_listaObiektow[size_t(_focus)];
     return focusable(widget) ? &widget : nullptr;
@@ -78,7 +79,7 @@ TGuiObject* TGui::focused() const {
 
 bool TGui::takeFocusKeys() {
     focusOwner = this;
-    if (guiMouse && (guiMouse->vx != 0 || guiMouse->vy != 0)) showKeyboardFocus(false);
+    if (!takesKeys) return false;
     // Without a button to rest on, the keys stay the screen's.
     if (std::none_of(_listaObiektow.begin(), _listaObiektow.end(), [](const auto& w) { return focusable(*w); }))
         return false;

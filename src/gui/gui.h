@@ -19,6 +19,9 @@ public:
     // The widget the keyboard focus rests on (its index in the list), or -1.
     // Kept while the focus is hidden, so a key brings it back where it was.
     int _focus = -1;
+    // False on a screen that reads the arrows, Enter and Space itself (the
+    // board, the mini-games): its widgets then take no keyboard focus.
+    bool takesKeys = true;
 
     TGui() { clear(); }
     ~TGui();

@@ -1,5 +1,7 @@
 #include "gui/mouse.h"
 
+#include "gui/keyboard_focus.h"
+
 #include "datafiles/strings.h"
 #include "gui/gui_object.h"
 #include "shell/media/clock.h"
@@ -44,6 +46,8 @@ void TMouse::update() {
     y = MouseY();
     vx = px - x;
     vy = py - y;
+    // Moving the mouse hides the keyboard's focus and cursors; a key brings them back.
+    if (vx != 0 || vy != 0) showKeyboardFocus(false);
     if (cur) cur->update();
 }
 

@@ -1,6 +1,8 @@
 #include "shell/media/input.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "shell/media/backend.h"
 #include "shell/media/replay.h"
@@ -19,12 +21,72 @@ struct InputState {
     bool focusLost = false;
     bool quitChord = false;        // Alt+F4 arrived
     bool fullScreenChord = false;  // F11 or Alt+Enter arrived
+    bool padLast = false;          // the latest input came from a gamepad
+    float padRightX = 0, padRightY = 0;
+    // Which arrow each stick direction holds down (left, up, right, down).
+    std::array<bool, 4> stickArrow{};
 };
 
 InputState input;
 
 bool validKey(int code) { return code >= 0 && code < 256; }
 bool validButton(int b) { return b >= 1 && b <= 3; }
+
+void keyDown(int code) {
+    if (!validKey(code)) return;
+    // Held-key repeats add no hit.
+    if (!input.keyDown[code]) {
+        const bool alt = input.keyDown[KEY_LALT] || input.keyDown[KEY_RALT];
+        if (code == KEY_F4 && alt) input.quitChord = true;
+        if (code == KEY_F11 || (code == KEY_ENTER && alt)) input.fullScreenChord = true;
+        // Alt+Enter switches full screen and presses nothing on the screen.
+        if (!(code == KEY_ENTER && alt)) ++input.keyHits[code];
+    }
+    input.keyDown[code] = true;
+}
+
+void keyUp(int code) {
+    if (validKey(code)) input.keyDown[code] = false;
+}
+
+int padKey(PadButton button) {
+    switch (button) {
+        case PadButton::A: return KEY_ENTER;
+        case PadButton::B: return KEY_ESCAPE;
+        case PadButton::X: return KEY_PAD_X;
+        case PadButton::Y: return KEY_PAD_Y;
+        case PadButton::Start: return KEY_PAUSE;
+        case PadButton::Back: return KEY_ESCAPE;
+        case PadButton::LeftShoulder: return KEY_PAGEUP;
+        case PadButton::RightShoulder: return KEY_PAGEDOWN;
+        case PadButton::Up: return KEY_UP;
+        case PadButton::Down: return KEY_DOWN;
+        case PadButton::Left: return KEY_LEFT;
+        case PadButton::Right: return KEY_RIGHT;
+    }
+    return -1;
+}
+
+// A stick's axis from -1 to 1 with the middle's play taken out, so a pad at
+// rest reads 0 and the rest of the travel still spans the whole range.
+float withoutDeadZone(float v) {
+    constexpr float dead = 0.2f;
+    v = std::clamp(v, -1.0f, 1.0f);
+    if (std::fabs(v) < dead) return 0;
+    return (v - std::copysign(dead, v)) / (1 - dead);
+}
+
+// Pushes or lets go of the arrow one stick direction stands for. Pushed past
+// half way it presses; it lets go nearer the middle than that, so a stick
+// held near the threshold does not chatter.
+void stickToArrow(int which, int code, float along) {
+    bool& held = input.stickArrow[size_t(which)];
+    const bool now = held ? along > 0.35f : along > 0.5f;
+    if (now == held) return;
+    held = now;
+    if (now) keyDown(code);
+    else keyUp(code);
+}
 
 }  // namespace
 
@@ -80,6 +142,21 @@ int FullScreenChordHit() {
     const bool hit = input.fullScreenChord;
     input.fullScreenChord = false;
     return hit ? 1 : 0;
+}
+
+float PadRightX() {
+    PollSystem();
+    return input.padRightX;
+}
+
+float PadRightY() {
+    PollSystem();
+    return input.padRightY;
+}
+
+bool GamepadUsedLast() {
+    PollSystem();
+    return input.padLast;
 }
 
 int MouseX() {
@@ -138,21 +215,48 @@ namespace media {
 
 void inputKeyDown(int code) {
     replay::event('k', code);
-    if (!validKey(code)) return;
-    // Held-key repeats add no hit.
-    if (!input.keyDown[code]) {
-        const bool alt = input.keyDown[KEY_LALT] || input.keyDown[KEY_RALT];
-        if (code == KEY_F4 && alt) input.quitChord = true;
-        if (code == KEY_F11 || (code == KEY_ENTER && alt)) input.fullScreenChord = true;
-        // Alt+Enter switches full screen and presses nothing on the screen.
-        if (!(code == KEY_ENTER && alt)) ++input.keyHits[code];
-    }
-    input.keyDown[code] = true;
+    input.padLast = false;
+    keyDown(code);
 }
 
 void inputKeyUp(int code) {
     replay::event('u', code);
-    if (validKey(code)) input.keyDown[code] = false;
+    keyUp(code);
+}
+
+void inputPadButton(PadButton button, bool down) {
+    replay::event('b', int(button), down ? 1 : 0);
+    input.padLast = true;
+    if (down) keyDown(padKey(button));
+    else keyUp(padKey(button));
+}
+
+void inputPadLeftStick(float x, float y) {
+    replay::event('l', int(std::lround(x * 1000)), int(std::lround(y * 1000)));
+    x = std::clamp(x, -1.0f, 1.0f);
+    y = std::clamp(y, -1.0f, 1.0f);
+    if (std::fabs(x) > 0.5f || std::fabs(y) > 0.5f) input.padLast = true;
+    stickToArrow(0, KEY_LEFT, -x);
+    stickToArrow(1, KEY_UP, -y);
+    stickToArrow(2, KEY_RIGHT, x);
+    stickToArrow(3, KEY_DOWN, y);
+}
+
+void inputPadRightStick(float x, float y) {
+    replay::event('j', int(std::lround(x * 1000)), int(std::lround(y * 1000)));
+    input.padRightX = withoutDeadZone(x);
+    input.padRightY = withoutDeadZone(y);
+    if (input.padRightX != 0 || input.padRightY != 0) input.padLast = true;
+}
+
+void inputPadUnplugged() {
+    replay::event('h');
+    input.padRightX = input.padRightY = 0;
+    for (int i = 0; i < 4; ++i)
+        if (input.stickArrow[size_t(i)]) keyUp(KEY_LEFT + i);
+    input.stickArrow.fill(false);
+    // Losing the pad in use is losing the player's hands: play pauses.
+    if (input.padLast) inputFocusLost();
 }
 
 void inputChar(int code) {
@@ -164,6 +268,7 @@ void inputChar(int code) {
 
 void inputMouseMove(int x, int y) {
     replay::event('m', x, y);
+    if (x != input.mouseX || y != input.mouseY) input.padLast = false;
     input.mouseX = x;
     input.mouseY = y;
 }
@@ -193,6 +298,8 @@ void inputFocusLost() {
     input.buttonDown.fill(false);
     input.buttonHits.fill(0);
     input.wheel = 0;
+    input.stickArrow.fill(false);
+    input.padRightX = input.padRightY = 0;
     input.focusLost = true;
 }
 

@@ -3,13 +3,26 @@
 // window's close request. Key codes are the game's virtual-key numbers.
 #include <cstdint>
 
+// Letters are their capitals ('A' to 'Z'), the digits above the letters
+// their characters ('0' to '9').
 enum KeyCode : int {
-    KEY_BACKSPACE = 8, KEY_TAB = 9, KEY_ENTER = 13, KEY_ESCAPE = 27, KEY_SPACE = 32,
+    KEY_BACKSPACE = 8, KEY_TAB = 9, KEY_ENTER = 13, KEY_PAUSE = 19, KEY_ESCAPE = 27, KEY_SPACE = 32,
+    KEY_PAGEUP = 33, KEY_PAGEDOWN = 34,
     KEY_LEFT = 37, KEY_UP = 38, KEY_RIGHT = 39, KEY_DOWN = 40,
-    KEY_G = 71, KEY_L = 76, KEY_P = 80, KEY_F4 = 115, KEY_F11 = 122, KEY_LSHIFT = 160, KEY_RSHIFT = 161,
+    KEY_0 = 48, KEY_1 = 49, KEY_9 = 57,
+    KEY_A = 65, KEY_D = 68, KEY_G = 71, KEY_H = 72, KEY_L = 76, KEY_M = 77, KEY_N = 78, KEY_P = 80, KEY_R = 82,
+    KEY_S = 83, KEY_W = 87, KEY_Y = 89,
+    KEY_F2 = 113, KEY_F4 = 115, KEY_F5 = 116, KEY_F11 = 122, KEY_LSHIFT = 160, KEY_RSHIFT = 161,
     KEY_LCTRL = 162, KEY_RCTRL = 163,
     KEY_LALT = 164, KEY_RALT = 165,
+    // A gamepad's X and Y buttons, which no keyboard key stands for.
+    KEY_PAD_X = 232, KEY_PAD_Y = 233,
 };
+
+// A gamepad arrives as keys: the d-pad and the left stick as the arrow keys,
+// A as Enter, B as Escape, Start as Pause, the shoulder buttons as Page Up
+// and Page Down, X and Y as KEY_PAD_X and KEY_PAD_Y.
+enum class PadButton { A, B, X, Y, Start, Back, LeftShoulder, RightShoulder, Up, Down, Left, Right };
 
 void PollSystem();
 int KeyHit(int code);
@@ -26,6 +39,13 @@ int QuitChordHit();
 // call: the desktop's keys for switching full screen. Taken as the key
 // arrives, as QuitChordHit is; an Alt+Enter gives no Enter hit to the screens.
 int FullScreenChordHit();
+// The right stick of the gamepad used last, each axis from -1 to 1, with a
+// dead zone around the middle read as 0.
+float PadRightX();
+float PadRightY();
+// Whether the player's latest key, button or mouse move came from a gamepad,
+// for the prompts that name buttons.
+bool GamepadUsedLast();
 int MouseX();
 int MouseY();
 int MouseZ();
@@ -48,6 +68,12 @@ void inputMouseDown(int button);
 void inputMouseUp(int button);
 void inputWheel(int delta);
 void inputFocusLost();
+// A gamepad's button and sticks (x, y from -1 to 1), and a pad unplugged:
+// when it was the one in use, that counts as a lost focus, which pauses play.
+void inputPadButton(PadButton button, bool down);
+void inputPadLeftStick(float x, float y);
+void inputPadRightStick(float x, float y);
+void inputPadUnplugged();
 void inputCloseRequest();
 // Everything back to the start (tests).
 void inputReset();

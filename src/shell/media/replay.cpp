@@ -36,8 +36,8 @@ bool plainFileName(const std::string& name) {
 int eventArgs(char kind) {
     switch (kind) {
         case 'k': case 'u': case 'c': case 'd': case 'r': case 'w': return 1;
-        case 'm': return 2;
-        case 'f': case 'q': case 's': return 0;
+        case 'm': case 'b': case 'l': case 'j': return 2;
+        case 'f': case 'q': case 's': case 'h': return 0;
         default: return -1;
     }
 }
@@ -251,6 +251,12 @@ void deliver(const ReplayEvent& e) {
         case 'r': inputMouseUp(e.a); break;
         case 'w': inputWheel(e.a); break;
         case 'f': inputFocusLost(); break;
+        case 'b':
+            if (e.a >= 0 && e.a <= int(PadButton::Right)) inputPadButton(PadButton(e.a), e.b != 0);
+            break;
+        case 'l': inputPadLeftStick(float(e.a) / 1000, float(e.b) / 1000); break;
+        case 'j': inputPadRightStick(float(e.a) / 1000, float(e.b) / 1000); break;
+        case 'h': inputPadUnplugged(); break;
         case 'q': inputCloseRequest(); break;
         case 's': backend::requestShot(e.name); break;
         default: break;
