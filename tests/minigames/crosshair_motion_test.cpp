@@ -1,17 +1,18 @@
-// How the gallery's crosshair answers held direction keys: a tap, a hold up
-// to the top speed, letting go, diagonals, turning back, any frame rate.
-#include "minigames/crosshair_motion.h"
-
+// The gallery's crosshair under held direction keys (a tap, a hold up to
+// the top speed, letting go, a diagonal, any frame rate), and the right
+// stick as the puzzle cursor's steps.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
+#include "minigames/crosshair_motion.h"
+#include "minigames/stick_steps.h"
 
 namespace {
 
 constexpr float kFrameMs = 1000.0f / 60;
 
-// Holds (dx, dy) for `ms` in frames of `frameMs`; the distance covered along x and y.
+// (dx, dy) held for `ms` in frames of `frameMs`: the way covered.
 TCrosshairMove hold(TCrosshairMotion& motion, int dx, int dy, float ms, float frameMs = kFrameMs) {
     TCrosshairMove total;
     for (float t = 0; t + frameMs / 2 < ms; t += frameMs) {
@@ -22,66 +23,48 @@ TCrosshairMove hold(TCrosshairMotion& motion, int dx, int dy, float ms, float fr
     return total;
 }
 
-TEST(CrosshairMotion, ATapMovesAFewPixelsAndAHoldSpeedsUpToTheTopSpeed) {
+TEST(CrosshairMotion, ATapNudgesAHoldSpeedsUpToTheTopAndLettingGoStops) {
     TCrosshairMotion motion;
-    // A key let go before a frame saw it still moves the least step; a
-    // short tap a few pixels.
+    // A press no frame saw held still moves the least step; a tap a few pixels.
     EXPECT_FLOAT_EQ(motion.step(1, 0, 1).dx, TCrosshairMotion::kTapPx);
     motion.step(0, 0, kFrameMs);
     const float tap = hold(motion, 1, 0, 50).dx;
     EXPECT_GE(tap, 2);
     EXPECT_LE(tap, 6);
-    motion.step(0, 0, kFrameMs);
-    // After the first, each frame of a hold moves further than the one
-    // before, until the top speed, which it keeps.
-    motion.step(1, 0, kFrameMs);
-    float last = 0;
-    for (int frame = 1; frame * kFrameMs < TCrosshairMotion::kRampMs - kFrameMs; ++frame) {
-        const float dx = motion.step(1, 0, kFrameMs).dx;
-        EXPECT_GE(dx, last) << "frame " << frame;
-        last = dx;
-    }
-    for (int frame = 0; frame < 30; ++frame) motion.step(1, 0, kFrameMs);
-    EXPECT_NEAR(motion.step(1, 0, kFrameMs).dx, TCrosshairMotion::kTopSpeed * kFrameMs, 0.01f);
-    // Across the 800-pixel screen in about a second.
-    TCrosshairMotion fresh;
-    const float second = hold(fresh, 1, 0, 1000).dx;
+    // Held, it crosses the 800-pixel screen in about a second, then keeps the top speed.
+    const float second = hold(motion, 1, 0, 1000).dx;
     EXPECT_GT(second, 600);
     EXPECT_LT(second, 800);
-    EXPECT_GT(hold(fresh, 1, 0, 300).dx + second, 800);
-}
-
-TEST(CrosshairMotion, LettingGoStopsAtOnceAndTheNextPressStartsSlowly) {
-    TCrosshairMotion motion;
+    EXPECT_NEAR(motion.step(1, 0, kFrameMs).dx, TCrosshairMotion::kTopSpeed * kFrameMs, 0.01f);
+    // Let go, it stops; pressed again or turned back, it starts slowly.
+    EXPECT_EQ(motion.step(0, 0, kFrameMs).dx, 0);
+    EXPECT_LE(hold(motion, 0, -1, 50).dy, -2);
     hold(motion, 0, -1, 1000);
-    const TCrosshairMove stopped = motion.step(0, 0, kFrameMs);
-    EXPECT_EQ(stopped.dx, 0);
-    EXPECT_EQ(stopped.dy, 0);
-    EXPECT_LE(std::fabs(hold(motion, 0, -1, 50).dy), 6);
-    // Turning back along an axis without letting go starts slowly too.
-    hold(motion, 1, 0, 1000);
-    EXPECT_LT(std::fabs(motion.step(-1, 0, kFrameMs).dx), 3);
-    // Adding a direction to one held keeps the speed.
-    hold(motion, 1, 0, 1000);
-    const TCrosshairMove turned = motion.step(1, 1, kFrameMs);
-    EXPECT_NEAR(std::hypot(turned.dx, turned.dy), TCrosshairMotion::kTopSpeed * kFrameMs, 0.01f);
+    EXPECT_LE(motion.step(0, 1, kFrameMs).dy, TCrosshairMotion::kTapPx);
+    // The same hold covers the same way at any frame rate.
+    TCrosshairMotion fast, slow;
+    EXPECT_NEAR(hold(fast, 1, 0, 800, 5).dx, hold(slow, 1, 0, 800, 50).dx, TCrosshairMotion::kTapPx);
 }
 
 TEST(CrosshairMotion, ADiagonalGoesAsFastAsAStraightLine) {
     TCrosshairMotion straight, diagonal;
     const TCrosshairMove s = hold(straight, -1, 0, 700);
     const TCrosshairMove d = hold(diagonal, -1, 1, 700);
-    EXPECT_LT(d.dx, 0);
     EXPECT_FLOAT_EQ(d.dx, -d.dy);
-    EXPECT_NEAR(std::hypot(d.dx, d.dy), std::fabs(s.dx), 0.01f);
+    EXPECT_NEAR(std::hypot(d.dx, d.dy), -s.dx, 0.01f);
 }
 
-TEST(CrosshairMotion, TheSameHoldCoversTheSameDistanceAtAnyFrameRate) {
-    for (const float frameMs : {5.0f, 10.0f, 25.0f, 50.0f}) {
-        TCrosshairMotion fast, slow;
-        EXPECT_NEAR(hold(fast, 1, 0, 800, frameMs).dx, hold(slow, 1, 0, 800, 100).dx, TCrosshairMotion::kTapPx)
-            << frameMs << " ms";
-    }
+TEST(StickSteps, APushedStickStepsOnceThenRepeatsLikeAHeldArrow) {
+    TStickSteps stick;
+    EXPECT_FALSE(stick.read(0.4f, -0.3f, 1000).any()) << "inside half way";
+    EXPECT_EQ(stick.read(0.9f, 0.3f, 1000).dx, 1) << "the axis pushed further";
+    int steps = 0, now = 1016;
+    for (; now < 1000 + TDirectionKeys::kFirstRepeatMs; now += 16) steps += stick.read(0.9f, 0.3f, now).dx;
+    EXPECT_EQ(steps, 0) << "a pause before the repeat";
+    for (; now < 1000 + TDirectionKeys::kFirstRepeatMs + 4 * TDirectionKeys::kRepeatMs; now += 16)
+        steps += stick.read(0.9f, 0.3f, now).dx;
+    EXPECT_NEAR(steps, 4, 1);
+    EXPECT_EQ(stick.read(0.1f, -0.8f, now).dy, -1) << "another way steps at once";
 }
 
 }  // namespace
