@@ -51,7 +51,10 @@ int THelp::draw() {
     return 0;
 }
 
-bool THelp::react() { return KeyHit(KEY_ESCAPE) || gui->clickedItem("ok"); }
+bool THelp::react() {
+    // A page has one answer: every key a player may reach for gives it.
+    return KeyHit(KEY_ESCAPE) + KeyHit(KEY_ENTER) + KeyHit(KEY_SPACE) > 0 || gui->clickedItem("ok");
+}
 
 int THelp::mainLoop(int n, TEkran* behind) {
     if (behind) behind->pauseTimers();

@@ -30,7 +30,7 @@ public:
     // Page n for a player of that device, or "" when there is none.
     const std::string& getText(int n, InputDevice device = InputDevice::Mouse) const;
     void prepare(int n, TEkran* behind);
-    // Shows page n over `ekran` until "ok" or Escape; returns 0.
+    // Shows page n over `ekran` until "ok", Escape, Enter or Space; returns 0.
     int mainLoop(int n, TEkran* ekran);
     // True when the page is dismissed this frame.
     bool react();
