@@ -522,9 +522,8 @@ void TShooting::_drawReload() {
         float cy;
     };
     // With the keys in use, the hint names the keys (or the pad's buttons).
-    static const std::string keysHint = "Press R or Space", padHint = "Press X or A";
     const std::string* hint = &t.txtKliknijPrawy;
-    if (keyboardFocusShown()) hint = GamepadUsedLast() ? &padHint : &keysHint;
+    if (keyboardFocusShown()) hint = GamepadUsedLast() ? &t.txtReloadPad : &t.txtReloadKeys;
     const Line lines[] = {{&t.txtPrzeladuj, fonts.font_blueHigh36, 300}, {hint, fonts.font_blueHigh26, 355}};
     SetBlend(ALPHABLEND);
     for (const Line& l : lines) {
