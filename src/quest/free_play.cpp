@@ -67,12 +67,9 @@ void TFreePlay::stepTab(int step) {
     for (int i = 0; i < n; ++i)
         if (sameIgnoringCase(current().id, kTabs[i])) at = i;
     const char* next = kTabs[(at + step % n + n) % n];
-    // The focus on the tab's caption or inside the tab goes to the new
+    // The focus on a caption or inside the tab goes to the new tab's
     // caption; on "back" or "play" it stays.
-    const TGuiObject* focused = focus.focusedContainer() == gui.get() && gui->_focus >= 0
-                                    ? gui->_listaObiektow[size_t(gui->_focus)].get()
-                                    : nullptr;
-    const bool onTheWayOut = focused && (sameIgnoringCase(focused->_id, "graj") || sameIgnoringCase(focused->_id, "anuluj"));
+    const bool onTheWayOut = focus.restsOn(0, "graj") || focus.restsOn(0, "anuluj");
     setTab(next);
     focus.setContainers(gui.get(), current().gui.get());
     if (!onTheWayOut) focus.placeOnButton(0, next);
@@ -84,7 +81,7 @@ int TFreePlay::mainLoop() {
     const Shown shown(*this);
     do {
         runFrame();
-        _react();
+        react();
     } while (goExit != 1);
     FlushKeys();
     FlushMouse();
@@ -92,7 +89,7 @@ int TFreePlay::mainLoop() {
     return 0;
 }
 
-void TFreePlay::_react() {
+void TFreePlay::react() {
     GameObjects& o = objects();
     // Once the gate is closing the game is on its way: nothing else counts.
     if (starting_) {

@@ -66,6 +66,8 @@ public:
     void graj();
     // Whether the tab in front has a game to start (a puzzle needs a set).
     bool canPlay() const;
+    // After each frame: the clicks and keys.
+    void react();
 
     // The levels the tabs' choices make; each call builds a new one.
     TLevelPtr buildBoard(const TZakladka& match3) const;
@@ -80,7 +82,6 @@ private:
     void _drawTabs();
     void _drawGui();
     void _playBoard();
-    void _react();
     // The screen's widgets from their files again (the L key).
     void _reload();
 };

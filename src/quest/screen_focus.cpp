@@ -3,6 +3,22 @@
 #include "shell/media/clock.h"
 #include "shell/media/input.h"
 
+namespace {
+
+// The target whose middle lies nearest to the middle of `spot`.
+int nearest(const std::vector<TFocusTarget>& targets, const TDim& spot) {
+    const auto distance = [&spot](const TDim& d) {
+        const int dx = (d.x1 + d.x2) - (spot.x1 + spot.x2), dy = (d.y1 + d.y2) - (spot.y1 + spot.y2);
+        return dx * dx + dy * dy;
+    };
+    int best = 0;
+    for (int i = 1; i < int(targets.size()); ++i)
+        if (distance(targets[size_t(i)].dim) < distance(targets[size_t(best)].dim)) best = i;
+    return best;
+}
+
+}  // namespace
+
 void TScreenFocus::setContainers(TGui* first, TGui* second) {
     const std::array<TGui*, kContainers> now = {first, second};
     // A button of a container that was replaced holds the focus no more.
@@ -15,18 +31,29 @@ void TScreenFocus::open() {
     arrows_.reset();
 }
 
-void TScreenFocus::placeOnItem(int item) { place_ = item; }
+void TScreenFocus::placeOnItem(int item) {
+    place_ = item;
+    hasSpot_ = false;
+}
+
+int TScreenFocus::codeOf(int container, const std::string& name) const {
+    const TGui* gui = container >= 0 && container < kContainers ? containers_[size_t(container)] : nullptr;
+    const TGuiObject* button = gui ? gui->getItem(name) : nullptr;
+    for (size_t i = 0; button && i < gui->_listaObiektow.size(); ++i)
+        if (gui->_listaObiektow[i].get() == button) return buttonCode(container, int(i));
+    return kNowhere;
+}
 
 bool TScreenFocus::placeOnButton(int container, const std::string& name) {
-    const TGui* gui = container >= 0 && container < kContainers ? containers_[size_t(container)] : nullptr;
-    if (!gui) return false;
-    const TGuiObject* button = gui->getItem(name);
-    for (size_t i = 0; button && i < gui->_listaObiektow.size(); ++i) {
-        if (gui->_listaObiektow[i].get() != button) continue;
-        place_ = buttonCode(container, int(i));
-        return true;
-    }
-    return false;
+    const int code = codeOf(container, name);
+    if (code == kNowhere) return false;
+    place_ = code;
+    hasSpot_ = false;
+    return true;
+}
+
+bool TScreenFocus::restsOn(int container, const std::string& name) const {
+    return place_ != kNowhere && place_ == codeOf(container, name);
 }
 
 TFocusKeys TScreenFocus::readKeys() {
@@ -67,7 +94,7 @@ void TScreenFocus::update(const TFocusKeys& keys, const Items& items) {
             if (all[size_t(i)].index == place_) at = i;
         if (n > 0) {
             if (at < 0) {
-                at = 0;
+                at = hasSpot_ ? nearest(all, spot_) : 0;
             } else if (placedHere_ && keyboardFocusShown()) {
                 // An arrow held aslant goes up or down.
                 const int dx = keys.step.dy != 0 ? 0 : keys.step.dx, dy = keys.step.dy;
@@ -75,6 +102,8 @@ void TScreenFocus::update(const TFocusKeys& keys, const Items& items) {
                 else if (const int next = nextInDirection(all, at, dx, dy); next >= 0) at = next;
             }
             place_ = all[size_t(at)].index;
+            spot_ = all[size_t(at)].dim;
+            hasSpot_ = true;
             placedHere_ = true;
             showKeyboardFocus(true);
         }

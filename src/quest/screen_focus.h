@@ -49,23 +49,33 @@ public:
     // The containers whose buttons the focus visits, the first one the
     // screen's own; set again when they change (a tab brought to the front).
     void setContainers(TGui* first, TGui* second = nullptr);
-    // A screen opening: the focus stays where it was, or where `item` /
-    // `button` puts it, but waits for a key of this screen to show it.
+    // A screen opening: the focus stays where it was (or where a place
+    // below puts it) but waits for a key of this screen to show it.
     void open();
+    // Puts the focus on item `item`, or on container `container`'s button
+    // of that name (false when there is none), without showing it.
     void placeOnItem(int item);
-    // Forgets where it was: the next key shows it on the first target.
-    void forget() { place_ = kNowhere; }
-    // False when container `container` has no button of that name.
     bool placeOnButton(int container, const std::string& name);
+    // Forgets where it was: the next key shows it on the first target.
+    void forget() {
+        place_ = kNowhere;
+        hasSpot_ = false;
+    }
+    // Whether the focus rests on that button, shown or not.
+    bool restsOn(int container, const std::string& name) const;
 
     // This frame's arrows and Tab; once per frame, before update.
     TFocusKeys readKeys();
     // Moves the focus by `keys`: the first key on the screen (or the first
-    // after the mouse hid it) shows it where it was, or on the first target
-    // when that is gone. `items` is asked only when a key moves the focus.
-    // Then hands each container its part of the focus; before their update.
+    // after the mouse hid it) shows it where it was; when that is gone (a
+    // radio button swapped for its lit twin, an item bought), on the target
+    // nearest to where it was, or on the first. `items` is asked only when a
+    // key moves the focus. Then hands each container its part of the focus.
     void update(const TFocusKeys& keys, const Items& items);
 
+    // Where the focus rests while it is shown on this screen: an item's
+    // number or a buttonCode; kNowhere otherwise.
+    int place() const { return shown() ? place_ : kNowhere; }
     // The item the focus rests on while it is shown on this screen, or -1.
     // (The screen checks the number still names one of its items.)
     int item() const;
@@ -81,18 +91,21 @@ public:
     // items by their numbers, the buttons as buttonCode(container, index).
     std::vector<TFocusTarget> targets(const Items& items) const;
     static int buttonCode(int container, int index) { return -1 - (container * kButtonSpan + index); }
-
-private:
     static constexpr int kButtonSpan = 1 << 16;
     static constexpr int kNowhere = kButtonSpan * (kContainers + 1);
 
+private:
     Order order_;
     std::array<TGui*, kContainers> containers_{};
     TDirectionKeys arrows_{false};
     int place_ = kNowhere;  // an item's number, or a buttonCode
+    bool hasSpot_ = false;  // where the place was on the screen, when known
+    TDim spot_;
     bool placedHere_ = false;  // a key on this screen has shown the focus
 
     bool onButton() const { return place_ < 0; }
+    // The buttonCode of that button, or kNowhere.
+    int codeOf(int container, const std::string& name) const;
     int containerOf() const { return (-1 - place_) / kButtonSpan; }
     int buttonOf() const { return (-1 - place_) % kButtonSpan; }
     bool inUse() const;
