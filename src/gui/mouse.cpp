@@ -52,7 +52,8 @@ void TMouse::update() {
 }
 
 void TMouse::draw() {
-    if (_v && cur) cur->draw(x, y);
+    // While the keyboard or a pad is in use, its own focus or cursor shows where it acts.
+    if (_v && cur && !keyboardFocusShown() && !GamepadUsedLast()) cur->draw(x, y);
 }
 
 bool TMouse::inRect(int rx, int ry, int w, int h) const {

@@ -170,4 +170,75 @@ TEST_F(InputTest, F11AndAltEnterSwitchFullScreenAndAltEnterPressesNothing) {
     EXPECT_EQ(FullScreenChordHit(), 1);
 }
 
+TEST_F(InputTest, APadArrivesAsTheGamesKeysAndSaysItWasUsedLast) {
+    const std::pair<PadButton, int> keys[] = {
+        {PadButton::A, KEY_ENTER},         {PadButton::B, KEY_ESCAPE},          {PadButton::Start, KEY_PAUSE},
+        {PadButton::X, KEY_PAD_X},         {PadButton::Y, KEY_PAD_Y},           {PadButton::LeftShoulder, KEY_PAGEUP},
+        {PadButton::RightShoulder, KEY_PAGEDOWN}, {PadButton::Up, KEY_UP},      {PadButton::Left, KEY_LEFT},
+    };
+    for (auto [button, key] : keys) {
+        media::inputPadButton(button, true);
+        EXPECT_EQ(KeyDown(key), 1) << key;
+        media::inputPadButton(button, false);
+        EXPECT_EQ(KeyHit(key), 1) << key;
+        EXPECT_EQ(KeyDown(key), 0) << key;
+    }
+    EXPECT_TRUE(GamepadUsedLast());
+    // A key or a mouse move hands the prompts back to the keyboard; a mouse
+    // that reports the place it already had does not.
+    media::inputKeyDown(KEY_SPACE);
+    EXPECT_FALSE(GamepadUsedLast());
+    media::inputPadButton(PadButton::A, true);
+    media::inputMouseMove(0, 0);
+    EXPECT_TRUE(GamepadUsedLast());
+    media::inputMouseMove(5, 0);
+    EXPECT_FALSE(GamepadUsedLast());
+}
+
+TEST_F(InputTest, TheLeftStickPressesArrowsPastHalfWayAndLetsGoNearerTheMiddle) {
+    media::inputPadLeftStick(0.45f, 0);
+    EXPECT_EQ(KeyDown(KEY_RIGHT), 0);
+    media::inputPadLeftStick(0.6f, 0.7f);
+    EXPECT_EQ(KeyHit(KEY_RIGHT), 1);
+    EXPECT_EQ(KeyHit(KEY_DOWN), 1) << "a diagonal holds both arrows";
+    // Between the two thresholds it stays held, with no new hit.
+    media::inputPadLeftStick(0.4f, 0.4f);
+    media::inputPadLeftStick(0.55f, 0.4f);
+    EXPECT_EQ(KeyDown(KEY_RIGHT), 1);
+    EXPECT_EQ(KeyHit(KEY_RIGHT), 0) << "a stick near the threshold must not chatter";
+    media::inputPadLeftStick(0.3f, 0);
+    EXPECT_EQ(KeyDown(KEY_RIGHT), 0);
+    EXPECT_EQ(KeyDown(KEY_DOWN), 0);
+    media::inputPadLeftStick(-1, -1);
+    EXPECT_EQ(KeyHit(KEY_LEFT), 1);
+    EXPECT_EQ(KeyHit(KEY_UP), 1);
+}
+
+TEST_F(InputTest, TheRightStickReadsZeroAtRestAndSpansTheRangeBeyond) {
+    media::inputPadRightStick(0.15f, -0.1f);
+    EXPECT_EQ(PadRightX(), 0);
+    EXPECT_EQ(PadRightY(), 0);
+    EXPECT_FALSE(GamepadUsedLast()) << "a pad drifting at rest is not a player";
+    media::inputPadRightStick(1, -1);
+    EXPECT_FLOAT_EQ(PadRightX(), 1);
+    EXPECT_FLOAT_EQ(PadRightY(), -1);
+    media::inputPadRightStick(0.6f, 0);
+    EXPECT_FLOAT_EQ(PadRightX(), 0.5f);
+    EXPECT_TRUE(GamepadUsedLast());
+}
+
+TEST_F(InputTest, UnpluggingThePadInUseLosesTheFocusAndLetsGoOfItsArrows) {
+    media::inputPadLeftStick(1, 0);
+    media::inputPadRightStick(1, 1);
+    media::inputPadUnplugged();
+    EXPECT_EQ(AppFocusLost(), 1) << "play pauses as when the window loses its focus";
+    EXPECT_EQ(KeyDown(KEY_RIGHT), 0);
+    EXPECT_EQ(PadRightX(), 0);
+    // A spare pad unplugged while the keyboard plays pauses nothing.
+    media::inputPadButton(PadButton::A, true);
+    media::inputKeyDown(KEY_SPACE);
+    media::inputPadUnplugged();
+    EXPECT_EQ(AppFocusLost(), 0);
+}
+
 }  // namespace

@@ -177,4 +177,61 @@ TEST(InputScript, AWaitforOutOfTimeStopsTheScriptNamingItsLineAndText) {
     EXPECT_FALSE(script.finished());
 }
 
+TEST(InputScript, ARepeatBlockPlaysUntilItsTextAndLeavesBetweenLines) {
+    InputScript script;
+    std::string error;
+    ASSERT_TRUE(script.parse("repeat until GAME : won 10000\nkey Return\nwait 100\nkey Right\nend\nkey Escape\n", error))
+        << error;
+    script.start(0);
+    EXPECT_EQ(script.nextDue(0)->text, "Return");
+    EXPECT_EQ(script.nextDue(50)->kind, ScriptEvent::KeyUp);
+    EXPECT_EQ(script.nextDue(150)->text, "Right");
+    EXPECT_EQ(script.nextDue(200)->kind, ScriptEvent::KeyUp);
+    // Round again, its times counted from the end of the last round.
+    EXPECT_EQ(script.nextDue(200)->text, "Return");
+    // The text comes between a key's press and release: the release still
+    // comes, then the block is left and the line after it follows.
+    script.heard("GAME : won level 1");
+    EXPECT_EQ(script.nextDue(250)->kind, ScriptEvent::KeyUp);
+    const ScriptEvent* next = script.nextDue(250);
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(next->text, "Escape");
+    EXPECT_EQ(next->kind, ScriptEvent::KeyDown);
+    EXPECT_TRUE(script.failure().empty());
+}
+
+TEST(InputScript, ARepeatBlockOutOfTimeStopsTheScript) {
+    InputScript script;
+    std::string error;
+    ASSERT_TRUE(script.parse("repeat until \"level 12\" 1000\nkey Space\nend\n", error)) << error;
+    script.start(0);
+    script.heard("level 1");  // printed before the block: it does not count
+    for (int now = 0; now < 1000; now += 50) script.nextDue(now);
+    EXPECT_TRUE(script.failure().empty());
+    script.heard("MAP : level 1");
+    EXPECT_EQ(script.nextDue(1000), nullptr);
+    EXPECT_NE(script.failure().find("line 1"), std::string::npos) << script.failure();
+    EXPECT_NE(script.failure().find("level 12"), std::string::npos) << script.failure();
+}
+
+TEST(InputScript, PadAndRepeatLinesAreCheckedAsTheyAreRead) {
+    InputScript script;
+    std::string error;
+    ASSERT_TRUE(script.parse("padplug\npad a\npaddown start\npadup start\nstick right 0.5 -1\npadunplug\n", error))
+        << error;
+    const auto& ev = script.events();
+    ASSERT_EQ(ev.size(), 7u);
+    EXPECT_EQ(ev[1].kind, ScriptEvent::PadDown);
+    EXPECT_EQ(ev[2].kind, ScriptEvent::PadUp);
+    EXPECT_EQ(ev[2].time, 50) << "a pad press holds the button 50 ms, as a key does";
+    EXPECT_EQ(ev[5].text, "right");
+    EXPECT_EQ(ev[5].x, 500);
+    EXPECT_EQ(ev[5].y, -1000);
+    for (const char* bad : {"pad z\n", "stick left 2 0\n", "stick up 0 0\n", "repeat until\n", "repeat\n",
+                            "end\n", "repeat until X\nkey A\n", "repeat until X\nend\n",
+                            "repeat until X\ntype abc\nend\n", "repeat until X\nrepeat until Y\n"}) {
+        EXPECT_FALSE(script.parse(bad, error)) << bad;
+    }
+}
+
 }  // namespace

@@ -17,6 +17,7 @@
 #include "shell/media/backend.h"
 #include "shell/media/clock.h"
 #include "shell/media/files.h"
+#include "shell/media/gamepad_sdl.h"
 #include "shell/media/graphics.h"
 #include "shell/media/image.h"
 #include "shell/media/input.h"
@@ -218,6 +219,10 @@ bool Backend::openDisplay(int w, int h, bool full, const std::string& title) {
     SDL_SetWindowMinimumSize(window, w / 4, h / 4);
     setWindowIcon();
     SDL_StartTextInput();
+    // A run without a real display (the tests) has no window focus to give
+    // the pads' events to.
+    if (headless) SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    gamepad::start();
     open = true;
     fullScreen = full;
     if (full) switchMode(true);
@@ -705,6 +710,15 @@ void Backend::pushScripted(const ScriptEvent& e) {
             return;
         case ScriptEvent::WaitFile:  // held inside the script itself
         case ScriptEvent::WaitText:
+        case ScriptEvent::RepeatStart:
+        case ScriptEvent::RepeatEnd:
+            return;
+        case ScriptEvent::PadPlug:
+        case ScriptEvent::PadUnplug:
+        case ScriptEvent::PadDown:
+        case ScriptEvent::PadUp:
+        case ScriptEvent::Stick:
+            gamepad::scripted(e);
             return;
         case ScriptEvent::Close:
         case ScriptEvent::Blur:
@@ -786,6 +800,7 @@ void Backend::pumpEvents() {
                 inputCloseRequest();
                 break;
             default:
+                gamepad::handle(ev);
                 break;
         }
     }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cmath>
+#include <cstdlib>
 #include <sstream>
 
 #include "shell/media/files.h"
@@ -39,12 +41,21 @@ std::string trim(const std::string& s) {
 
 }  // namespace
 
+const std::vector<std::string>& InputScript::padButtonNames() {
+    static const std::vector<std::string> names = {"a",  "b",  "x",  "y", "start", "back", "leftshoulder",
+                                                   "rightshoulder", "dpup", "dpdown", "dpleft", "dpright"};
+    return names;
+}
+
 bool InputScript::parse(const std::string& source, std::string& error) {
     events_.clear();
     next_ = 0;
     heard_.clear();
     failure_.clear();
     deliveredLine_ = 0;
+    repeat_ = -1;
+    repeatDone_ = false;
+    int openRepeat = -1;  // the RepeatStart of the block being read
     std::istringstream lines(source);
     std::string raw;
     int lineNo = 0;
@@ -140,12 +151,76 @@ bool InputScript::parse(const std::string& source, std::string& error) {
             ScriptEvent* e = event(ScriptEvent::WaitText, t);
             e->text = text;
             e->limit = limit;
+        } else if (cmd == "repeat") {
+            // repeat until TEXT [MS]: the same text and limit rules as waitfor.
+            const std::string usage = "expected: repeat until TEXT [MS] (or repeat until \"TEXT\" [MS])";
+            if (args.empty() || args[0] != "until") return bad(usage);
+            if (openRepeat >= 0) return bad("a repeat block cannot hold another");
+            std::string body = trim(rest.substr(5)), text = body, limitWord;
+            std::vector<std::string> bodyWords(args.begin() + 1, args.end());
+            int number;
+            if (!body.empty() && body.front() == '"') {
+                const size_t close = body.find('"', 1);
+                if (close == std::string::npos) return bad(usage);
+                text = body.substr(1, close - 1);
+                limitWord = trim(body.substr(close + 1));
+            } else if (!bodyWords.empty() && parseInt(bodyWords.back(), number)) {
+                if (bodyWords.size() == 1) return bad(usage);
+                limitWord = bodyWords.back();
+                text = trim(body.substr(0, body.find_last_of(" \t")));
+            }
+            int limit = kDefaultWaitForMs * 30;
+            if (text.empty() || (!limitWord.empty() && (!parseInt(limitWord, limit) || limit <= 0)))
+                return bad(usage);
+            if (limit > kMaxScriptMs) return bad("the block would run longer than a day");
+            ScriptEvent* e = event(ScriptEvent::RepeatStart, t);
+            e->text = text;
+            e->limit = limit;
+            openRepeat = int(events_.size()) - 1;
+        } else if (cmd == "end") {
+            if (!args.empty()) return bad("expected: end");
+            if (openRepeat < 0) return bad("end without repeat");
+            if (int(events_.size()) - 1 == openRepeat) return bad("an empty repeat block");
+            // A block that takes no time would play over and over in one frame.
+            if (t == events_[size_t(openRepeat)].time) return bad("a repeat block must take time (a wait, key or click)");
+            event(ScriptEvent::RepeatEnd, t)->partner = openRepeat;
+            events_[size_t(openRepeat)].partner = int(events_.size()) - 1;
+            openRepeat = -1;
+        } else if (cmd == "padplug" || cmd == "padunplug") {
+            if (!args.empty()) return bad("expected: " + cmd);
+            event(cmd == "padplug" ? ScriptEvent::PadPlug : ScriptEvent::PadUnplug, t);
+        } else if (cmd == "pad" || cmd == "paddown" || cmd == "padup") {
+            const auto& names = padButtonNames();
+            if (args.size() != 1 || std::find(names.begin(), names.end(), args[0]) == names.end())
+                return bad("expected: " + cmd + " a|b|x|y|start|back|leftshoulder|rightshoulder|dpup|dpdown|dpleft|dpright");
+            event(cmd == "padup" ? ScriptEvent::PadUp : ScriptEvent::PadDown, t)->text = args[0];
+            if (cmd == "pad") {
+                t += kTapMs;
+                event(ScriptEvent::PadUp, t)->text = args[0];
+            }
+        } else if (cmd == "stick") {
+            double x = 0, y = 0;
+            auto axis = [](const std::string& w, double& v) {
+                char* end = nullptr;
+                v = std::strtod(w.c_str(), &end);
+                return !w.empty() && end == w.c_str() + w.size() && v >= -1 && v <= 1;
+            };
+            if (args.size() != 3 || (args[0] != "left" && args[0] != "right") || !axis(args[1], x) || !axis(args[2], y))
+                return bad("expected: stick left|right X Y (each from -1 to 1)");
+            ScriptEvent* e = event(ScriptEvent::Stick, t);
+            e->text = args[0];
+            e->x = int(std::lround(x * 1000));
+            e->y = int(std::lround(y * 1000));
         } else if (cmd == "close" || cmd == "blur" || cmd == "focus") {
             if (!args.empty()) return bad("expected: " + cmd);
             event(cmd == "close" ? ScriptEvent::Close : cmd == "blur" ? ScriptEvent::Blur : ScriptEvent::Focus, t);
         } else {
             return bad("unknown command '" + cmd + "'");
         }
+    }
+    if (openRepeat >= 0) {
+        error = "input script line " + std::to_string(events_[size_t(openRepeat)].line) + ": repeat without end";
+        return false;
     }
     return true;
 }
@@ -159,11 +234,51 @@ bool InputScript::load(const std::string& path, std::string& error) {
     return parse(std::string(bytes->begin(), bytes->end()), error);
 }
 
+void InputScript::checkRepeat(int now) {
+    if (repeat_ < 0 || next_ >= events_.size()) return;
+    // Never between a key's press and its release.
+    const ScriptEvent& upcoming = events_[next_];
+    if (upcoming.kind != ScriptEvent::RepeatEnd && upcoming.line == deliveredLine_) return;
+    const ScriptEvent& start = events_[size_t(repeat_)];
+    if (repeatDone_) {
+        const ScriptEvent& end = events_[size_t(start.partner)];
+        next_ = size_t(start.partner) + 1;
+        origin_ = now - end.time;
+        deliveredLine_ = end.line;
+        heard_.clear();
+        repeat_ = -1;
+    } else if (now - repeatBegan_ >= start.limit) {
+        failure_ = "input script line " + std::to_string(start.line) + " (repeat until): \"" + start.text +
+                   "\" was not printed within " + std::to_string(start.limit) + " ms";
+    }
+}
+
 const ScriptEvent* InputScript::nextDue(int now) {
     if (!failure_.empty()) return nullptr;
-    while (next_ < events_.size() && now - origin_ >= events_[next_].time) {
+    checkRepeat(now);
+    while (failure_.empty() && next_ < events_.size() && now - origin_ >= events_[next_].time) {
         const ScriptEvent& e = events_[next_];
-        if (e.kind == ScriptEvent::WaitFile) {
+        if (e.kind == ScriptEvent::RepeatStart) {
+            repeat_ = int(next_);
+            repeatBegan_ = now;
+            repeatDone_ = false;
+            deliveredLine_ = e.line;
+            heard_.clear();
+            ++next_;
+        } else if (e.kind == ScriptEvent::RepeatEnd) {
+            if (repeatDone_) {
+                checkRepeat(now);
+                continue;
+            }
+            // Round again, the block's times counted from now.
+            const ScriptEvent& start = events_[size_t(e.partner)];
+            next_ = size_t(e.partner) + 1;
+            origin_ = now - start.time;
+            deliveredLine_ = e.line;
+            checkRepeat(now);
+            if (failure_.empty() && next_ < events_.size()) continue;
+            return nullptr;
+        } else if (e.kind == ScriptEvent::WaitFile) {
             if (FileType(e.text) == 0) return nullptr;
             origin_ = now - e.time;
             advance();
@@ -185,6 +300,7 @@ const ScriptEvent* InputScript::nextDue(int now) {
             advance();
             return &e;
         }
+        checkRepeat(now);
     }
     return nullptr;
 }
@@ -199,6 +315,7 @@ void InputScript::advance() {
 
 void InputScript::heard(const std::string& line) {
     if (finished()) return;
+    if (repeat_ >= 0 && shows(line, events_[size_t(repeat_)].text)) repeatDone_ = true;
     // A game that prints without end while the script waits must not grow it.
     constexpr size_t kMaxHeard = 1000;
     if (heard_.size() >= kMaxHeard) heard_.erase(heard_.begin());
