@@ -20,6 +20,10 @@ int stockEntry(int id) {
     return k >= 0 && k < TProfile::kBonusKinds ? k : -1;
 }
 
+// Half the side of an item's square on sale, which a click (and the
+// keyboard focus) picks.
+constexpr int kItemReach = 15;
+
 int stockOf(int id) {
     const TProfile* p = objects().profileManager.profile;
     const int k = stockEntry(id);
@@ -165,10 +169,10 @@ void TSklep::focusItems(std::vector<TFocusTarget>& items) const {
             if (!canBeShown(*kinds[i])) continue;
             place(int(i), int(kinds.size()), x, y);
             TFocusTarget item{first + int(i), {}};
-            item.dim.x1 = x - 15;
-            item.dim.x2 = x + 15;
-            item.dim.y1 = y - 15;
-            item.dim.y2 = y + 15;
+            item.dim.x1 = x - kItemReach;
+            item.dim.x2 = x + kItemReach;
+            item.dim.y1 = y - kItemReach;
+            item.dim.y2 = y + kItemReach;
             items.push_back(item);
         }
     };
@@ -225,7 +229,7 @@ void TSklep::_updatePick() {
         for (size_t i = 0; i < row.size(); ++i) {
             if (!canBeShown(*row[i])) continue;
             place(int(i), int(row.size()), x, y);
-            if (mouse.inRect(x - 15, y - 15, 30, 30)) over = row[i];
+            if (mouse.inRect(x - kItemReach, y - kItemReach, 2 * kItemReach, 2 * kItemReach)) over = row[i];
         }
     };
     pick(bonusyKolorow, getColourBonusDim);
