@@ -60,4 +60,10 @@ void TTeksty::fill(const TTxtFile& file) {
     txtProfileName = line(69);
     txtSoundVolume = line(70);
     txtMusicVolume = line(71);
+    for (int i = 0; i < 10; ++i) {
+        txtPomocKeys[size_t(i)] = line(73 + i);
+        txtPomocPad[size_t(i)] = line(83 + i);
+    }
+    txtReloadKeys = line(93);
+    txtReloadPad = line(94);
 }

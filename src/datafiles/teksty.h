@@ -65,6 +65,12 @@ public:
     std::string txtProfileName;               // 69: name entry
     std::string txtSoundVolume;               // 70-71: settings
     std::string txtMusicVolume;
+    // 73-82 and 83-92: the help pages again, naming the keys and the
+    // gamepad's buttons for a player who plays with them.
+    std::array<std::string, 10> txtPomocKeys;
+    std::array<std::string, 10> txtPomocPad;
+    std::string txtReloadKeys;                // 93-94: the reload hint's second line
+    std::string txtReloadPad;
 
     // Fills the table from kPath.
     void setup();

@@ -69,6 +69,8 @@ TGui::~TGui() {
     if (focusOwner == this) focusOwner = nullptr;
 }
 
+bool TGui::inUse() const { return this == focusOwner; }
+
 TGuiObject* TGui::focused() const {
     if (!takesKeys || !keyboardFocusShown() || this != focusOwner || _focus < 0 ||
         _focus >= int(_listaObiektow.size()))

@@ -54,6 +54,9 @@ public:
     std::vector<TFocusTarget> focusTargets() const;
     // The focused widget while the focus is shown, or nullptr.
     TGuiObject* focused() const;
+    // Whether this container was updated last: the one the player is using
+    // (a screen behind a pop-up is not).
+    bool inUse() const;
     // Appends the widgets of a .gui file (the file must exist).
     void Load(const std::string& url);
     // Builds one declaration's widget (FONT only registers its font).

@@ -53,7 +53,7 @@ void TMouse::update() {
 
 void TMouse::draw() {
     // While the keyboard or a pad is in use, its own focus or cursor shows where it acts.
-    if (_v && cur && !keyboardFocusShown()) cur->draw(x, y);
+    if (_v && cur && !keyboardFocusShown() && !GamepadUsedLast()) cur->draw(x, y);
 }
 
 bool TMouse::inRect(int rx, int ry, int w, int h) const {

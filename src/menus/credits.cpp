@@ -73,7 +73,7 @@ int TCredits::draw() {
 }
 
 bool TCredits::react() {
-    if (KeyHit(KEY_ESCAPE) || objects().mouse.leftPressed) dAlpha = 0;
+    if (KeyHit(KEY_ESCAPE) + KeyHit(KEY_ENTER) + KeyHit(KEY_SPACE) > 0 || objects().mouse.leftPressed) dAlpha = 0;
     return dAlpha == 0 && alpha == 0;
 }
 

@@ -7,18 +7,25 @@
 int THelp::setup() {
     gui = createGui(kLayout);
     text = gui->getItemAs<TText>("tekst");
-    const TTeksty& t = objects().teksty;
-    teksty1.assign(t.txtPomoc.begin(), t.txtPomoc.begin() + 10);
     return 0;
 }
 
-std::string THelp::getText(int n) const {
-    if (n < 0 || n >= int(teksty1.size())) return "";
-    return teksty1[size_t(n)];
+const std::string& THelp::getText(int n, InputDevice device) const {
+    static const std::string none;
+    const TTeksty& t = objects().teksty;
+    if (n < 0 || n >= int(t.txtPomocKeys.size())) return none;
+    const size_t i = size_t(n);
+    switch (device) {
+        case InputDevice::Keyboard: return t.txtPomocKeys[i];
+        case InputDevice::Gamepad: return t.txtPomocPad[i];
+        case InputDevice::Mouse: break;
+    }
+    return t.txtPomoc[i];
 }
 
 void THelp::prepare(int n, TEkran* behind) {
-    if (text) text->_txt = getText(n);
+    page = n;
+    if (text) text->_txt = getText(n, LastInputDevice());
     ekran = behind;
     if (TProfile* p = objects().profileManager.profile; p && n >= 0 && n < int(p->hint.size()))
         p->hint[size_t(n)] = 1;
@@ -26,6 +33,9 @@ void THelp::prepare(int n, TEkran* behind) {
 }
 
 int THelp::update() {
+    if (text) {
+        if (const std::string& words = getText(page, LastInputDevice()); words != text->_txt) text->_txt = words;
+    }
     gui->update();
     return 0;
 }
@@ -41,7 +51,10 @@ int THelp::draw() {
     return 0;
 }
 
-bool THelp::react() { return KeyHit(KEY_ESCAPE) || gui->clickedItem("ok"); }
+bool THelp::react() {
+    // A page has one answer: every key a player may reach for gives it.
+    return KeyHit(KEY_ESCAPE) + KeyHit(KEY_ENTER) + KeyHit(KEY_SPACE) > 0 || gui->clickedItem("ok");
+}
 
 int THelp::mainLoop(int n, TEkran* behind) {
     if (behind) behind->pauseTimers();

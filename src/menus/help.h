@@ -1,12 +1,13 @@
 #pragma once
 // The help pages: a panel with one of the ten pages of advice over the
-// screen that opened it. A page counts as seen by the current player the
-// moment it opens.
+// screen that opened it, in the words of what the player plays with (the
+// mouse, the keys or a gamepad; it follows a change while it is open). A
+// page counts as seen by the current player the moment it opens.
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "gui/gui.h"
+#include "shell/media/input.h"
 #include "shell/ekran.h"
 
 class TText;
@@ -18,7 +19,7 @@ public:
     std::unique_ptr<TGui> gui;
     TEkran* ekran = nullptr;  // drawn behind the page
     TText* text = nullptr;    // the layout's "tekst"
-    std::vector<std::string> teksty1;  // pages 0 to 9
+    int page = 0;             // the page shown
 
     THelp() { _myName = "Help pop-up."; }
 
@@ -26,10 +27,10 @@ public:
     int update() override;
     int draw() override;
 
-    // Page n, or "" when there is none.
-    std::string getText(int n) const;
+    // Page n for a player of that device, or "" when there is none.
+    const std::string& getText(int n, InputDevice device = InputDevice::Mouse) const;
     void prepare(int n, TEkran* behind);
-    // Shows page n over `ekran` until "ok" or Escape; returns 0.
+    // Shows page n over `ekran` until "ok", Escape, Enter or Space; returns 0.
     int mainLoop(int n, TEkran* ekran);
     // True when the page is dismissed this frame.
     bool react();

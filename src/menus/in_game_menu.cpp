@@ -35,7 +35,8 @@ int TInGameMenu::draw() {
 
 bool TInGameMenu::react() {
     GameObjects& o = objects();
-    if (KeyHit(KEY_ESCAPE) || gui->clickedItem("resume")) fade.close();
+    // Escape, or Start on a gamepad, closes the menu as it opened it.
+    if (KeyHit(KEY_ESCAPE) + KeyHit(KEY_PAUSE) > 0 || gui->clickedItem("resume")) fade.close();
     if (gui->clickedItem("restart")) {
         // The puzzle reshuffles behind its own gate; everything else
         // restarts behind this one.

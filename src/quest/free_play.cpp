@@ -55,7 +55,24 @@ void TFreePlay::prepare() {
     starting_ = false;
     clearParticles();
     setTab("match3");
+    // The focus keeps its place from the last visit, shown by a key here.
+    focus.setContainers(gui.get(), current().gui.get());
+    focus.open();
     objects().gate.setOpened();
+}
+
+void TFreePlay::stepTab(int step) {
+    const int n = int(std::size(kTabs));
+    int at = 0;
+    for (int i = 0; i < n; ++i)
+        if (sameIgnoringCase(current().id, kTabs[i])) at = i;
+    const char* next = kTabs[(at + step % n + n) % n];
+    // The focus on a caption or inside the tab goes to the new tab's
+    // caption; on "back" or "play" it stays.
+    const bool onTheWayOut = focus.restsOn(0, "graj") || focus.restsOn(0, "anuluj");
+    setTab(next);
+    focus.setContainers(gui.get(), current().gui.get());
+    if (!onTheWayOut) focus.placeOnButton(0, next);
 }
 
 int TFreePlay::mainLoop() {
@@ -64,7 +81,7 @@ int TFreePlay::mainLoop() {
     const Shown shown(*this);
     do {
         runFrame();
-        _react();
+        react();
     } while (goExit != 1);
     FlushKeys();
     FlushMouse();
@@ -72,7 +89,7 @@ int TFreePlay::mainLoop() {
     return 0;
 }
 
-void TFreePlay::_react() {
+void TFreePlay::react() {
     GameObjects& o = objects();
     // Once the gate is closing the game is on its way: nothing else counts.
     if (starting_) {
@@ -83,8 +100,13 @@ void TFreePlay::_react() {
         goExit = 1;
         return;
     }
-    for (const char* tabId : {"match3", "strzelanie", "puzzle"})
+    for (const char* tabId : kTabs)
         if (gui->clickedItem(tabId)) setTab(tabId);
+    // Page Up and Page Down (the gamepad's shoulder buttons) step through
+    // the tabs, round at either end.
+    if (KeyHit(KEY_PAGEUP)) stepTab(-1);
+    if (KeyHit(KEY_PAGEDOWN)) stepTab(1);
+    if (focus.itemPressed()) current().pressItem(focus.item());
     if (gui->clickedItem("graj") && canPlay()) {
         starting_ = true;
         o.gate.close();
@@ -100,10 +122,20 @@ void TFreePlay::_reload() {
 // ---------------------------------------------------------------- frame
 
 int TFreePlay::update() {
+    TZakladka& front = current();
+    focus.setContainers(gui.get(), front.gui.get());
+    TFocusKeys keys = focus.readKeys();
+    // The speed knob takes Left and Right while it has the focus.
+    if (keys.step.dy == 0 && front.slideKnob(focus.item(), keys.step.dx)) keys.step.dx = 0;
+    focus.update(keys, [&front](std::vector<TFocusTarget>& items) { front.focusItems(items); });
+    // Of two containers the one updated last presses and shows its focused
+    // button: the one the focus is in.
+    const bool focusOnPanel = focus.focusedContainer() == gui.get();
+    if (focusOnPanel) front.update();
     gui->update();
     // "graj" shows that a puzzle tab without a picture set has no game.
     if (TGuiObject* play = gui->getItem("graj")) play->_a = canPlay() ? 1 : 0;
-    current().update();
+    if (!focusOnPanel) front.update();
     objects().gate.update();
     return 0;
 }
@@ -127,7 +159,12 @@ void TFreePlay::_drawBack() {
 }
 
 void TFreePlay::_drawTabs() {
-    for (const auto& t : zakladki) t->draw();
+    // The tab in front is the last; only it shows the focus.
+    const int focused = focus.item();
+    for (const auto& t : zakladki) {
+        if (t.get() == &current()) t->draw(focused, focus.shown());
+        else t->draw();
+    }
     SetColor(255, 255, 255);
     SetScale(1, 1);
     SetAlpha(1);

@@ -5,6 +5,11 @@
 // the game of the tab in front; when it ends, the main menu comes back under
 // a white veil. Nothing of it is saved: the tabs keep their choices while
 // the game runs.
+//
+// One keyboard focus goes over the panel's buttons, the tab's buttons and
+// the tab's own things (the marble tab's colours, bonus marbles and speed
+// knob); Enter on a marble picks it as a click does, Left and Right move a
+// focused knob. Page Up and Page Down step through the tabs.
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +17,7 @@
 #include "board/level.h"
 #include "gui/gui.h"
 #include "quest/free_play_tab.h"
+#include "quest/screen_focus.h"
 #include "shell/ekran.h"
 #include "shell/media/image.h"
 
@@ -21,6 +27,8 @@ public:
     static constexpr const char* kBackdrop = "gfx/backgrounds/free.jpg";
     // The marble board's size: 15 x 15 cells of 30 pixels.
     static constexpr int kBoardCells = 15;
+    // The tabs as their captions stand, left to right.
+    static constexpr const char* kTabs[3] = {"match3", "strzelanie", "puzzle"};
 
     std::unique_ptr<TGui> gui;
     TImagePtr img;     // the panel, drawn at (100, 50)
@@ -32,6 +40,9 @@ public:
     // screen restarts that board.
     TLevelPtr levelCopy;
     std::string txtTitle = "FreePlay";
+    // The keyboard focus: the panel's buttons (container 0), the tab's
+    // (container 1) and the tab's own things.
+    TScreenFocus focus;
 
     TFreePlay() { _myName = "Free Play Module"; }
 
@@ -46,12 +57,17 @@ public:
     // Brings the tab of that id (letter case ignored) to the front.
     void setTab(const std::string& tabId);
     TZakladka& current() { return *zakladki.back(); }
+    // Brings the tab `step` places right (left when negative) of the one in
+    // front to the front, round at either end.
+    void stepTab(int step);
     TZakladka* tab(const std::string& tabId);
     // The gate has closed over the set-up: plays the game of the tab in
     // front, then readies the main menu's return.
     void graj();
     // Whether the tab in front has a game to start (a puzzle needs a set).
     bool canPlay() const;
+    // After each frame: the clicks and keys.
+    void react();
 
     // The levels the tabs' choices make; each call builds a new one.
     TLevelPtr buildBoard(const TZakladka& match3) const;
@@ -66,7 +82,6 @@ private:
     void _drawTabs();
     void _drawGui();
     void _playBoard();
-    void _react();
     // The screen's widgets from their files again (the L key).
     void _reload();
 };

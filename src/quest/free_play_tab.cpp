@@ -60,6 +60,18 @@ void caption(const std::string& text, int x, int y, const TRGB& main, const TRGB
     drawSpecText(text, x, y, main, outline, align, 1);
 }
 
+// The keyboard focus's target for a picture drawn by its middle at (x, y).
+TFocusTarget pictureTarget(int item, const TImagePtr& picture, int x, int y, float scale) {
+    const int w = picture ? int(scale * float(ImageWidth(picture))) : 0;
+    const int h = picture ? int(scale * float(ImageHeight(picture))) : 0;
+    TFocusTarget target{item, {}};
+    target.dim.x1 = x - w / 2;
+    target.dim.x2 = target.dim.x1 + w;
+    target.dim.y1 = y - h / 2;
+    target.dim.y2 = target.dim.y1 + h;
+    return target;
+}
+
 }  // namespace
 
 void TZakladka::setup(const std::string& tabId, const std::string& page, const std::string& layout) {
@@ -95,13 +107,13 @@ bool TZakladka::isMatch3() const { return sameIgnoringCase(id, "MATCH3"); }
 bool TZakladka::isShooting() const { return sameIgnoringCase(id, "STRZELANIE"); }
 bool TZakladka::isPuzzle() const { return sameIgnoringCase(id, "PUZZLE"); }
 
-int TZakladka::draw() {
+int TZakladka::draw(int focusedItem, bool keyboard) {
     SetColor(255, 255, 255);
     SetScale(1, 1);
     SetAlpha(1);
     DrawImage(img, 134, 125);
     gui->draw();
-    if (isMatch3()) _drawMatch3();
+    if (isMatch3()) _drawMatch3(focusedItem, keyboard);
     if (isShooting()) _drawShooting();
     if (isPuzzle()) _drawPuzzle();
     SetColor(255, 255, 255);
@@ -120,19 +132,26 @@ int TZakladka::update() {
 
 // ---------------------------------------------------------------- match-3
 
-void TZakladka::_drawMatch3() {
+void TZakladka::_drawMatch3(int focusedItem, bool keyboard) {
     SetColor(255, 255, 255);
     const int kinds = int(tileKinds.size());
+    // While the keyboard focus shows, only its marble looks hovered.
+    const TTileDataPtr pointedTile = keyboard ? nullptr : overTile;
+    const TTileDataPtr pointedBonus = keyboard ? nullptr : overBonus;
     for (int i = 1; i <= std::min(kColours, kinds); ++i) {
         const TTileDataPtr& kind = tileKinds[size_t(i - 1)];
-        const float s = kind == overTile ? 1.1f : 1.0f;
+        const bool lit = kind == pointedTile || i == focusedItem;
+        const float s = lit ? 1.1f : 1.0f;
+        if (i == focusedItem) glow.around(marblePicture(*kind), float(colourX(i)), kColourY, s);
         SetScale(s, s);
         SetAlpha(holds(tiles, kind) ? 1.0f : 0.3f);
         DrawImage(marblePicture(*kind), float(colourX(i)), kColourY);
     }
     for (int p = kFirstBonus; p <= kinds; ++p) {
         const TTileDataPtr& kind = tileKinds[size_t(p - 1)];
-        const float s = kind == overBonus ? kBonusOverScale : kBonusScale;
+        const bool lit = kind == pointedBonus || kBonusItems + p == focusedItem;
+        const float s = lit ? kBonusOverScale : kBonusScale;
+        if (kBonusItems + p == focusedItem) glow.around(marblePicture(*kind), float(bonusX(p)), kBonusY, s);
         SetScale(s, s);
         SetAlpha(holds(bonusy, kind) ? 1.0f : 0.3f);
         DrawImage(marblePicture(*kind), float(bonusX(p)), kBonusY);
@@ -153,7 +172,39 @@ void TZakladka::_drawMatch3() {
     caption(t.txtLevelType, 520, 385, kWhite, kPlum);
     SetColor(255, 255, 255);
     SetAlpha(1);
+    if (focusedItem == kKnobItem) glow.around(suwak, float(kSliderX + sliderX), kSliderY);
     DrawImage(suwak, float(kSliderX + sliderX), kSliderY);
+}
+
+void TZakladka::focusItems(std::vector<TFocusTarget>& items) const {
+    if (!isMatch3()) return;
+    const int kinds = int(tileKinds.size());
+    for (int i = 1; i <= std::min(kColours, kinds); ++i)
+        items.push_back(pictureTarget(i, marblePicture(*tileKinds[size_t(i - 1)]), colourX(i), kColourY, 1));
+    for (int p = kFirstBonus; p <= kinds; ++p)
+        items.push_back(
+            pictureTarget(kBonusItems + p, marblePicture(*tileKinds[size_t(p - 1)]), bonusX(p), kBonusY, kBonusScale));
+    items.push_back(pictureTarget(kKnobItem, suwak, kSliderX + sliderX, kSliderY, 1));
+}
+
+bool TZakladka::hasItem(int item) const {
+    if (!isMatch3()) return false;
+    const int kinds = int(tileKinds.size());
+    return (item >= 1 && item <= std::min(kColours, kinds)) ||
+           (item >= kBonusItems + kFirstBonus && item <= kBonusItems + kinds) || item == kKnobItem;
+}
+
+void TZakladka::pressItem(int item) {
+    if (!hasItem(item)) return;
+    if (item == kKnobItem) return;
+    if (item < kBonusItems) setTile(tileKinds[size_t(item - 1)]);
+    else setTileBonus(tileKinds[size_t(item - kBonusItems - 1)]);
+}
+
+bool TZakladka::slideKnob(int item, int dx) {
+    if (item != kKnobItem || dx == 0 || !hasItem(item)) return false;
+    sliderX = std::clamp(sliderX + dx * kKnobStep, 0, kSliderTravel);
+    return true;
 }
 
 void TZakladka::_updateMatch3() {

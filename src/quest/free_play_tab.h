@@ -12,6 +12,7 @@
 
 #include "board/tile_data.h"
 #include "gui/gui.h"
+#include "quest/screen_focus.h"
 #include "shell/media/image.h"
 
 // One picture the puzzle tab offers, with the grid it is cut into.
@@ -64,6 +65,13 @@ public:
     int sliderX = 0;                    // 0 (left) to kSliderTravel
     int sliderOver = 0;                 // 1 while the knob is grabbed or under the pointer
 
+    // The keyboard focus's items of the marble tab: colour i (from 1) is
+    // item i, the bonus at list position p item kBonusItems + p, the knob
+    // kKnobItem. A step of the knob by the keys.
+    static constexpr int kBonusItems = 100, kKnobItem = 1000;
+    static constexpr int kKnobStep = 25;
+    TFocusGlow glow;
+
     // Puzzle tab.
     std::vector<TPuzzleSet> zestawy;  // file order
     TPuzzleSet* newPuzzle = nullptr;  // the chosen set, fading in
@@ -76,8 +84,18 @@ public:
     // on them (the L key, for laying out the screen).
     void reload();
 
-    int draw();
+    // The tab; `focusedItem` has the shown keyboard focus, and while
+    // `keyboard` the pointer's marble looks hovered no more.
+    int draw(int focusedItem = -1, bool keyboard = false);
     int update();
+    // The tab's own things the keyboard focus visits (the marble tab's).
+    void focusItems(std::vector<TFocusTarget>& items) const;
+    bool hasItem(int item) const;
+    // Enter on an item: a marble is picked or put back as a click does.
+    void pressItem(int item);
+    // Left or Right (dx) on the focused knob moves it; false when `item` is
+    // not the knob, and the arrow moves the focus.
+    bool slideKnob(int item, int dx);
     bool isMatch3() const;
     bool isShooting() const;
     bool isPuzzle() const;
@@ -111,7 +129,7 @@ public:
     void getRandomPuzzle();
 
 private:
-    void _drawMatch3();
+    void _drawMatch3(int focusedItem, bool keyboard);
     void _drawShooting();
     void _drawPuzzle();
     void _updateMatch3();

@@ -18,6 +18,14 @@ TImagePtr markerImage(const char* path) {
     MidHandleImage(image);
     return image;
 }
+
+// Whether a level of the catalogue has a marker on the map, and how far
+// from its middle the marker reaches.
+bool hasMarker(const TLevelData& entry) { return entry.pos && (entry.typ == 0 || entry.typ == 1); }
+int markerReach(const TLevelData& entry) { return entry.typ == 1 ? 20 : 14; }
+// A marker's dark rim would swallow a glow of its own size: the focus's glow
+// is of a larger marker, so its gold shows around the rim.
+constexpr float kMarkerGlowScale = 1.4f;
 }  // namespace
 
 int TMap::setup() {
@@ -70,6 +78,10 @@ void TMap::prepare() {
     for (int i = 0; i < 20; ++i)
         if (TChmura* cloud = chmury.createNewCloud()) cloud->a = 0.5f;
     o.profileManager.saveProfile();
+    // The focus comes to the map on the marker of the level to play.
+    focus.setContainers(gui.get());
+    focus.open();
+    focus.placeOnItem(levelNumber());
     Print("MAP : level " + std::to_string(levelNumber()));
 }
 
@@ -93,8 +105,15 @@ bool TMap::react() {
         o.help.mainLoop(8, this);
         return false;
     }
-    if (gui->clickedItem("sklep")) o.shop.mainLoop();
-    if (gui->clickedItem("play")) o.gate.close();
+    // S, or the gamepad's Y, opens the shop as its button does, when open.
+    const bool shopKey = KeyHit(KEY_S) + KeyHit(KEY_PAD_Y) > 0 && shopOpenBefore(levelNumber());
+    if (gui->clickedItem("sklep") || shopKey) {
+        o.shop.mainLoop();
+        return false;
+    }
+    // Enter plays the level, whichever marker the focus shows (a focused
+    // button takes Enter itself).
+    if (gui->clickedItem("play") || focus.itemPressed() || KeyHit(KEY_ENTER)) o.gate.close();
     return false;
 }
 
@@ -161,8 +180,7 @@ void TMap::_updateMarkerSparkles() {
     int k = 0;
     for (const TLevelData& entry : objects().levelManager.levels) {
         if (++k > reached) break;
-        if (entry.pos && (entry.typ == 0 || entry.typ == 1))
-            generateParticle(int(entry.pos->x), int(entry.pos->y), entry.typ);
+        if (hasMarker(entry)) generateParticle(int(entry.pos->x), int(entry.pos->y), entry.typ);
     }
 }
 
@@ -170,17 +188,41 @@ int TMap::markerAt(int x, int y) const {
     int k = 0;
     for (const TLevelData& entry : objects().levelManager.levels) {
         ++k;
-        if (!entry.pos || (entry.typ != 0 && entry.typ != 1)) continue;
-        const int reach = entry.typ == 1 ? 20 : 14;
+        if (!hasMarker(entry)) continue;
+        const int reach = markerReach(entry);
         const int dx = x - int(entry.pos->x), dy = y - int(entry.pos->y);
         if (dx * dx + dy * dy <= reach * reach) return k;
     }
     return 0;
 }
 
+void TMap::focusMarkers(std::vector<TFocusTarget>& markers) const {
+    const int reached = levelNumber();
+    int k = 0;
+    for (const TLevelData& entry : objects().levelManager.levels) {
+        if (++k > reached) break;
+        if (!hasMarker(entry)) continue;
+        const int x = int(entry.pos->x), y = int(entry.pos->y), reach = markerReach(entry);
+        TFocusTarget marker{k, {}};
+        marker.dim.x1 = x - reach;
+        marker.dim.x2 = x + reach;
+        marker.dim.y1 = y - reach;
+        marker.dim.y2 = y + reach;
+        markers.push_back(marker);
+    }
+}
+
+int TMap::focusedLevel() const {
+    const int k = focus.item();
+    return k >= 1 && k <= levelNumber() ? k : 0;
+}
+
 int TMap::update() {
     GameObjects& o = objects();
-    pointedLevel = o.gate.opened() ? markerAt(o.mouse.x, o.mouse.y) : 0;
+    focus.update(focus.readKeys(), [this](std::vector<TFocusTarget>& markers) { focusMarkers(markers); });
+    // The focused marker shows its bests as the pointed one does.
+    if (const int focused = focusedLevel()) pointedLevel = focused;
+    else pointedLevel = o.gate.opened() ? markerAt(o.mouse.x, o.mouse.y) : 0;
     gui->update();
     o.gate.update();
     chmury.updateALL();
@@ -224,15 +266,17 @@ void TMap::_drawHere(int hereX, int hereY) {
 
 void TMap::_drawMap() {
     const int reached = levelNumber();
+    const int focused = focusedLevel();
     const TLevelData* here = nullptr;
     int k = 0;
     SetScale(1, 1);
     for (const TLevelData& entry : objects().levelManager.levels) {
         ++k;
-        if (!entry.pos || (entry.typ != 0 && entry.typ != 1)) continue;
+        if (!hasMarker(entry)) continue;
         const float x = entry.pos->x, y = entry.pos->y;
         const bool big = entry.typ == 1;
         if (reached >= k) {
+            if (k == focused) glow.around(big ? duzyPodklad1 : podklad1, x, y, kMarkerGlowScale);
             DrawImage(big ? duzyPodklad1 : podklad1, x, y);
             if (reached == k) {
                 _drawActLevel(entry.typ, x, y);

@@ -6,6 +6,11 @@
 // "sklep", the bonus shop. The first visit shows help page 0, the visit
 // before level 5 help page 8 (the shop). While the pointer rests on the
 // marker of a level the player has tried, a card shows their bests there.
+//
+// Keys: Enter plays the level (as "play" does), S or the gamepad's Y opens
+// the shop. The arrows, Tab and Shift+Tab move the keyboard focus over the
+// markers of the levels reached, in level order, and the two buttons; a
+// focused marker shows its bests as the pointed one does.
 #include <array>
 #include <memory>
 #include <string>
@@ -13,6 +18,7 @@
 #include "gui/dim.h"
 #include "gui/gui.h"
 #include "quest/clouds.h"
+#include "quest/screen_focus.h"
 #include "shell/ekran.h"
 #include "shell/media/image.h"
 
@@ -33,6 +39,9 @@ public:
     std::array<TDim, 4> snowRect;
     int partTime = 0;  // clock time of the next burst of particles
     std::unique_ptr<TGui> gui;
+    // The keyboard focus over the markers (item k: level k's) and buttons.
+    TScreenFocus focus{TScreenFocus::Order::ItemsFirst};
+    TFocusGlow glow;
     TChmury chmury;
     std::string txtTytul = "Map of your journey";
     std::string txtHere = "You are here";
@@ -58,6 +67,11 @@ public:
     int levelNumber() const;
     // The level whose marker is under (x, y), or 0.
     int markerAt(int x, int y) const;
+    // The markers the keyboard focus visits: those of the levels reached,
+    // in level order, each numbered by its level.
+    void focusMarkers(std::vector<TFocusTarget>& markers) const;
+    // The level whose marker has the shown keyboard focus, or 0.
+    int focusedLevel() const;
 
     // The pulse of the current marker, particle births: also kept moving by
     // the shop, which shows the map behind itself.

@@ -169,6 +169,7 @@ int TProfileManager::update() {
         if (TGuiObject* b = gui->getItem(name)) b->setState(1, chosen);
     if (TGuiObject* b = gui->getItem("cancel")) b->setState(1, profile ? 1 : 0);
     if (TGuiObject* b = gui->getItem("new")) b->setState(1, canAddProfile() ? 1 : 0);
+    focus.update(focus.readKeys(), [this](std::vector<TFocusTarget>& rows) { focusRows(rows); });
     gui->update();
 
     const TMouse& mouse = objects().mouse;
@@ -192,10 +193,15 @@ int TProfileManager::draw() {
     SetBlend(ALPHABLEND);
     gui->draw();
     const int h = rowHeight();
+    // While the keyboard focus shows, it alone marks a row, as a focused
+    // button alone looks hovered.
+    const int focused = focusedRow();
+    const TProfile* pointed = focus.shown() ? nullptr : overed;
     for (size_t r = 0; r < profilesList.size(); ++r) {
         const TProfile* p = profilesList[r].get();
         const float x = float(400 - TextWidth(p->name) / 2), y = float(156 + int(r) * h);
-        if (p == overed) {
+        if (int(r) == focused) glow.aroundCaption(fonts.font_blueHigh26, p->name, 400, y + float(TextHeight("A") / 2));
+        if (p == pointed) {
             SetColor(255, 255, 255);
             SetAlpha(0.3f);
             DrawRect(x - 25, y, float(TextWidth(p->name) + 50), float(h + 2));
@@ -216,7 +222,30 @@ int TProfileManager::draw() {
     return 0;
 }
 
+void TProfileManager::focusRows(std::vector<TFocusTarget>& rows) const {
+    const int h = rowHeight();
+    for (size_t r = 0; r < profilesList.size(); ++r) {
+        TFocusTarget row{int(r), {}};
+        row.dim.x1 = kListX;
+        row.dim.x2 = kListX + kListW;
+        row.dim.y1 = kFirstRowY + int(r) * h;
+        row.dim.y2 = row.dim.y1 + h;
+        rows.push_back(row);
+    }
+}
+
+int TProfileManager::focusedRow() const {
+    const int r = focus.item();
+    return r >= 0 && r < int(profilesList.size()) ? r : -1;
+}
+
 bool TProfileManager::react() {
+    // Enter on a row picks it as a click does, and the focus goes on to
+    // "select", so a second Enter selects the player.
+    if (const int row = focusedRow(); row >= 0 && focus.itemPressed()) {
+        clicked = profilesList[size_t(row)].get();
+        focus.placeOnButton(0, "select");
+    }
     // Without a current player there is nothing to go back to: one must be
     // selected (or made) first.
     const bool escape = KeyHit(KEY_ESCAPE) != 0;
@@ -233,6 +262,11 @@ bool TProfileManager::react() {
 
 int TProfileManager::mainLoop() {
     clicked = profile;
+    // The focus comes to the list on the current player's row.
+    focus.setContainers(gui.get());
+    focus.open();
+    for (size_t r = 0; r < profilesList.size(); ++r)
+        if (profilesList[r].get() == profile) focus.placeOnItem(int(r));
     const Shown shown(*this);
     do {
         runFrame();

@@ -15,13 +15,16 @@
 //
 // Its screen, opened from the main menu, lists the players over the menu; the
 // buttons of data/gui_profile.gui ("select", "rename", "delete", "new",
-// "cancel") act on the player clicked in the list.
+// "cancel") act on the player clicked in the list. The keyboard focus goes
+// over the rows and the buttons; Enter on a row picks it as a click does and
+// takes the focus to "select".
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "gui/gui.h"
 #include "players/profile.h"
+#include "quest/screen_focus.h"
 #include "shell/ekran.h"
 
 class TRCMFile;
@@ -46,6 +49,9 @@ public:
     // The row under the pointer this frame, and the one the buttons act on.
     TProfile* overed = nullptr;
     TProfile* clicked = nullptr;
+    // The keyboard focus over the rows (item r: row r) and the buttons.
+    TScreenFocus focus;
+    TFocusGlow glow;
 
     TProfileManager() { _myName = "Profile manager"; }
 
@@ -71,6 +77,10 @@ public:
                                   const TProfile* renaming = nullptr);
     // The height of one row of the list.
     static int rowHeight();
+    // The rows as the keyboard focus's items, each numbered by its place.
+    void focusRows(std::vector<TFocusTarget>& rows) const;
+    // The row with the shown keyboard focus, or -1.
+    int focusedRow() const;
 
     // Reads the index and every profile file, finishing first a save that a
     // crash interrupted. No index: no profiles.

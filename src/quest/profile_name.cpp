@@ -40,6 +40,14 @@ int TProfileName::update() {
     }
     if (TGuiObject* cancel = gui->getItem("cancel")) cancel->setState(1, cancellable() ? 1 : 0);
     if (TGuiObject* ok = gui->getItem("ok")) ok->setState(1, acceptable() ? 1 : 0);
+    // A pad's first press only brings the letters up; after that the pad
+    // types on them, and the buttons leave it its keys.
+    const bool padShown = GamepadUsedLast();
+    if (padShown && !lettersShown) FlushKeyHits();
+    lettersShown = padShown;
+    gui->takesKeys = !lettersShown;
+    lettersAccept = lettersShown && letters.update(entry->_txt, TProfile::kMaxNameLength, MilliSecs()) ==
+                                        TLetterPad::Result::Accept;
     gui->update();
     updateParticles();
     return 0;
@@ -57,6 +65,8 @@ int TProfileName::draw() {
     drawSpecText(objects().teksty.txtProfileName, 400, 235, createRGB(255, 255, 0), createRGB(200, 0, 200),
                            0, 1);
     gui->draw();
+    if (lettersShown) letters.draw(fonts.font_blueHigh22, 400 - TLetterPad::kColumns * TLetterPad::kCellW / 2, 452,
+                                   entry->getTxt());
     if (taken()) {
         SetImageFont(fonts.font_font14);
         drawSpecText(kTakenText, 400, 322, createRGB(255, 200, 190), createRGB(120, 10, 40), 0, 1);
@@ -79,12 +89,18 @@ void TProfileName::open(TEkran* behind, const std::string& text, const TProfile*
     // Letters and keys pressed on the screen behind must not end up here.
     dropTyping();
     entry->setTxt(text);
+    letters = TLetterPad{};
+    lettersShown = GamepadUsedLast();
+    lettersAccept = false;
 }
 
 int TProfileName::react() {
     const bool escape = KeyHit(KEY_ESCAPE) != 0;
     if (cancellable() && (escape || gui->clickedItem("cancel"))) return 0;
-    if ((KeyHit(KEY_ENTER) || gui->clickedItem("ok")) && acceptable()) {
+    // With the letters up, Enter (the pad's A) is theirs, even when it
+    // arrives after they looked this frame.
+    const bool enter = !lettersShown && KeyHit(KEY_ENTER);
+    if ((enter || gui->clickedItem("ok") || lettersAccept) && acceptable()) {
         wpis = entry->getTxt();
         return 1;
     }

@@ -3,11 +3,13 @@
 // for renaming one: a panel with the prompt, the text entry "entry" and the
 // buttons "ok" and "cancel" (data/gui_entry.gui). While there are no
 // profiles at all it cannot be cancelled. A name another player already has
-// (letter case ignored) is refused with a line saying so.
+// (letter case ignored) is refused with a line saying so. A player with a
+// gamepad types on letters shown under the panel.
 #include <memory>
 #include <string>
 
 #include "gui/gui.h"
+#include "gui/letter_pad.h"
 #include "shell/ekran.h"
 #include "shell/media/image.h"
 
@@ -25,6 +27,9 @@ public:
     std::string wpis;             // the accepted name
     TEkran* ekran = nullptr;      // drawn behind the panel
     const TProfile* renaming = nullptr;  // its own name does not count as taken
+    TLetterPad letters;          // shown while the gamepad is what the player uses
+    bool lettersShown = false;
+    bool lettersAccept = false;  // the letters' OK (or Start) pressed this frame
 
     TProfileName() { _myName = "Profile name"; }
 

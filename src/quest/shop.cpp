@@ -20,6 +20,10 @@ int stockEntry(int id) {
     return k >= 0 && k < TProfile::kBonusKinds ? k : -1;
 }
 
+// Half the side of an item's square on sale, which a click (and the
+// keyboard focus) picks.
+constexpr int kItemReach = 15;
+
 int stockOf(int id) {
     const TProfile* p = objects().profileManager.profile;
     const int k = stockEntry(id);
@@ -121,6 +125,10 @@ void TSklep::prepare() {
     dPer = 1;
     _prepareBonuses();
     objects().mouse.setCursor("podstawowy");
+    // The first key shows the focus on the first item the player can buy.
+    focus.setContainers(gui.get());
+    focus.open();
+    focus.forget();
 }
 
 int TSklep::mainLoop() {
@@ -144,6 +152,40 @@ bool TSklep::react() {
 
 void TSklep::_controlBUY() {
     if (over && objects().mouse.leftPressed) buy(over->id);
+    // Enter on an item buys it as a click does.
+    else if (const TTileDataPtr kind = focusedItem(); kind && focus.itemPressed()) buy(kind->id);
+}
+
+namespace {
+// The item numbers of the keyboard focus: the colour row's from 0, the
+// other row's from kOtherItems.
+constexpr int kOtherItems = 100;
+}  // namespace
+
+void TSklep::focusItems(std::vector<TFocusTarget>& items) const {
+    int x, y;
+    const auto row = [&](const std::vector<TTileDataPtr>& kinds, int first, void (*place)(int, int, int&, int&)) {
+        for (size_t i = 0; i < kinds.size(); ++i) {
+            if (!canBeShown(*kinds[i])) continue;
+            place(int(i), int(kinds.size()), x, y);
+            TFocusTarget item{first + int(i), {}};
+            item.dim.x1 = x - kItemReach;
+            item.dim.x2 = x + kItemReach;
+            item.dim.y1 = y - kItemReach;
+            item.dim.y2 = y + kItemReach;
+            items.push_back(item);
+        }
+    };
+    row(bonusyKolorow, 0, getColourBonusDim);
+    row(bonusyInne, kOtherItems, getOtherBonusDim);
+}
+
+TTileDataPtr TSklep::focusedItem() const {
+    const int item = focus.item();
+    const std::vector<TTileDataPtr>& row = item >= kOtherItems ? bonusyInne : bonusyKolorow;
+    const int i = item >= kOtherItems ? item - kOtherItems : item;
+    if (item < 0 || i >= int(row.size()) || !canBeShown(*row[size_t(i)])) return nullptr;
+    return row[size_t(i)];
 }
 
 // ---- update
@@ -167,6 +209,7 @@ void TSklep::_updateGui() {
         widget->_alpha = alpha;
         widget->_dAlpha = alpha;
     }
+    focus.update(focus.readKeys(), [this](std::vector<TFocusTarget>& items) { focusItems(items); });
     gui->update();
 }
 
@@ -186,7 +229,7 @@ void TSklep::_updatePick() {
         for (size_t i = 0; i < row.size(); ++i) {
             if (!canBeShown(*row[i])) continue;
             place(int(i), int(row.size()), x, y);
-            if (mouse.inRect(x - 15, y - 15, 30, 30)) over = row[i];
+            if (mouse.inRect(x - kItemReach, y - kItemReach, 2 * kItemReach, 2 * kItemReach)) over = row[i];
         }
     };
     pick(bonusyKolorow, getColourBonusDim);
@@ -236,7 +279,11 @@ void TSklep::_drawGui() {
 
 void TSklep::_drawItem(const TTileData& kind, int x, int y) {
     const bool affordable = canBeShown(kind);
-    const float scale = affordable && over.get() == &kind ? 1.0f : 0.9f;
+    // While the keyboard focus shows, only its item looks hovered.
+    const TTileDataPtr focused = focusedItem();
+    const TTileData* lit = focus.shown() ? focused.get() : over.get();
+    const float scale = affordable && lit == &kind ? 1.0f : 0.9f;
+    if (focused.get() == &kind) glow.around(kind.img[1], float(x), float(y), scale, alpha);
     SetAlpha(affordable ? alpha : 0.4f * alpha);
     SetScale(scale, scale);
     // The 30-pixel picture: it fills the square a click picks.

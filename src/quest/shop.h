@@ -4,13 +4,16 @@
 // sells the colour blasts and the shuffle, bomb and line eraser of the level
 // about to be played, dims what the player cannot afford, asks before every
 // purchase and shows the items the player holds. Its layout
-// (data/gui_sklep.gui) provides the button "exit".
+// (data/gui_sklep.gui) provides the button "exit". The keyboard focus goes
+// over the items the player can buy and "exit"; Enter buys the focused item
+// as a click does.
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "board/tile_data.h"
 #include "gui/gui.h"
+#include "quest/screen_focus.h"
 #include "shell/ekran.h"
 #include "shell/media/image.h"
 
@@ -38,6 +41,9 @@ public:
     std::vector<TTileDataPtr> bonusyInne;     // shuffle, bomb, line eraser on sale
     // The affordable item under the pointer.
     TTileDataPtr over;
+    // The keyboard focus over the affordable items and "exit".
+    TScreenFocus focus;
+    TFocusGlow glow;
 
     TSklep() { _myName = "Bonus Shop"; }
 
@@ -75,6 +81,10 @@ public:
 
     // `over` from the pointer: the last affordable item whose square holds it.
     void _updatePick();
+    // The affordable items as the keyboard focus's, in their rows.
+    void focusItems(std::vector<TFocusTarget>& items) const;
+    // The affordable item with the shown keyboard focus, or none.
+    TTileDataPtr focusedItem() const;
 
     // The loop's pieces: opening...
     void prepare();

@@ -183,7 +183,9 @@ void TStory::_leave() {
 }
 
 void TStory::react() {
-    const bool onward = gui->clickedItem("next") || KeyHit(KEY_ENTER);
+    // Enter (the gamepad's A) or Space turns the page, as "next" does; a
+    // focused button takes them itself.
+    const bool onward = gui->clickedItem("next") || KeyHit(KEY_ENTER) + KeyHit(KEY_SPACE) > 0;
     if (gui->clickedItem("skip") || gui->clickedItem("ok") || KeyHit(KEY_ESCAPE)) _leave();
     else if (onward) lastStoryPart() ? _leave() : nextStory();
     if (KeyHit(KEY_L)) gui->reload();

@@ -88,7 +88,8 @@ public:
     // Settles the frame timing, opens the gate and starts the story's music.
     void prepare3();
     // After each frame: the buttons and keys. Escape leaves, as "skip" and
-    // "ok" do; Enter goes on, as "next" does (and "ok" on the last page).
+    // "ok" do; Enter or Space goes on, as "next" does (and "ok" on the last
+    // page).
     void react();
     // Lets go of the story's pictures and of the keys and clicks that left it.
     void finish();

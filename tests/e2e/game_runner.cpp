@@ -12,10 +12,12 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <regex>
 #include <thread>
 
 #include <gtest/gtest.h>
 
+#include "app/top_level.h"
 #include "datafiles/strings.h"
 #include "gui/gui_file.h"
 #include "gui/setting_values.h"
@@ -196,6 +198,37 @@ std::string toTheQuestMap() {
     return std::string(kToTheMainMenu) + clickButton("gui_mainmenu", "play") +
            "waitfor SCREEN : open playmodeselection\nwait 1000\n" + clickButton("gui_play", "resume") +
            "waitfor SCREEN : open questmapobject\nwait 1500\n";
+}
+
+std::vector<std::string> levelTypes() {
+    std::vector<std::string> kinds;
+    const std::regex typ("typ = \"([A-Z-]+)");
+    for (int nr = 1; nr <= TMain::kLastQuestLevel; ++nr) {
+        const std::string text =
+            testing_support::readFile(testing_support::contentDir() + "/data/levels/level" + std::to_string(nr) + ".dat");
+        std::smatch m;
+        kinds.push_back(std::regex_search(text, m, typ) ? m[1].str() : "");
+    }
+    return kinds;
+}
+
+std::string kindOf(const std::string& typ) { return typ.substr(0, typ.find('-')); }
+
+std::string screenOf(const std::string& kind) {
+    if (kind == "SHOOTING") return "shootingminigame";
+    if (kind == "PUZZLE") return "puzzlegame";
+    return "game";
+}
+
+std::vector<int> helpPagesOf(const std::string& typ) {
+    const std::string kind = kindOf(typ), mode = typ.find('-') == std::string::npos ? "" : typ.substr(typ.find('-') + 1);
+    if (kind == "SHOOTING") return {7};
+    if (kind == "PUZZLE") return {9};
+    if (mode == "CHANGE") return {6};
+    if (mode == "STRATEGY") return {4};
+    if (mode == "PUZZLE") return {5};
+    if (mode == "TWO") return {3};
+    return {1, 2};
 }
 
 std::string winTheLevelFromTheMap() {

@@ -60,6 +60,16 @@ std::string toTheQuestMap();
 // effect and results, and a click back to the map, once its gate has opened.
 std::string winTheLevelFromTheMap();
 
+// The quest's levels, for scripts that follow the catalogue: the type of
+// each ("NORMAL-TWO", "SHOOTING-NORMAL", "PUZZLE" ...), from its file.
+std::vector<std::string> levelTypes();
+// The kind of level: "NORMAL" (a marble board), "SHOOTING" or "PUZZLE".
+std::string kindOf(const std::string& typ);
+// The screen that plays a kind of level.
+std::string screenOf(const std::string& kind);
+// The help pages a level shows the first time its kind or mode comes.
+std::vector<int> helpPagesOf(const std::string& typ);
+
 // `script` is the input script's text; `extraEnv` holds NAME=VALUE pairs,
 // which replace the run's defaults of the same names;
 // `args` are the game's command-line arguments (none by default).

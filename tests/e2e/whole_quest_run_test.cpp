@@ -22,48 +22,12 @@ using testing_support::readFile;
 
 bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-// The type of each quest level ("NORMAL-TWO", "SHOOTING-NORMAL", "PUZZLE"
-// ...), from the catalogue's files.
-std::vector<std::string> levelTypes() {
-    std::vector<std::string> kinds;
-    const std::regex typ("typ = \"([A-Z-]+)");
-    for (int nr = 1; nr <= TMain::kLastQuestLevel; ++nr) {
-        const std::string text =
-            readFile(testing_support::contentDir() + "/data/levels/level" + std::to_string(nr) + ".dat");
-        std::smatch m;
-        kinds.push_back(std::regex_search(text, m, typ) ? m[1].str() : "");
-    }
-    return kinds;
-}
-
 // The pointer brought over (x, y) a moment first, so the button under it
 // lights up; the press and release make one script line, so a screen the
 // click opens at once is heard by the `waitfor` after it.
 std::string click(int x, int y) {
     const std::string at = std::to_string(x) + " " + std::to_string(y);
     return "move " + at + "\nwait 120\nclick " + at + "\n";
-}
-
-// The kind of level: "NORMAL" (a marble board), "SHOOTING" or "PUZZLE".
-std::string kindOf(const std::string& typ) { return typ.substr(0, typ.find('-')); }
-
-// The screen that plays a kind of level.
-std::string screenOf(const std::string& kind) {
-    if (kind == "SHOOTING") return "shootingminigame";
-    if (kind == "PUZZLE") return "puzzlegame";
-    return "game";
-}
-
-// The help pages a level shows the first time its kind or mode comes.
-std::vector<int> helpPagesOf(const std::string& typ) {
-    const std::string kind = kindOf(typ), mode = typ.find('-') == std::string::npos ? "" : typ.substr(typ.find('-') + 1);
-    if (kind == "SHOOTING") return {7};
-    if (kind == "PUZZLE") return {9};
-    if (mode == "CHANGE") return {6};
-    if (mode == "STRATEGY") return {4};
-    if (mode == "PUZZLE") return {5};
-    if (mode == "TWO") return {3};
-    return {1, 2};
 }
 
 // A help page once it is up, read, and gone.

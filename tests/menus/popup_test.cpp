@@ -159,4 +159,25 @@ TEST_F(PopUps, AHelpPageCountsAsSeenEvenWhenClosedAtOnce) {
     EXPECT_EQ(help.getText(-1), "");
 }
 
+TEST_F(PopUps, AHelpPageNamesWhatThePlayerPlaysWithAndFollowsAChange) {
+    THelp help;
+    help.setup();
+    media::inputPadButton(PadButton::A, true);
+    media::inputPadButton(PadButton::A, false);
+    help.prepare(1, nullptr);
+    EXPECT_EQ(help.text->_txt, objects().teksty.txtPomocPad[1]);
+    press(KEY_SPACE);
+    help.update();
+    EXPECT_EQ(help.text->_txt, objects().teksty.txtPomocKeys[1]);
+    // Every page has its three wordings, and the ones about controls differ.
+    for (int page = 0; page < 10; ++page) {
+        for (InputDevice device : {InputDevice::Mouse, InputDevice::Keyboard, InputDevice::Gamepad})
+            EXPECT_GT(help.getText(page, device).size(), 80u) << page;
+    }
+    for (int page : {0, 1, 2, 7, 8, 9}) {
+        EXPECT_NE(help.getText(page, InputDevice::Keyboard), help.getText(page, InputDevice::Mouse)) << page;
+        EXPECT_NE(help.getText(page, InputDevice::Gamepad), help.getText(page, InputDevice::Keyboard)) << page;
+    }
+}
+
 }  // namespace

@@ -21,7 +21,7 @@ struct InputState {
     bool focusLost = false;
     bool quitChord = false;        // Alt+F4 arrived
     bool fullScreenChord = false;  // F11 or Alt+Enter arrived
-    bool padLast = false;          // the latest input came from a gamepad
+    InputDevice lastDevice = InputDevice::Mouse;
     float padRightX = 0, padRightY = 0;
     // Which arrow each stick direction holds down (left, up, right, down).
     std::array<bool, 4> stickArrow{};
@@ -154,9 +154,9 @@ float PadRightY() {
     return input.padRightY;
 }
 
-bool GamepadUsedLast() {
+InputDevice LastInputDevice() {
     PollSystem();
-    return input.padLast;
+    return input.lastDevice;
 }
 
 int MouseX() {
@@ -215,7 +215,7 @@ namespace media {
 
 void inputKeyDown(int code) {
     replay::event('k', code);
-    input.padLast = false;
+    input.lastDevice = InputDevice::Keyboard;
     keyDown(code);
 }
 
@@ -226,7 +226,7 @@ void inputKeyUp(int code) {
 
 void inputPadButton(PadButton button, bool down) {
     replay::event('b', int(button), down ? 1 : 0);
-    input.padLast = true;
+    input.lastDevice = InputDevice::Gamepad;
     if (down) keyDown(padKey(button));
     else keyUp(padKey(button));
 }
@@ -235,7 +235,7 @@ void inputPadLeftStick(float x, float y) {
     replay::event('l', int(std::lround(x * 1000)), int(std::lround(y * 1000)));
     x = std::clamp(x, -1.0f, 1.0f);
     y = std::clamp(y, -1.0f, 1.0f);
-    if (std::fabs(x) > 0.5f || std::fabs(y) > 0.5f) input.padLast = true;
+    if (std::fabs(x) > 0.5f || std::fabs(y) > 0.5f) input.lastDevice = InputDevice::Gamepad;
     stickToArrow(0, KEY_LEFT, -x);
     stickToArrow(1, KEY_UP, -y);
     stickToArrow(2, KEY_RIGHT, x);
@@ -246,7 +246,7 @@ void inputPadRightStick(float x, float y) {
     replay::event('j', int(std::lround(x * 1000)), int(std::lround(y * 1000)));
     input.padRightX = withoutDeadZone(x);
     input.padRightY = withoutDeadZone(y);
-    if (input.padRightX != 0 || input.padRightY != 0) input.padLast = true;
+    if (input.padRightX != 0 || input.padRightY != 0) input.lastDevice = InputDevice::Gamepad;
 }
 
 void inputPadUnplugged() {
@@ -256,7 +256,7 @@ void inputPadUnplugged() {
         if (input.stickArrow[size_t(i)]) keyUp(KEY_LEFT + i);
     input.stickArrow.fill(false);
     // Losing the pad in use is losing the player's hands: play pauses.
-    if (input.padLast) inputFocusLost();
+    if (input.lastDevice == InputDevice::Gamepad) inputFocusLost();
 }
 
 void inputChar(int code) {
@@ -268,7 +268,7 @@ void inputChar(int code) {
 
 void inputMouseMove(int x, int y) {
     replay::event('m', x, y);
-    if (x != input.mouseX || y != input.mouseY) input.padLast = false;
+    if (x != input.mouseX || y != input.mouseY) input.lastDevice = InputDevice::Mouse;
     input.mouseX = x;
     input.mouseY = y;
 }
@@ -276,6 +276,7 @@ void inputMouseMove(int x, int y) {
 void inputMouseDown(int button) {
     replay::event('d', button);
     if (!validButton(button)) return;
+    input.lastDevice = InputDevice::Mouse;
     if (!input.buttonDown[button]) ++input.buttonHits[button];
     input.buttonDown[button] = true;
 }

@@ -43,9 +43,11 @@ int FullScreenChordHit();
 // dead zone around the middle read as 0.
 float PadRightX();
 float PadRightY();
-// Whether the player's latest key, button or mouse move came from a gamepad,
-// for the prompts that name buttons.
-bool GamepadUsedLast();
+// What the player's latest key, button, click or mouse move came from, for
+// the prompts that name keys or buttons.
+enum class InputDevice { Mouse, Keyboard, Gamepad };
+InputDevice LastInputDevice();
+inline bool GamepadUsedLast() { return LastInputDevice() == InputDevice::Gamepad; }
 int MouseX();
 int MouseY();
 int MouseZ();
