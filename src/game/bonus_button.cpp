@@ -3,6 +3,7 @@
 #include "app/game_objects.h"
 #include "datafiles/rcm_file.h"
 #include "gui/caption.h"
+#include "gui/keyboard_focus.h"
 #include "shell/assets.h"
 #include "shell/delta_time.h"
 #include "shell/media/media.h"
@@ -24,12 +25,13 @@ int TBonusButton::update() {
     const int w = img->width, h = img->height;
     // Inactive buttons tell what they would do as well, but neither glow nor click.
     over = mouse.inRect(int(x - float(w / 2)), int(y - float(h / 2)), w, h) ? 1 : 0;
+    lit = keyboardFocusShown() ? chosen : over;
     if (a == 0) {
         alpha = 0;
         return 0;
     }
     clicked = over && mouse.leftPressed ? 1 : 0;
-    approach(alpha, over ? 1.0f : 0.0f, 0.05f * delta);
+    approach(alpha, lit ? 1.0f : 0.0f, 0.05f * delta);
     if (clicked) scale = 1.1f;
     return clicked;
 }
@@ -51,6 +53,7 @@ void TBonusButton::draw(const TImagePtr& glow, const TImagePtr& badge) const {
     SetScale(1, 1);
     SetAlpha(alpha);
     DrawImage(glow, x, y);
+    if (chosen && lit) drawChosen();
     SetAlpha(1);
     SetScale(scale, scale);
     DrawImage(img, x, y);
@@ -64,8 +67,24 @@ void TBonusButton::draw(const TImagePtr& glow, const TImagePtr& badge) const {
     }
 }
 
+void TBonusButton::drawChosen() const {
+    // The keyboard focus of the game's buttons: the picture itself, shifted
+    // around its place in warm gold, two rings wide, pulsing.
+    const float pulse = 0.7f + 0.3f * Sin(float(MilliSecs() % 1500) * 0.24f);
+    SetBlend(LIGHTBLEND);
+    SetScale(1, 1);
+    SetColor(255, 196, 72);
+    for (const float radius : {6.0f, 3.0f}) {
+        SetAlpha(pulse * (radius > 4 ? 0.45f : 0.75f));
+        for (int k = 0; k < 8; ++k)
+            DrawImage(img, x + radius * Cos(45.0f * float(k)), y + radius * Sin(45.0f * float(k)));
+    }
+    SetBlend(ALPHABLEND);
+    SetColor(255, 255, 255);
+}
+
 void TBonusButton::drawTooltip() const {
-    if (v == 0 || over == 0 || txt.empty()) return;
+    if (v == 0 || lit == 0 || txt.empty()) return;
     SetImageFont(fonts.font_font14);
     SetScale(1, 1);
     // Left of the column, level with the button, over whatever lies there.

@@ -29,19 +29,28 @@ public:
     int a = 0;           // 1 while usable
     int v = 0;           // 1 while shown
     int over = 0;        // the pointer is on the picture
+    int chosen = 0;      // chosen by the pad's Y (the game screen sets it)
+    // Glows and tells what it does: under the pointer, or, while the
+    // keyboard is in use and the pointer hidden, chosen.
+    int lit = 0;
     int clicked = 0;     // clicked this frame
     float alpha = 0;     // the glow behind a usable button under the pointer
     float scale = 1;     // 1.1 in the frame of a click
     std::string url;     // the file of img
 
     // Once a frame: the count from the profile (a count of 0 makes the
-    // button unusable until the column is prepared again), the pointer and
-    // the glow. 1 when a usable button was clicked.
+    // button unusable until the column is prepared again), the pointer, the
+    // choice and the glow. 1 when a usable button was clicked.
     int update();
-    // The button with its glow and count badge.
+    // The button with its glow and count badge; a chosen one within the
+    // keyboard focus's pulsing gold outline.
     void draw(const TImagePtr& glow, const TImagePtr& badge) const;
-    // Its caption beside the column while the pointer is on it.
+    // Its caption beside the column while it is lit.
     void drawTooltip() const;
+
+private:
+    // The gold outline of a chosen button.
+    void drawChosen() const;
 };
 
 // The profile's items of entry nr (0 without a profile or for an entry it

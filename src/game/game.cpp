@@ -5,6 +5,7 @@
 #include "board/tile_part.h"
 #include "datafiles/strings.h"
 #include "gui/gui_object.h"
+#include "gui/keyboard_focus.h"
 #include "gui/particle.h"
 #include "shell/assets.h"
 #include "shell/frame_tick.h"
@@ -76,6 +77,8 @@ int TGame::setup() {
     paneleGry[1] = loadImageOrFail("gfx/gui/game/panel1.png");
     poleGry = paneleGry[0];
     gui = createGui("data/gui_game.gui");
+    // The arrow keys, Enter and Space are the board's.
+    gui->takesKeys = false;
     diament = LoadImage("gfx/gui/map/diamond.png");
     MidHandleImage(diament);
     darkImg = LoadImage("gfx/gui/game/dark.png");
@@ -90,6 +93,8 @@ int TGame::setup() {
     MidHandleImage(glowImg);
     badgeImg = LoadImage("gfx/gui/game/howMany.png");
     MidHandleImage(badgeImg);
+    ringImg = LoadImage("gfx/particles/pusty3.png", FILTEREDIMAGE | MIPMAPPEDIMAGE);
+    MidHandleImage(ringImg);
     // A click on this screen first brings back the mode's music if it ended.
     TGlobalSnd& snd = objects().snd;
     snd.gameScreen = this;
@@ -102,6 +107,8 @@ int TGame::setLevel(const TLevelPtr& newLevel) {
     if (questMode())
         if (const TProfile* p = currentProfile()) bonusy = p->bonus;
     level = newLevel;
+    // A new board: the cursor is placed on it anew.
+    cursor.forget();
     back = level->img;
     const bool board = level->kind() == "NORMAL";
     if (board) level->randomMe();
@@ -130,6 +137,8 @@ int TGame::resetStartData(int openGate) {
     flyingDiamonds.clear();
     znalezione.clear();
     over = nullptr;
+    chosenBonus = nullptr;
+    cursorKeys.reset();
     return 0;
 }
 
@@ -157,6 +166,7 @@ int TGame::_prepareLevelType() {
     snd.playMusic(m->music);
     myMusic = snd.getMyMusic(m->music);
     gui = createGui(m->layout);
+    gui->takesKeys = false;
     levelAdy = m->levelAdy;
     bAdx = 728;
     bAdy = m->bAdy;
@@ -212,10 +222,18 @@ int TGame::controlFrame() {
             wynik = 0;
         }
     } else if (o.gate.opened() && state == State::Go) {
-        _controlTiles();
-        _controlUpDown();
+        const PlayKeys keys = readPlayKeys();
+        _controlTiles(keys.press);
+        _controlUpDown(keys.nextRow);
+        _controlItemKeys(keys);
         _controlBonuses();
         _controlGui();
+    } else if (state == State::AfterWin2) {
+        // Enter or Space (the pad's A) leaves the results, as a click does.
+        if (KeyHit(KEY_ENTER) + KeyHit(KEY_SPACE) > 0) leaveResults();
+    } else if (state != State::Lost) {
+        // Out of play the keys do nothing, and are not kept for later.
+        readPlayKeys();
     }
     return 0;
 }
@@ -255,14 +273,24 @@ int TGame::update() {
 int TGame::_updateState() {
     if (state == State::Begin) __updateBegin();
     else if (state == State::Go) {
+        _updateCursor();
         _updateTiles();
         _updateOver();
         _updateEmpty();
-    } else if (state == State::Wait) __updateWait();
-    else if (state == State::WaitStrategy) __updateWaitStrategy();
-    else if (state == State::Lost) __updateLost();
-    else if (state == State::Win) __updateWin();
-    else if (state == State::AfterWin2) __updateAfterWin2();
+    } else if (state == State::Wait) {
+        // The cursor moves on while marbles settle.
+        _updateCursor();
+        __updateWait();
+    } else if (state == State::WaitStrategy) {
+        _updateCursor();
+        __updateWaitStrategy();
+    } else if (state == State::Lost) {
+        __updateLost();
+    } else if (state == State::Win) {
+        __updateWin();
+    } else if (state == State::AfterWin2) {
+        __updateAfterWin2();
+    }
     return 0;
 }
 
@@ -279,9 +307,11 @@ void TGame::startPlay() {
     actTime = MilliSecs();
     const ModeSetup* m = modeSetup(levelMode);
     if (!m) return;
+    covered_ = true;
     for (int page : m->helpPages)
         if (const TProfile* p = currentProfile(); page != 0 && p && p->porada(page))
             objects().help.mainLoop(page, this);
+    covered_ = false;
     createTextParticle(introText(levelMode), 500, 300, 0, -1, 1, 0, 0.01f, fonts.font_blueHigh22,
                        createRGB(0, 0, 0), createRGB(255, 255, 255));
     // The level's clock and the first push start once the help has been read.
@@ -324,14 +354,32 @@ int TGame::__updateWin() {
 }
 
 int TGame::__updateAfterWin2() {
-    if (!objects().mouse.leftPressed) return 0;
-    // The results paid the profile when they opened; the click only leaves.
-    objects().gate.close();
-    state = State::End;
+    if (objects().mouse.leftPressed) leaveResults();
     return 0;
 }
 
+void TGame::leaveResults() {
+    // The results paid the profile when they opened; the click only leaves.
+    objects().gate.close();
+    state = State::End;
+}
+
 // ---- Play ------------------------------------------------------------------------
+
+int TGame::_updateCursor() {
+    const TStep step = cursorKeys.read(MilliSecs());
+    // Ctrl and the arrows are the developer's nudge of the board.
+    if (!level || !step.any() || KeyDown(KEY_LCTRL) || KeyDown(KEY_RCTRL)) return 0;
+    cursor.fit(*level);
+    if (keyboardFocusShown()) cursor.move(*level, step);
+    else showKeyboardFocus(true);
+    return 0;
+}
+
+bool TGame::cursorShown() const {
+    const bool inPlay = state == State::Go || state == State::Wait || state == State::WaitStrategy;
+    return level && inPlay && !covered_ && keyboardFocusShown();
+}
 
 int TGame::_updateTiles() {
     over = nullptr;
@@ -342,6 +390,13 @@ int TGame::_updateTiles() {
                 t->update();
                 if (t->isOver) over = t;
             }
+    // A click is the mouse's: it acts where the pointer is.
+    if (objects().mouse.leftPressed) showKeyboardFocus(false);
+    // While the keyboard is in use, its cursor, not the pointer, picks the marble.
+    if (cursorShown()) {
+        cursor.fit(*level);
+        over = cursor.tile(*level);
+    }
     return 0;
 }
 
@@ -437,24 +492,43 @@ std::string TGame::obliczCzas() const { return minutesAndSeconds(czas); }
 
 // ---- Input -----------------------------------------------------------------------
 
-int TGame::_controlTiles() {
+TGame::PlayKeys TGame::readPlayKeys() {
+    PlayKeys keys;
+    const bool confirm = KeyHit(KEY_ENTER) + KeyHit(KEY_SPACE) > 0;
+    keys.nextRow = KeyHit(KEY_N) + KeyHit(KEY_PAD_X) > 0;
+    keys.nextItem = KeyHit(KEY_PAD_Y) != 0;
+    for (int k = KEY_1; k <= KEY_9; ++k)
+        if (KeyHit(k) && keys.item < 0) keys.item = k - KEY_1;
+    if (!confirm) return keys;
+    // The first press after the mouse moved only shows where the cursor is.
+    if (!keyboardFocusShown()) showKeyboardFocus(true);
+    else if (chosenBonus) keys.useChosen = true;
+    else keys.press = true;
+    return keys;
+}
+
+int TGame::_controlTiles(bool keyPressed) {
     if (!level) return 0;
     TMouse& mouse = objects().mouse;
     const int R = level->rozmiar;
     const int ox = x + _adX, oy = y + _adY;
-    if (const int armed = armedBonus(); armed && mouse.leftPressed && R > 0 && mouse.inRect(ox, oy, 450, 450)) {
+    // The keyboard aims at its cursor's cell, the mouse at the pointer's.
+    const bool aimed = keyPressed || (mouse.leftPressed && mouse.inRect(ox, oy, 450, 450));
+    if (const int armed = armedBonus(); armed && aimed && R > 0) {
+        const int row = keyPressed ? cursor.row : (mouse.y - oy) / R;
+        const int column = keyPressed ? cursor.column : (mouse.x - ox) / R;
         if (armed == KIND_LINE_ERASER) {
             if (over) level->eraseLine(over);
-            else level->eraseLineR((mouse.y - oy) / R);
+            else level->eraseLineR(row);
         } else if (over) {
             level->bomb(over);
         } else {
-            level->bombRC((mouse.y - oy) / R, (mouse.x - ox) / R);
+            level->bombRC(row, column);
         }
         mouse.setCursor("podstawowy");
         return 0;
     }
-    if (!over || active != 1 || !mouse.leftPressed) return 0;
+    if (!over || active != 1 || !(mouse.leftPressed || keyPressed)) return 0;
     if (znalezione.size() > 2) {
         const int n = int(znalezione.size());
         level->remove(znalezione);
@@ -476,9 +550,12 @@ int TGame::_controlTiles() {
     return 0;
 }
 
-int TGame::_controlUpDown() {
+int TGame::_controlUpDown(bool keyPressed) {
     // Picture-puzzle boards have no waiting rows to call in.
     if (!level || levelMode == "PUZZLE") return 0;
+    // The key calls in the row that comes next, as a click on either
+    // waiting row of a two-sided board does.
+    if (keyPressed) return giveNext();
     const TMouse& mouse = objects().mouse;
     if (!mouse.leftPressed) return 0;
     if (mouse.inRect(_adX + 275, _adY + 540, 450, 45) ||
@@ -491,8 +568,21 @@ int TGame::_controlGui() {
     GameObjects& o = objects();
     // A player who leaves the window finds the level paused under the menu.
     const bool away = AppFocusLost() != 0;
-    if (!away && !(gui && gui->clickedItem("menu")) && !KeyHit(KEY_ESCAPE) && !KeyHit(KEY_P)) return 0;
+    const bool escape = KeyHit(KEY_ESCAPE) != 0;
+    const bool menuKey = (KeyHit(KEY_P) + KeyHit(KEY_PAUSE)) > 0;
+    // Escape first lets go of the item chosen or armed.
+    if (escape && !away && chosenBonus && keyboardFocusShown()) {
+        chosenBonus = nullptr;
+        return 0;
+    }
+    if (escape && !away && armedBonus()) {
+        disarm();
+        return 0;
+    }
+    if (!away && !(gui && gui->clickedItem("menu")) && !escape && !menuKey) return 0;
+    covered_ = true;
     const int choice = o.inGameMenu.mainLoop(this);
+    covered_ = false;
     if (choice == TInGameMenu::RESTART) {
         restartAttempt();
     } else if (choice == TInGameMenu::MAIN_MENU) {
@@ -594,6 +684,8 @@ int TGame::WYGRANA() {
     GameObjects& o = objects();
     znalezione.clear();
     state = lastState = State::Win;
+    // Whole-game runs wait for this line.
+    Print(level && level->nr >= 0 ? "GAME : won level " + std::to_string(level->nr) : "GAME : won free play board");
     const int now = MilliSecs();
     czas = czas > 0 ? now - czas : 0;
     // The G key may win over the lost pop-up.

@@ -10,6 +10,14 @@
 // removal in a strategy level, LOST with the lost pop-up up, WIN during the
 // end-of-level effect, AFTERWIN2 with the results shown, END once they were
 // clicked away.
+//
+// The keyboard and the gamepad play it too: a ring on the board (the arrow
+// keys, W A S D or the d-pad move it) stands for the pointer while the
+// keyboard is in use; Enter or Space (the pad's A) clicks the marble under
+// it; N (the pad's X) calls the next row in; 1 to 9 use the bonus column's
+// items from the top; the pad's Y chooses the next usable item and A uses
+// it; Escape (the pad's B) lets go of a chosen or armed item, else opens the
+// menu, as P and Pause (the pad's Start) do.
 #include <array>
 #include <memory>
 #include <string>
@@ -17,8 +25,10 @@
 
 #include "board/board_player.h"
 #include "board/level.h"
+#include "game/board_cursor.h"
 #include "game/bonus_button.h"
 #include "gui/dim.h"
+#include "gui/direction_keys.h"
 #include "gui/gui.h"
 #include "players/profile.h"
 #include "shell/ekran.h"
@@ -41,6 +51,7 @@ public:
     TImagePtr slotImg;   // the socket of a bonus button
     TImagePtr glowImg;   // behind a bonus button under the pointer
     TImagePtr badgeImg;  // a bonus button's count
+    TImagePtr ringImg;   // the keyboard cursor's ring, mid-handled
     std::unique_ptr<TGui> gui;  // holds the button "menu"
     std::vector<std::unique_ptr<TBonusButton>> bonusButtons;  // every button, file order
     std::vector<TBonusButton*> bonusbuttonsList;              // the column of this level
@@ -78,6 +89,16 @@ public:
     std::array<TRGB, 2> rgb{};
     std::array<TRGB, 2> outline{};
     TBonusButton* clickedBonus = nullptr;  // clicked this frame
+    // The keyboard's and the pad's cursor on the board, and its keys.
+    TBoardCursor cursor;
+    TDirectionKeys cursorKeys;
+    // The item of the bonus column the pad's Y chose: it glows and tells
+    // what it does, and A (Enter) uses it. Kept while the keyboard's
+    // cursor is hidden.
+    TBonusButton* chosenBonus = nullptr;
+    // The results' prompt while the keyboard or a pad is in use (the mouse
+    // reads the gallery's "click" prompt).
+    std::string txtContinueKey = "Press Enter to continue", txtContinuePad = "Press A to continue";
     // The profile's bonus items when the level was set (quest), given back
     // on a restart.
     std::array<int, TProfile::kBonusKinds> bonusy{};
@@ -104,8 +125,9 @@ public:
 
     // The player's input of one frame, read after the frame's update and
     // drawing: the lost pop-up's buttons, or, in play with the gate open,
-    // the marbles, the waiting rows, the bonus column and the menu. The
-    // simulated player steps the screen through update, draw and this.
+    // the marbles, the waiting rows, the bonus column and the menu, or the
+    // keys that leave the results. The simulated player steps the screen
+    // through update, draw and this.
     int controlFrame();
 
     // The level is won.
@@ -139,9 +161,24 @@ public:
     std::vector<TBonusButton*> _prepareBonusesList();
     int _prepareBonuses();
 
-    // The player's input in state GO with the gate open.
-    int _controlTiles();
-    int _controlUpDown();
+    // The keys of one frame in play. Reading them takes their hits, so a
+    // key pressed while marbles settle is lost, as a click then is.
+    struct PlayKeys {
+        bool press = false;      // Enter or Space with the cursor shown
+        bool useChosen = false;  // the same with an item chosen: it is used
+        bool nextRow = false;    // N or the pad's X
+        int item = -1;           // 1 to 9: that entry of the column, from 0
+        bool nextItem = false;   // the pad's Y
+    };
+    PlayKeys readPlayKeys();
+
+    // The player's input in state GO with the gate open. `keyPressed` is
+    // the keyboard's press (Enter or Space, N or X), which does what the
+    // left click does.
+    int _controlTiles(bool keyPressed = false);
+    int _controlUpDown(bool keyPressed = false);
+    // The number keys and the pad's Y and A over the bonus column.
+    int _controlItemKeys(const PlayKeys& keys);
     int _controlBonuses();
     int _controlGui();
     // A lone bonus marble clicked on the board fires; 1 when it did, 0 for a
@@ -155,9 +192,21 @@ public:
     int setEraseLine();
     // KIND_BOMB or KIND_LINE_ERASER while one is armed, else 0.
     int armedBonus() const;
+    // A bonus button shown and usable now.
+    static bool usable(const TBonusButton* b) { return b && b->v == 1 && b->a == 1; }
+    // The pad's Y: the next usable item of the column after the chosen one
+    // (the first one when none is chosen), round the column's end. The
+    // first press after the cursor was hidden only shows it again.
+    void chooseNextBonus();
 
     // Per-frame pieces.
     int _updateState();
+    // The arrow keys (and W A S D) move the board's cursor; the first key
+    // after the mouse moved only shows it again.
+    int _updateCursor();
+    // The cursor is drawn and picks the marble: the keyboard is in use and
+    // the board is in play, not under a pop-up.
+    bool cursorShown() const;
     int _updateTiles();
     int _updateOver();
     int _updateEmpty();
@@ -178,6 +227,8 @@ public:
     // Drawing (game_hud.cpp).
     int _drawBack();
     int _drawLevel();
+    // The cursor's ring, with the armed bomb or eraser in it.
+    int _drawCursor();
     int _drawNext();
     int _drawGui();
     int _drawDiamondCounter();
@@ -201,11 +252,16 @@ public:
     TBonusButton* getBonusButtonThatIsNotOnList(const std::vector<TBonusButton*>& list) const;
 
 private:
+    // A pop-up the screen opened (the in-game menu, a help page) is up:
+    // no cursor is shown behind it.
+    bool covered_ = false;
     // The start of play, on the first frame the gate is open: help pages,
     // intro text, then the clocks.
     void startPlay();
     // The armed bomb or eraser goes back into the profile's stock.
     void disarm();
+    // The results clicked away: the gate closes over the level.
+    void leaveResults();
     // What every way out of mainLoop does.
     int leave(int result);
 };

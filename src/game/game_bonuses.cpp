@@ -1,11 +1,12 @@
 // The game screen's bonus column: which buttons a level shows, their states,
-// spending an item, and the bomb and eraser that wait for a click on the
-// board.
+// spending an item (by a click, a number key or the pad's Y and A), and the
+// bomb and eraser that wait for a click on the board.
 #include <algorithm>
 #include <strings.h>
 
 #include "app/game_objects.h"
 #include "game/game.h"
+#include "gui/keyboard_focus.h"
 #include "shell/media/media.h"
 
 namespace {
@@ -56,6 +57,7 @@ std::vector<TBonusButton*> TGame::_prepareBonusesList() {
 }
 
 int TGame::_prepareBonuses() {
+    chosenBonus = nullptr;
     for (const auto& b : bonusButtons) b->v = 0;
     bonusbuttonsList = _prepareBonusesList();
     for (size_t p = 0; p < bonusbuttonsList.size(); ++p) {
@@ -74,8 +76,47 @@ int TGame::_prepareBonuses() {
 
 int TGame::_updateBonuses() {
     clickedBonus = nullptr;
-    for (TBonusButton* b : bonusbuttonsList)
+    // An item used up is no longer chosen.
+    if (!usable(chosenBonus)) chosenBonus = nullptr;
+    for (TBonusButton* b : bonusbuttonsList) {
+        b->chosen = b == chosenBonus ? 1 : 0;
         if (b->update() == 1) clickedBonus = b;
+    }
+    return 0;
+}
+
+void TGame::chooseNextBonus() {
+    if (chosenBonus && !keyboardFocusShown()) {
+        showKeyboardFocus(true);
+        return;
+    }
+    showKeyboardFocus(true);
+    const int n = int(bonusbuttonsList.size());
+    int from = -1;
+    for (int i = 0; i < n; ++i)
+        if (bonusbuttonsList[size_t(i)] == chosenBonus) from = i;
+    chosenBonus = nullptr;
+    for (int step = 1; step <= n; ++step) {
+        TBonusButton* b = bonusbuttonsList[size_t((from + step + n) % n)];
+        if (usable(b)) {
+            chosenBonus = b;
+            break;
+        }
+    }
+}
+
+int TGame::_controlItemKeys(const PlayKeys& keys) {
+    TBonusButton* used = nullptr;
+    if (keys.item >= 0 && keys.item < int(bonusbuttonsList.size())) used = bonusbuttonsList[size_t(keys.item)];
+    if (keys.useChosen) {
+        used = chosenBonus;
+        chosenBonus = nullptr;
+    }
+    if (keys.nextItem) chooseNextBonus();
+    // A key on an item that cannot be used does nothing, as a click on it.
+    if (!usable(used) || clickedBonus) return 0;
+    clickedBonus = used;
+    used->scale = 1.1f;
     return 0;
 }
 

@@ -1,7 +1,8 @@
 // What the game screen draws, back to front: the level's picture, the
 // board's dark backdrop, the waiting rows' wells and the time bar, the side
-// panel, the board and its waiting rows, the HUD, the bonus column, the
-// results, the particles and diamonds, the lost pop-up and the gate.
+// panel, the board and the keyboard's cursor, its waiting rows, the HUD, the
+// bonus column, the results, the particles and diamonds, the lost pop-up and
+// the gate.
 #include <algorithm>
 
 #include "app/game_objects.h"
@@ -9,6 +10,7 @@
 #include "board/tile_part.h"
 #include "gui/caption.h"
 #include "gui/digits.h"
+#include "gui/keyboard_focus.h"
 #include "gui/particle.h"
 #include "shell/assets.h"
 #include "shell/media/media.h"
@@ -98,6 +100,19 @@ int TGame::_drawLevel() {
     if (znalezione.size() > 2 && over)
         for (const TTilePtr& t : znalezione) t->drawOveredByFind();
     SetRotation(0);
+    _drawCursor();
+    return 0;
+}
+
+int TGame::_drawCursor() {
+    if (!cursorShown()) return 0;
+    cursor.fit(*level);
+    cursor.draw(*level, ringImg);
+    // The armed bomb or eraser sits in the ring, as it would on the pointer
+    // (which is hidden while the keyboard is in use).
+    TCursor* armed = armedBonus() ? objects().mouse.cur : nullptr;
+    if (armed) armed->draw(level->cellX(cursor.column), level->cellY(cursor.row));
+    plainDrawing();
     return 0;
 }
 
@@ -152,7 +167,11 @@ int TGame::_drawResults() {
     results.draw();
     if (results.v == 0) return 0;
     const int promptY = levelMode == "PUZZLE" ? 440 : levelMode == "TWO" ? 495 : 470;
-    drawSpecText(objects().shooting.txtClick, 470, promptY, kWhite, createRGB(200, 200, 0), 0, results.a[0]);
+    // The prompt names the button or key of what is in use.
+    const std::string& prompt = GamepadUsedLast()       ? txtContinuePad
+                                : keyboardFocusShown() ? txtContinueKey
+                                                       : objects().shooting.txtClick;
+    drawSpecText(prompt, 470, promptY, kWhite, createRGB(200, 200, 0), 0, results.a[0]);
     SetAlpha(1);
     SetColor(255, 255, 255);
     return 0;
