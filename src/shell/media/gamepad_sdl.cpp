@@ -157,6 +157,9 @@ void scripted(const ScriptEvent& e) {
             if (!virtualPad || at == names.end()) return;
             SDL_JoystickSetVirtualButton(virtualPad, kScriptButtons[at - names.begin()],
                                          e.kind == ScriptEvent::PadDown ? SDL_PRESSED : SDL_RELEASED);
+            // The pad reports its state when it is updated: at once, so a
+            // press and its release in one frame are both reported.
+            SDL_JoystickUpdate();
             return;
         }
         case ScriptEvent::Stick: {
@@ -165,6 +168,7 @@ void scripted(const ScriptEvent& e) {
             auto value = [](int thousandths) { return Sint16(std::clamp(thousandths * 32767 / 1000, -32768, 32767)); };
             SDL_JoystickSetVirtualAxis(virtualPad, left ? SDL_CONTROLLER_AXIS_LEFTX : SDL_CONTROLLER_AXIS_RIGHTX, value(e.x));
             SDL_JoystickSetVirtualAxis(virtualPad, left ? SDL_CONTROLLER_AXIS_LEFTY : SDL_CONTROLLER_AXIS_RIGHTY, value(e.y));
+            SDL_JoystickUpdate();
             return;
         }
         default:
