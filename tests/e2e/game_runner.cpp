@@ -200,6 +200,88 @@ std::string toTheQuestMap() {
            "waitfor SCREEN : open questmapobject\nwait 1500\n";
 }
 
+namespace {
+
+// The pad's button for a keyboard key a script names.
+std::string padButton(const std::string& key) {
+    if (key == "Return" || key == "Space") return "a";
+    if (key == "Escape") return "b";
+    if (key == "Up") return "dpup";
+    if (key == "Down") return "dpdown";
+    if (key == "Left") return "dpleft";
+    if (key == "Right") return "dpright";
+    if (key == "Tab") return "rightshoulder";
+    if (key == "R") return "x";
+    if (key == "S") return "y";
+    ADD_FAILURE() << "no pad button for the key " << key;
+    return "a";
+}
+
+}  // namespace
+
+std::string Hands::tap(const std::string& key) const {
+    return pad ? "pad " + padButton(key) + "\n" : "key " + key + "\n";
+}
+
+std::string Hands::hold(const std::string& key) const {
+    return pad ? "paddown " + padButton(key) + "\n" : "keydown " + key + "\n";
+}
+
+std::string Hands::letGo(const std::string& key) const {
+    return pad ? "padup " + padButton(key) + "\n" : "keyup " + key + "\n";
+}
+
+std::string Hands::plugIn() const { return pad ? "padplug\nwait 100\n" : ""; }
+
+std::string Hands::typeName(const std::string& capitals) const {
+    if (!pad) return "type " + capitals + "\n" + tap("Return");
+    // The letters' grid: ten to a row from A, the cursor starting on A.
+    std::string lines;
+    int row = 0, column = 0;
+    for (char c : capitals) {
+        const int at = c - 'A', toRow = at / 10, toColumn = at % 10;
+        for (; row < toRow; ++row) lines += "pad dpdown\n";
+        for (; row > toRow; --row) lines += "pad dpup\n";
+        for (; column < toColumn; ++column) lines += "pad dpright\n";
+        for (; column > toColumn; --column) lines += "pad dpleft\n";
+        lines += "pad a\n";
+    }
+    return lines + "pad start\n";
+}
+
+std::string Hands::sweepBoardUntilWon(int level) const {
+    // A serpentine from the bottom left corner, across each row and one row
+    // up; the cursor stops at the board's edges, so nine steps reach a
+    // corner from anywhere.
+    std::string lines = "repeat until \"GAME : won level " + std::to_string(level) + "\" 500000\n";
+    for (int i = 0; i < 9; ++i) lines += tap("Down") + tap("Left");
+    for (int row = 0; row < 10; ++row) {
+        const std::string across = row % 2 == 0 ? "Right" : "Left";
+        for (int column = 0; column < 10; ++column) {
+            lines += tap(row % 2 == 0 ? "Return" : "Space");
+            if (column < 9) lines += tap(across);
+        }
+        lines += tap("Up");
+    }
+    return lines + "end\n";
+}
+
+std::string Hands::shootUntilResults() const {
+    // An arrow held for four darts 150 ms apart.
+    const auto sweep = [this](const std::string& arrow) {
+        std::string lines = hold(arrow);
+        for (int i = 0; i < 4; ++i) lines += tap("Space") + "wait 100\n";
+        return lines + letGo(arrow);
+    };
+    // The block may be left with an arrow held.
+    return "repeat until \"SHOOTING : results\"\n" + sweep("Left") + sweep("Right") + tap("R") + sweep("Right") +
+           sweep("Left") + tap("R") + "end\n" + letGo("Left") + letGo("Right");
+}
+
+std::string Hands::solvePuzzle() const {
+    return "repeat until \"PUZZLE : solved\"\n" + tap("Return") + tap("Tab") + "end\n";
+}
+
 std::vector<std::string> levelTypes() {
     std::vector<std::string> kinds;
     const std::regex typ("typ = \"([A-Z-]+)");

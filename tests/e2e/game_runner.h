@@ -70,6 +70,34 @@ std::string screenOf(const std::string& kind);
 // The help pages a level shows the first time its kind or mode comes.
 std::vector<int> helpPagesOf(const std::string& typ);
 
+// Script lines of a player without a mouse, on the keyboard or on a
+// gamepad (SDL's virtual one, plugged in by `plugIn`). A `button` is one of
+// the keyboard's names below; on a pad it becomes the button that stands
+// for that key.
+struct Hands {
+    bool pad = false;
+    // "Return", "Space", "Escape", "Up", "Down", "Left", "Right", "Tab",
+    // "R" (reload), "S" (the map's shop): tapped.
+    std::string tap(const std::string& key) const;
+    // Held down and let go (the arrows).
+    std::string hold(const std::string& key) const;
+    std::string letGo(const std::string& key) const;
+    // The pad in before the game starts listening; nothing for the keyboard.
+    std::string plugIn() const;
+    // A new player's name typed: on the keyboard as text, on a pad letter by
+    // letter on the entry's letters (capital A to Z only, then Start).
+    std::string typeName(const std::string& capitals) const;
+    // The first level's board swept blind, the group under the cursor taken
+    // on every cell, until the game prints that `level` is won.
+    std::string sweepBoardUntilWon(int level) const;
+    // The gallery, once its countdown is over, played to its results: the
+    // crosshair swept to and fro firing, reloading now and then.
+    std::string shootUntilResults() const;
+    // The puzzle, once it is on, solved: a piece taken up, on to the next
+    // empty cell, put down, on to the next piece.
+    std::string solvePuzzle() const;
+};
+
 // `script` is the input script's text; `extraEnv` holds NAME=VALUE pairs,
 // which replace the run's defaults of the same names;
 // `args` are the game's command-line arguments (none by default).

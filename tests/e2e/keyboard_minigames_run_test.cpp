@@ -19,22 +19,7 @@ int saved(const GameRun& run, const std::string& key) {
     return f.getInt("profile::" + key);
 }
 
-// An arrow held for four darts 150 ms apart.
-std::string sweep(const std::string& arrow) {
-    std::string lines = "keydown " + arrow + "\n";
-    for (int i = 0; i < 4; ++i) lines += "key Space\nwait 100\n";
-    return lines + "keyup " + arrow + "\n";
-}
-
-// Once the countdown is over: the crosshair swept to and fro, firing, R
-// after every eight darts, until the results; the block may be left with
-// an arrow held.
-const std::string kShootingByKeys = "repeat until \"SHOOTING : results\"\n" + sweep("Left") + sweep("Right") +
-                                    "key R\n" + sweep("Right") + sweep("Left") + "key R\nend\nkeyup Left\nkeyup Right\n";
-
-// Enter and Tab in turn: a piece taken up, on to the next empty cell, put
-// down, on to the next piece; until every piece is in its place.
-const char* const kPuzzleByKeys = "repeat until \"PUZZLE : solved\"\nkey Return\nkey Tab\nend\n";
+const Hands keys;
 
 TEST(KeyboardMiniGamesRun, TheShootingGalleryIsPlayedByKeysToItsResultsAndPaysItsHits) {
     ASSERT_EQ(FileType(testing_support::contentDir()), 2) << testing_support::kNoContent;
@@ -43,7 +28,7 @@ TEST(KeyboardMiniGamesRun, TheShootingGalleryIsPlayedByKeysToItsResultsAndPaysIt
     // Up shows the crosshair in the middle; Right held takes it a little way.
     runGame(run,
             "waitfor \"SHOOTING : go\"\nkey Up\nkeydown Right\nwait 300\nkeyup Right\nwait 500\nshot play.png\n" +
-                kShootingByKeys + "wait 3000\nkey Return\nwaitfor \"SCREEN : close shootingminigame\"\nclose\n",
+                keys.shootUntilResults() + "wait 3000\nkey Return\nwaitfor \"SCREEN : close shootingminigame\"\nclose\n",
             {}, 180, {"--play-level", "9"});
     ASSERT_FALSE(run.timedOut) << run.output;
     ASSERT_EQ(run.exitCode, 0) << run.output;
@@ -66,7 +51,7 @@ TEST(KeyboardMiniGamesRun, ThePicturePuzzleIsSolvedByKeysAndPaysItsPieces) {
     seedPlayer(run, {"Ada", 19, 5, SeededPlayer::kEveryHint, 100});
     // Tab shows the cursor on a piece.
     runGame(run,
-            std::string("waitfor \"PUZZLE : go\"\nkey Tab\n") + kPuzzleByKeys +
+            std::string("waitfor \"PUZZLE : go\"\nkey Tab\n") + keys.solvePuzzle() +
                 "wait 3000\nkey Return\nwaitfor \"SCREEN : close puzzlegame\"\nclose\n",
             {}, 180, {"--play-level", "19"});
     ASSERT_FALSE(run.timedOut) << run.output;
