@@ -10,29 +10,6 @@
 
 namespace {
 
-// A serpentine sweep from the bottom left corner: across each row pressing
-// Enter (or Space on the way back) on every cell, one row up, and back. The
-// cursor stops at the board's edges, so nine steps reach a corner from
-// anywhere.
-std::string sweep() {
-    std::string script;
-    auto keys = [&script](const std::string& key, int times) {
-        for (int i = 0; i < times; ++i) script += "key " + key + "\n";
-    };
-    keys("Down", 9);
-    keys("Left", 9);
-    for (int row = 0; row < 10; ++row) {
-        const std::string across = row % 2 == 0 ? "Right" : "Left";
-        const std::string press = row % 2 == 0 ? "Return" : "Space";
-        for (int column = 0; column < 10; ++column) {
-            keys(press, 1);
-            if (column < 9) keys(across, 1);
-        }
-        keys("Up", 1);
-    }
-    return script;
-}
-
 size_t occurrences(const std::string& text, const std::string& part) {
     size_t n = 0;
     for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
@@ -42,10 +19,7 @@ size_t occurrences(const std::string& text, const std::string& part) {
 TEST(KeyboardBoardRun, TheFirstLevelIsWonByKeysAloneAndTheResultsLeaveWithEnter) {
     GameRun run;
     seedPlayer(run, {"Ada", 0, 0, SeededPlayer::kEveryHint});
-    const std::string script = "waitfor SCREEN : open game\nwait 2500\n"
-                               "repeat until \"GAME : won level 1\" 500000\n" +
-                               sweep() +
-                               "end\n"
+    const std::string script = "waitfor SCREEN : open game\nwait 2500\n" + Hands{}.sweepBoardUntilWon(1) +
                                // Keys during the win's effect are not kept
                                // for the results.
                                "key Return\nkey Space\nwait 7000\nshot results.png\n"
