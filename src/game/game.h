@@ -98,7 +98,7 @@ public:
     TBonusButton* chosenBonus = nullptr;
     // The results' prompt while the keyboard or a pad is in use (the mouse
     // reads the gallery's "click" prompt).
-    std::string txtContinueKey = "Press Enter to continue", txtContinuePad = "Press A to continue";
+    std::string txtContinueKey = "Press Enter or Space to continue", txtContinuePad = "Press A to continue";
     // The profile's bonus items when the level was set (quest), given back
     // on a restart.
     std::array<int, TProfile::kBonusKinds> bonusy{};

@@ -167,10 +167,11 @@ int TGame::_drawResults() {
     results.draw();
     if (results.v == 0) return 0;
     const int promptY = levelMode == "PUZZLE" ? 440 : levelMode == "TWO" ? 495 : 470;
-    // The prompt names the button or key of what is in use.
-    const std::string& prompt = GamepadUsedLast()       ? txtContinuePad
-                                : keyboardFocusShown() ? txtContinueKey
-                                                       : objects().shooting.txtClick;
+    // The prompt names the key or the pad's button while they are in use,
+    // in the mini-games' words.
+    const std::string& prompt = !keyboardFocusShown() ? objects().shooting.txtClick
+                                : GamepadUsedLast()   ? txtContinuePad
+                                                      : txtContinueKey;
     drawSpecText(prompt, 470, promptY, kWhite, createRGB(200, 200, 0), 0, results.a[0]);
     SetAlpha(1);
     SetColor(255, 255, 255);
