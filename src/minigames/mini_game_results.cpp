@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "game/results.h"
+#include "gui/keyboard_focus.h"
 #include "shell/assets.h"
 #include "shell/media/media.h"
 
@@ -27,3 +28,9 @@ void tagNewBest(const TResultText& value) {
 }
 
 void countUp(TResultText& line, int amount) { line.txt = std::to_string(countedValue(line) + amount); }
+
+const std::string& continuePrompt(const std::string& mouseWords) {
+    static const std::string keys = "Press Enter or Space to continue", pad = "Press A to continue";
+    if (!keyboardFocusShown()) return mouseWords;
+    return GamepadUsedLast() ? pad : keys;
+}

@@ -1,6 +1,7 @@
 #include "minigames/puzzle_game.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "app/game_objects.h"
 #include "datafiles/strings.h"
@@ -19,6 +20,40 @@ namespace {
 // The title over the puzzle.
 const char* const kTitle = "Discover new episode land";
 
+// A place of the cursor as a target of the arrows: half a piece wide and
+// high around its middle, so that pieces lying a little apart are not taken
+// for one row or column.
+TFocusTarget placeAround(int index, float cx, float cy, float w, float h) {
+    TDim d = createDim(int(cx - w / 4), int(cy - h / 4), std::max(int(w / 2), 1), std::max(int(h / 2), 1));
+    d.update();
+    return {index, d};
+}
+
+// The cursor's glow around a w x h place centred at (cx, cy): a warm-gold
+// band hugging the place with a haze fading out beyond it, pulsing as the
+// buttons' focus does. Drawn before what lies on the place, so only the rim
+// shows.
+void drawGlow(float cx, float cy, float w, float h) {
+    const float pulse = 0.7f + 0.3f * Sin(float(MilliSecs() % 1500) * 0.24f);
+    SetRotation(0);
+    SetScale(1, 1);
+    SetColor(255, 196, 72);
+    for (int ring = 10; ring >= 1; --ring) {
+        const float r = float(ring);
+        // The haze adds light; the band is laid on in the gold itself.
+        SetBlend(ring > 3 ? LIGHTBLEND : ALPHABLEND);
+        SetAlpha(ring > 3 ? pulse * 0.07f * (11 - r) : 0.55f + 0.4f * pulse);
+        const float x = cx - w / 2 - r, y = cy - h / 2 - r, ww = w + 2 * r, hh = h + 2 * r;
+        DrawRect(x, y, ww, 1);
+        DrawRect(x, y + hh - 1, ww, 1);
+        DrawRect(x, y + 1, 1, hh - 2);
+        DrawRect(x + ww - 1, y + 1, 1, hh - 2);
+    }
+    SetBlend(ALPHABLEND);
+    SetColor(255, 255, 255);
+    SetAlpha(1);
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- a piece
@@ -36,7 +71,7 @@ void TPuzel::draw(const TPuzzleGame& game) const {
         return;
     }
     int grey = 230;
-    if (!game.picked && this == game.over) grey = 200;
+    if (!game.picked && this == game.over && !keyboardFocusShown()) grey = 200;
     if (done) grey = 255;
     SetColor(grey, grey, grey);
     DrawImage(picture, x, y, f);
@@ -59,8 +94,9 @@ int TPuzzleGame::setupObject() {
     img = LoadImage("gfx/gui/puzzle/back.png");
     panel = LoadImage("gfx/gui/puzzle/panel.png");
     gui = createGui(kLayout);
-    // Escape opens the menu, as it backs out of every other screen.
-    if (TGuiObject* menu = gui->getItem("Menu")) menu->setKey(KEY_ESCAPE);
+    // The arrows, Enter and Space are the cursor's; Escape, P and Pause
+    // open the menu (see react).
+    gui->takesKeys = false;
     return 0;
 }
 
@@ -101,6 +137,11 @@ void TPuzzleGame::_prepareSelf(const TLevelPtr& playLevel) {
     time = MilliSecs();
     goExit = 0;
     over = picked = nullptr;
+    cursorPiece = nullptr;
+    cursorCell = -1;
+    cursorX = 400;
+    cursorY = 300;
+    arrows_.reset();
     listaWynikow.clear();
     o.snd.stopAllMusic();
     o.snd.playMusic("puzzle-mini-gra");
@@ -151,10 +192,33 @@ void TPuzzleGame::_prepareDelta() {
 bool TPuzzleGame::react() {
     GameObjects& o = objects();
     TMouse& mouse = o.mouse;
-    if (o.gate.opened() && o.profileManager.profile && o.profileManager.profile->porada(9)) o.help.mainLoop(9, this);
+    if (o.gate.opened() && o.profileManager.profile && o.profileManager.profile->porada(9)) {
+        covered = true;
+        o.help.mainLoop(9, this);
+        covered = false;
+    }
+    // The keys are read every frame, so that a press from before play does
+    // not act later.
+    const int now = MilliSecs();
+    TStep step = arrows_.read(now);
+    const TStep pushed = stickSteps_.read(PadRightX(), PadRightY(), now);
+    if (!step.any()) step = pushed;
+    const bool shift = KeyDown(KEY_LSHIFT) || KeyDown(KEY_RSHIFT);
+    int cycle = 0;
+    if (KeyHit(KEY_TAB)) cycle = shift ? -1 : 1;
+    if (KeyHit(KEY_PAGEDOWN)) cycle = 1;
+    if (KeyHit(KEY_PAGEUP)) cycle = -1;
+    const bool press = KeyHit(KEY_ENTER) + KeyHit(KEY_SPACE) > 0;
+    bool menuKey = KeyHit(KEY_P) + KeyHit(KEY_PAUSE) > 0;
+    if (KeyHit(KEY_ESCAPE)) {
+        // Escape backs out: a piece taken up by the keys goes back first.
+        if (picked && keyboardFocusShown()) putBack();
+        else menuKey = true;
+    }
+    if (state == State::Go) _playKeys(step, cycle, press);
     if (mouse.leftPressed && picked) upusc();
-    if (mouse.leftPressed && state == State::Results) o.gate.close();
-    if (gui->clickedItem("Menu") || (state == State::Go && AppFocusLost())) goMenu();
+    if ((mouse.leftPressed || press) && state == State::Results) o.gate.close();
+    if (gui->clickedItem("Menu") || menuKey || (state == State::Go && AppFocusLost())) goMenu();
     if (o.gate.closed() && state != State::Restart) goExit = 1;
     // The developer's way past a puzzle: solved at once.
     if (KeyHit(KEY_G) && FileType("cheats.txt") == 1) WYGRANA();
@@ -173,9 +237,13 @@ int TPuzzleGame::update() {
 void TPuzzleGame::_updateState() {
     GameObjects& o = objects();
     if (state == State::Open) {
-        if (o.gate.opened()) state = State::Go;
+        if (o.gate.opened()) {
+            state = State::Go;
+            Print("PUZZLE : go");
+        }
     } else if (state == State::Go) {
         _updatePuzzles();
+        _settleCursor();
         const bool all = std::all_of(listaPuzzli.begin(), listaPuzzli.end(), [](const auto& p) { return p->done; });
         if (all) WYGRANA();
     } else if (state == State::Results) {
@@ -200,6 +268,8 @@ void TPuzzleGame::_updatePuzzles() {
     }
     if (over && !picked && mouse.leftPressed) {
         picked = over;
+        takenX = picked->x;
+        takenY = picked->y;
         adx = picked->x - float(mouse.x);
         ady = picked->y - float(mouse.y);
         // This click picks up; it must not also put down.
@@ -207,7 +277,10 @@ void TPuzzleGame::_updatePuzzles() {
         objects().snd.play("flip");
         ++klikniecia;
     }
-    if (picked) {
+    if (picked && keyboardFocusShown()) {
+        picked->x = cursorX;
+        picked->y = cursorY;
+    } else if (picked) {
         picked->x = float(mouse.x) + adx;
         picked->y = float(mouse.y) + ady;
     }
@@ -226,10 +299,14 @@ int TPuzzleGame::cellAt(int px, int py) const {
 }
 
 void TPuzzleGame::upusc() {
+    const TMouse& mouse = objects().mouse;
+    putDownAt(mouse.x, mouse.y);
+}
+
+void TPuzzleGame::putDownAt(int px, int py) {
     GameObjects& o = objects();
-    const TMouse& mouse = o.mouse;
     const TLevel& l = *level;
-    if (picked && cellAt(mouse.x, mouse.y) == picked->id) {
+    if (picked && cellAt(px, py) == picked->id) {
         // The pointer, not the piece's centre, decides.
         const int c = picked->id % l.cols, r = picked->id / l.cols;
         picked->x = startX + l.minW * float(c) + l.minW / 2;
@@ -240,10 +317,183 @@ void TPuzzleGame::upusc() {
         std::rotate(listaPuzzli.begin(), it, it + 1);
         _burst(*picked);
         o.snd.play("ok");
+        const long placed =
+            std::count_if(listaPuzzli.begin(), listaPuzzli.end(), [](const auto& p) { return p->done; });
+        Print("PUZZLE : placed " + std::to_string(placed) + " of " + std::to_string(listaPuzzli.size()));
     }
     picked = nullptr;
     o.snd.play("pop");
     ++klikniecia;
+}
+
+// ---------------------------------------------------------------- the keys' cursor
+
+void TPuzzleGame::_playKeys(TStep step, int cycle, bool press) {
+    if (!step.any() && cycle == 0 && !press) return;
+    if (!keyboardFocusShown()) {
+        // A first key only shows the cursor; a piece the mouse carries
+        // stays where it is, in the cursor's hand now.
+        showKeyboardFocus(true);
+        if (picked) {
+            cursorCell = -1;
+            cursorX = picked->x;
+            cursorY = picked->y;
+        }
+        _settleCursor();
+        return;
+    }
+    if (step.dx != 0) moveCursor(step.dx, 0);
+    if (step.dy != 0) moveCursor(0, step.dy);
+    if (cycle != 0) cycleCursor(cycle);
+    if (press) pressCursor();
+}
+
+bool TPuzzleGame::_cellFilled(int cell) const {
+    return std::any_of(listaPuzzli.begin(), listaPuzzli.end(), [&](const auto& p) { return p->done && p->id == cell; });
+}
+
+std::vector<TFocusTarget> TPuzzleGame::cursorPlaces() const {
+    const TLevel& l = *level;
+    std::vector<TFocusTarget> places;
+    if (picked) {
+        for (int cell = 0; cell < l.rows * l.cols; ++cell) {
+            if (_cellFilled(cell)) continue;
+            const float cx = startX + l.minW * float(cell % l.cols) + l.minW / 2;
+            const float cy = startY + l.minH * float(cell / l.cols) + l.minH / 2;
+            places.push_back(placeAround(cell, cx, cy, l.minW, l.minH));
+        }
+    } else {
+        for (size_t i = 0; i < listaPuzzli.size(); ++i) {
+            const TPuzel& piece = *listaPuzzli[i];
+            if (!piece.done) places.push_back(placeAround(int(i), piece.x, piece.y, l.minW, l.minH));
+        }
+    }
+    return places;
+}
+
+void TPuzzleGame::_restOn(int place) {
+    if (picked) {
+        cursorCell = place;
+    } else if (place >= 0 && place < int(listaPuzzli.size())) {
+        cursorPiece = listaPuzzli[size_t(place)].get();
+    }
+    _settleCursor();
+}
+
+void TPuzzleGame::moveCursor(int dx, int dy) {
+    std::vector<TFocusTarget> places = cursorPlaces();
+    int from = -1;
+    for (size_t i = 0; i < places.size(); ++i) {
+        const TFocusTarget& p = places[i];
+        if (picked ? p.index == cursorCell : listaPuzzli[size_t(p.index)].get() == cursorPiece) from = int(i);
+    }
+    // Not on a place yet (a piece just taken up off the board): the way
+    // goes from where the cursor stands.
+    if (from < 0) {
+        places.push_back(placeAround(-1, cursorX, cursorY, level->minW, level->minH));
+        from = int(places.size()) - 1;
+    }
+    const int next = nextInDirection(places, from, dx, dy);
+    if (next >= 0 && places[size_t(next)].index >= 0) _restOn(places[size_t(next)].index);
+}
+
+void TPuzzleGame::cycleCursor(int step) {
+    const std::vector<TFocusTarget> places = readingOrder(cursorPlaces());
+    if (places.empty()) return;
+    const int n = int(places.size());
+    int at = -1;
+    for (int i = 0; i < n; ++i) {
+        const int index = places[size_t(i)].index;
+        if (picked ? index == cursorCell : listaPuzzli[size_t(index)].get() == cursorPiece) at = i;
+    }
+    int next = ((at + step) % n + n) % n;
+    if (at < 0) {
+        // Not on a place: from the cell under the cursor, filled or not (a
+        // piece taken up over a placed one goes on to the cell after it),
+        // else from the start.
+        const int under = picked ? cellAt(int(cursorX), int(cursorY)) : -1;
+        next = step > 0 ? 0 : n - 1;
+        for (int i = 0; under >= 0 && i < n; ++i) {
+            const int k = step > 0 ? i : n - 1 - i;
+            const int cell = places[size_t(k)].index;
+            if (step > 0 ? cell > under : cell < under) {
+                next = k;
+                break;
+            }
+        }
+    }
+    _restOn(places[size_t(next)].index);
+}
+
+void TPuzzleGame::pressCursor() {
+    if (picked) {
+        TPuzel* piece = picked;
+        piece->x = cursorX;
+        piece->y = cursorY;
+        putDownAt(int(cursorX), int(cursorY));
+        // Left loose, it is where the cursor rests; snapped in, the cursor
+        // goes on to the nearest loose piece.
+        cursorPiece = piece->done ? nullptr : piece;
+        _settleCursor();
+        return;
+    }
+    if (!cursorPiece) return;
+    picked = cursorPiece;
+    cursorPiece = nullptr;
+    takenX = picked->x;
+    takenY = picked->y;
+    adx = ady = 0;
+    objects().snd.play("flip");
+    ++klikniecia;
+    // Taken up over an empty cell, it is on that cell; elsewhere it stays
+    // where it lay until a key moves it.
+    const int cell = cellAt(int(picked->x), int(picked->y));
+    cursorCell = cell >= 0 && !_cellFilled(cell) ? cell : -1;
+    _settleCursor();
+    picked->x = cursorX;
+    picked->y = cursorY;
+}
+
+void TPuzzleGame::putBack() {
+    if (!picked) return;
+    picked->x = takenX;
+    picked->y = takenY;
+    cursorPiece = picked;
+    cursorCell = -1;
+    picked = nullptr;
+    objects().snd.play("pop");
+    _settleCursor();
+}
+
+void TPuzzleGame::_settleCursor() {
+    const TLevel& l = *level;
+    if (picked) {
+        cursorPiece = nullptr;
+        if (cursorCell >= 0 && (cursorCell >= l.rows * l.cols || _cellFilled(cursorCell))) cursorCell = -1;
+        if (cursorCell >= 0) {
+            cursorX = startX + l.minW * float(cursorCell % l.cols) + l.minW / 2;
+            cursorY = startY + l.minH * float(cursorCell / l.cols) + l.minH / 2;
+        }
+        return;
+    }
+    cursorCell = -1;
+    if (!cursorPiece || cursorPiece->done) {
+        // The nearest loose piece; of pieces as near, the one on top.
+        cursorPiece = nullptr;
+        float best = 0;
+        for (const auto& piece : listaPuzzli) {
+            if (piece->done) continue;
+            const float d = std::hypot(piece->x - cursorX, piece->y - cursorY);
+            if (!cursorPiece || d <= best) {
+                cursorPiece = piece.get();
+                best = d;
+            }
+        }
+    }
+    if (cursorPiece) {
+        cursorX = cursorPiece->x;
+        cursorY = cursorPiece->y;
+    }
 }
 
 void TPuzzleGame::_burst(const TPuzel& piece) {
@@ -272,6 +522,7 @@ void TPuzzleGame::WYGRANA() {
         newBest = bests->won(level->nr, 10 * level->rows * level->cols, std::max(MilliSecs() - time, 1));
     state = State::Results;
     _prepareResults();
+    Print("PUZZLE : solved");
     dFade = 0.5f;
     objects().snd.play("brawo");
     wynik = 1;
@@ -321,7 +572,12 @@ void TPuzzleGame::holdTimers(int ms) {
     counterTime = clockAfter(counterTime, ms);
 }
 
-void TPuzzleGame::goMenu() { afterMenu(objects().inGameMenu.mainLoop(this)); }
+void TPuzzleGame::goMenu() {
+    covered = true;
+    const int choice = objects().inGameMenu.mainLoop(this);
+    covered = false;
+    afterMenu(choice);
+}
 
 void TPuzzleGame::afterMenu(int choice) {
     GameObjects& o = objects();
@@ -379,8 +635,26 @@ void TPuzzleGame::_drawBack() {
 }
 
 void TPuzzleGame::_drawPuzzles() {
-    for (const auto& piece : listaPuzzli) piece->draw(*this);
+    // With the keys in use, the piece under the cursor and the one in hand
+    // lie on top of the others, inside the cursor's glow; not under a
+    // pop-up, which has its own focus.
+    const bool keys = keyboardFocusShown() && state == State::Go && !covered;
+    for (const auto& piece : listaPuzzli)
+        if (!keys || (piece.get() != cursorPiece && piece.get() != picked)) piece->draw(*this);
+    if (keys) _drawCursor();
     SetColor(255, 255, 255);
+}
+
+void TPuzzleGame::_drawCursor() const {
+    const TLevel& l = *level;
+    if (picked) {
+        // Carried, the piece is drawn lifted 3 pixels up and to the left.
+        drawGlow(picked->x - 3, picked->y - 3, l.minW, l.minH);
+        picked->draw(*this);
+    } else if (cursorPiece) {
+        drawGlow(cursorPiece->x, cursorPiece->y, l.minW, l.minH);
+        cursorPiece->draw(*this);
+    }
 }
 
 void TPuzzleGame::_drawGui() {
@@ -404,7 +678,7 @@ void TPuzzleGame::_drawResults() {
     if (newBest.time && listaWynikow.size() > size_t(kTimeLine)) tagNewBest(listaWynikow[kTimeLine]);
     const float a = listaWynikow.empty() ? 0 : listaWynikow.back().a;
     SetImageFont(fonts.font_blueHigh26);
-    drawSpecText(objects().shooting.txtClick, 400, 450, createRGB(255, 255, 255),
+    drawSpecText(continuePrompt(objects().shooting.txtClick), 400, 450, createRGB(255, 255, 255),
                                 createRGB(200, 200, 0), 0, a);
     SetAlpha(1);
 }

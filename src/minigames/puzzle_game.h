@@ -2,7 +2,9 @@
 // The picture puzzle: the level's picture is cut into a grid of pieces that
 // lie scattered over the screen. A click picks a piece up, a second click
 // puts it down; put down with the pointer over its own cell, it snaps into
-// place and stays there. The darkened whole picture under the board shows
+// place and stays there. By keys, a cursor goes from loose piece to loose
+// piece, and with a piece in hand from empty cell to empty cell; Enter or
+// Space picks up and puts down as the clicks do. The darkened whole picture under the board shows
 // where every piece belongs. When all are placed, the results show the
 // pieces, the time, the clicks and the points, which go to the current
 // player.
@@ -12,7 +14,10 @@
 
 #include "board/level.h"
 #include "game/result_text.h"
+#include "gui/direction_keys.h"
 #include "gui/gui.h"
+#include "gui/keyboard_focus.h"
+#include "minigames/stick_steps.h"
 #include "players/bests.h"
 #include "shell/ekran.h"
 #include "shell/media/image.h"
@@ -64,6 +69,15 @@ public:
     // restart of the finished puzzle.
     int solved = 0;
     float startX = 148, startY = 103;
+    // The keys' cursor. Without a piece in hand it rests on a loose piece;
+    // with one, on an empty cell (-1: still where the piece was taken up,
+    // until a key moves it), and the piece goes with it. It keeps its
+    // place while the mouse is used.
+    TPuzel* cursorPiece = nullptr;
+    int cursorCell = -1;
+    float cursorX = 400, cursorY = 300;  // the middle of the place it rests on
+    float takenX = 0, takenY = 0;        // where the piece in hand was taken up
+    bool covered = false;                // a pop-up is up over the puzzle
 
     TPuzzleGame() { _myName = "Puzzle Game"; }
 
@@ -83,6 +97,9 @@ public:
 
     // Puts the carried piece down where the pointer is.
     void upusc();
+    // Puts the carried piece down with the point (px, py) deciding, as the
+    // pointer does: over the piece's own cell it snaps in.
+    void putDownAt(int px, int py);
     // The puzzle is solved: results, veil, applause. Once.
     void WYGRANA();
     // The play time as minutes and seconds ("03:07", "75:00").
@@ -97,6 +114,19 @@ public:
     // grid's rows and columns.
     int cellAt(int px, int py) const;
 
+    // The keys' cursor. An arrow goes to the nearest place that way (a
+    // piece, or with a piece in hand an empty cell); `step` 1 or -1 to the
+    // next or previous place in reading order, round the end.
+    void moveCursor(int dx, int dy);
+    void cycleCursor(int step);
+    // Enter: takes up the piece under the cursor, or puts the one in hand
+    // down on the cursor's place.
+    void pressCursor();
+    // Escape with a piece in hand: back where it was taken up.
+    void putBack();
+    // The places the cursor may rest on now, by piece index in the list or
+    // by cell, with hit areas half a piece wide around their middles.
+    std::vector<TFocusTarget> cursorPlaces() const;
 private:
     void _prepareSelf(const TLevelPtr& level);
     void _preparePuzzles();
@@ -114,4 +144,15 @@ private:
     void _drawFade();
     void _drawResults();
     void _burst(const TPuzel& piece);
+    // This frame's cursor keys in play; a first key only shows the cursor.
+    void _playKeys(TStep step, int cycle, bool press);
+    // The cursor back on a place that still is one: the loose piece nearest
+    // to where it was, or with a piece in hand an empty cell or none.
+    void _settleCursor();
+    void _restOn(int place);
+    bool _cellFilled(int cell) const;
+    void _drawCursor() const;
+
+    TDirectionKeys arrows_;
+    TStickSteps stickSteps_;
 };

@@ -6,6 +6,7 @@
 #include "datafiles/strings.h"
 #include "gui/caption.h"
 #include "gui/gui_object.h"
+#include "gui/keyboard_focus.h"
 #include "gui/particle.h"
 #include "menus/in_game_menu.h"
 #include "minigames/mini_game_results.h"
@@ -19,6 +20,24 @@ namespace {
 const TRGB kWhite = createRGB(255, 255, 255);
 const TRGB kPlum = createRGB(200, 0, 200);
 const TRGB kBlack = createRGB(0, 0, 0);
+
+// The direction keys: the arrows and W A S D (the pad's d-pad and left
+// stick arrive as the arrows).
+constexpr int kLeftKeys[2] = {KEY_LEFT, KEY_A}, kRightKeys[2] = {KEY_RIGHT, KEY_D};
+constexpr int kUpKeys[2] = {KEY_UP, KEY_W}, kDownKeys[2] = {KEY_DOWN, KEY_S};
+
+// Whether one of the keys is down or was pressed since the last frame (a
+// tap between two frames still counts); takes the keys' hits.
+bool heldOrHit(const int (&keys)[2], bool& hit) {
+    bool held = false;
+    for (int key : keys) {
+        if (KeyHit(key)) hit = held = true;
+        if (KeyDown(key)) held = true;
+    }
+    return held;
+}
+
+bool fireKeyDown() { return KeyDown(KEY_SPACE) || KeyDown(KEY_ENTER); }
 
 // One of the two sounds of a shot fired by a click.
 const char* singleShotSound() { return Rand(1, 2) == 1 ? "desert1" : "desert2"; }
@@ -61,6 +80,10 @@ int TShooting::mainLoop(const TLevelPtr& playLevel) {
 void TShooting::prepare(const TLevelPtr& playLevel) {
     level = playLevel;
     cAlpha = 0;
+    // The crosshair starts in the middle; the mouse moving takes it along.
+    crossX = 400;
+    crossY = 300;
+    crossMotion = {};
     _prepareSelf();
     _prepareBottles();
     _prepareGun();
@@ -141,8 +164,13 @@ int TShooting::policzButelki() const {
 bool TShooting::react() {
     GameObjects& o = objects();
     TMouse& mouse = o.mouse;
-    if (o.gate.opened() && o.profileManager.profile && o.profileManager.profile->porada(7)) o.help.mainLoop(7, this);
+    if (o.gate.opened() && o.profileManager.profile && o.profileManager.profile->porada(7)) {
+        covered = true;
+        o.help.mainLoop(7, this);
+        covered = false;
+    }
     if ((state == State::Begin || state == State::Go) && AppFocusLost()) goMenu();
+    _reactKeys();
     if (state == State::Go && gun) {
         if (gun->firesOnClick()) {
             if (mouse.leftPressed) shot();
@@ -151,14 +179,37 @@ bool TShooting::react() {
         }
         if (mouse.rightPressed) reload();
     }
-    // Space reloads too; read every frame so a press from before the
-    // shooting does not fire later.
-    if (KeyHit(KEY_SPACE) && state == State::Go) reload();
     if (state == State::Results && mouse.leftPressed) o.gate.close();
     // The developer's way past a gallery: every balloon gone at once.
     if (KeyHit(KEY_G) && FileType("cheats.txt") == 1) butelki.clear();
     if (o.gate.closed()) goExit = 1;
     return goExit != 0;
+}
+
+void TShooting::_reactKeys() {
+    // Read every frame, so a press from before the shooting does not fire
+    // later.
+    const bool fire = KeyHit(KEY_SPACE) + KeyHit(KEY_ENTER) > 0;
+    const bool reloadKey = KeyHit(KEY_R) + KeyHit(KEY_PAD_X) > 0;
+    const bool menu = KeyHit(KEY_ESCAPE) + KeyHit(KEY_P) + KeyHit(KEY_PAUSE) > 0;
+    if (menu && (state == State::Begin || state == State::Go)) {
+        goMenu();
+        return;
+    }
+    if (state == State::Results) {
+        if (fire) objects().gate.close();
+        return;
+    }
+    if (state != State::Go || !gun) return;
+    if (fire || reloadKey) showKeyboardFocus(true);
+    if (reloadKey) reload();
+    if (gun->firesOnClick()) {
+        // An empty slingshot's trigger reloads it.
+        if (fire && ammo <= 0) reload();
+        else if (fire) shot();
+    } else if (fire || fireKeyDown()) {
+        shot2();
+    }
 }
 
 void TShooting::holdTimers(int ms) {
@@ -170,7 +221,9 @@ void TShooting::holdTimers(int ms) {
 void TShooting::goMenu() {
     GameObjects& o = objects();
     o.mouse.setCursor("podstawowy");
+    covered = true;
     const int choice = o.inGameMenu.mainLoop(this);
+    covered = false;
     if (choice == TInGameMenu::RESTART) {
         // The menu closed the gate; behind it the gallery starts anew.
         while (!o.gate.closed()) {
@@ -190,14 +243,17 @@ void TShooting::goMenu() {
 
 // ---------------------------------------------------------------- shooting
 
+int TShooting::sightX() const { return keyboardFocusShown() ? int(crossX) : objects().mouse.x; }
+
+int TShooting::sightY() const { return keyboardFocusShown() ? int(crossY) : objects().mouse.y; }
+
 void TShooting::shot() {
     if (!gun || ammo <= 0) return;
-    const TMouse& mouse = objects().mouse;
     ++wystrzelone;
     const int pellets = gun->id == TGun::SCATTER ? Rand(5, 10) : 1;
     bool hit = false;
     for (int i = 0; i < pellets; ++i) {
-        int px = mouse.x, py = mouse.y;
+        int px = sightX(), py = sightY();
         if (gun->id == TGun::SCATTER) _spread(px, py);
         if (_shootAt(px, py)) hit = true;
         _markImpact(px, py, 1);
@@ -210,10 +266,9 @@ void TShooting::shot() {
 
 void TShooting::shot2() {
     if (!gun || ammo <= 0 || MilliSecs() <= shotTime) return;
-    const TMouse& mouse = objects().mouse;
     ++wystrzelone;
     shotTime = MilliSecs() + gun->inter;
-    int px = mouse.x, py = mouse.y;
+    int px = sightX(), py = sightY();
     _spread(px, py);
     // A balloon already hit is not hit again: it pays once.
     if (_shootAt(px, py)) ++trafienia;
@@ -279,6 +334,7 @@ void TShooting::_dropRemoved() {
 // ---------------------------------------------------------------- update
 
 int TShooting::update() {
+    _updateCrosshair();
     _updateCursor();
     _updateState();
     _updateReload();
@@ -288,9 +344,37 @@ int TShooting::update() {
     return 0;
 }
 
+void TShooting::_updateCrosshair() {
+    const TMouse& mouse = objects().mouse;
+    bool pressed = false;
+    const int dx = int(heldOrHit(kRightKeys, pressed)) - int(heldOrHit(kLeftKeys, pressed));
+    const int dy = int(heldOrHit(kDownKeys, pressed)) - int(heldOrHit(kUpKeys, pressed));
+    const float padX = PadRightX(), padY = PadRightY();
+    if (!keyboardFocusShown()) {
+        // The mouse aims; the crosshair waits where it last went.
+        if (mouse.vx != 0 || mouse.vy != 0) {
+            crossX = float(mouse.x);
+            crossY = float(mouse.y);
+        }
+        crossMotion.step(0, 0, 0);
+        // A first key only shows the crosshair; held, it moves from the
+        // next frame.
+        if (pressed || padX != 0 || padY != 0) showKeyboardFocus(true);
+        return;
+    }
+    const float ms = delta * (1000.0f / 60.0f);
+    const TCrosshairMove move = crossMotion.step(dx, dy, ms);
+    // The right stick moves it at a speed following how far it is pushed.
+    crossX = std::clamp(crossX + move.dx + padX * TCrosshairMotion::kTopSpeed * ms, 0.0f, 799.0f);
+    crossY = std::clamp(crossY + move.dy + padY * TCrosshairMotion::kTopSpeed * ms, 0.0f, 599.0f);
+}
+
 void TShooting::_updateCursor() {
     TMouse& mouse = objects().mouse;
-    mouse.setCursor(mouse.leftHolded ? "celownik2" : "celownik");
+    // While the keys aim, the pointer's picture is the crosshair's (the
+    // pointer itself is not drawn then).
+    const bool firing = mouse.leftHolded || (keyboardFocusShown() && fireKeyDown());
+    mouse.setCursor(firing ? "celownik2" : "celownik");
 }
 
 void TShooting::_updateState() {
@@ -306,6 +390,7 @@ void TShooting::_updateState() {
             o.snd.play("blip");
         } else if (counter == 4) {
             state = State::Go;
+            Print("SHOOTING : go");
             o.snd.play("go");
         }
     } else if (state == State::Go) {
@@ -314,6 +399,7 @@ void TShooting::_updateState() {
         if (fade == 0.5f) {
             state = State::Results;
             _prepareResults();
+            Print("SHOOTING : results, " + std::to_string(trafienia) + " hits");
             o.snd.play("brawo");
             // The last shot's click must not close the results.
             o.mouse.clear();
@@ -387,6 +473,7 @@ int TShooting::draw() {
     _drawFade();
     _drawResults();
     objects().gate.draw();
+    _drawCrosshair();
     return 0;
 }
 
@@ -434,7 +521,10 @@ void TShooting::_drawReload() {
         TImageFontPtr font;
         float cy;
     };
-    const Line lines[] = {{&t.txtPrzeladuj, fonts.font_blueHigh36, 300}, {&t.txtKliknijPrawy, fonts.font_blueHigh26, 355}};
+    // With the keys in use, the hint names the keys (or the pad's buttons).
+    const std::string* hint = &t.txtKliknijPrawy;
+    if (keyboardFocusShown()) hint = GamepadUsedLast() ? &t.txtReloadPad : &t.txtReloadKeys;
+    const Line lines[] = {{&t.txtPrzeladuj, fonts.font_blueHigh36, 300}, {hint, fonts.font_blueHigh26, 355}};
     SetBlend(ALPHABLEND);
     for (const Line& l : lines) {
         SetImageFont(l.font);
@@ -458,11 +548,19 @@ void TShooting::_drawFade() {
     drawVeil(fade);
 }
 
+void TShooting::_drawCrosshair() {
+    // The pointer's own picture, in the pointer's place above everything;
+    // not under a pop-up, which has its own focus.
+    const TMouse& mouse = objects().mouse;
+    if (!keyboardFocusShown() || covered || !mouse.cur) return;
+    mouse.cur->draw(int(crossX), int(crossY));
+}
+
 void TShooting::_drawResults() {
     if (state != State::Results) return;
     for (const TResultText& line : listaWynikow) line.draw();
     if (newBest.score && listaWynikow.size() > size_t(kPointsLine)) tagNewBest(listaWynikow[kPointsLine]);
     SetImageFont(fonts.font_blueHigh26);
-    drawSpecText(txtClick, 400, 450, kWhite, createRGB(200, 200, 0), 0, cAlpha);
+    drawSpecText(continuePrompt(txtClick), 400, 450, kWhite, createRGB(200, 200, 0), 0, cAlpha);
     SetAlpha(1);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The shooting gallery: balloons rise over the level's picture and the player
-// pops them with the mouse. Crates on parachutes rise among them; hitting one
+// pops them with the mouse, or with a crosshair moved by the arrow keys (or
+// a gamepad's sticks) and fired by a key. Crates on parachutes rise among them; hitting one
 // hands over a better gun for one magazine. After a three-step countdown the
 // shooting runs until no balloon is left; the results then count the hits
 // into points and diamonds, which go to the current player.
@@ -10,6 +11,7 @@
 #include "board/level.h"
 #include "game/result_text.h"
 #include "minigames/bottle.h"
+#include "minigames/crosshair_motion.h"
 #include "minigames/gun.h"
 #include "players/bests.h"
 #include "shell/ekran.h"
@@ -50,6 +52,11 @@ public:
     int wystrzelone = 0;  // shots fired
     int butelek = 0;      // balloons at the start
     std::string txtClick = "Click any mouse button to continue";
+    // The keys' crosshair, where the shots go while the keyboard is in use;
+    // it follows the mouse when the mouse moves.
+    float crossX = 400, crossY = 300;
+    TCrosshairMotion crossMotion;
+    bool covered = false;  // a pop-up is up over the gallery
     bool leftForMainMenu = false;
     TBests::NewBest newBest;  // what the gallery's hits improved
 
@@ -70,8 +77,13 @@ public:
     // true once the gate has closed over the finished game.
     bool react();
 
-    // Fires the gun in hand: `shot` for the guns fired by clicks, `shot2`
-    // for the automatics (which fire only when their interval allows).
+    // Where a shot goes: the crosshair while the keyboard is in use, else
+    // the pointer.
+    int sightX() const;
+    int sightY() const;
+    // Fires the gun in hand at the sight: `shot` for the guns fired by
+    // clicks, `shot2` for the automatics (which fire only when their
+    // interval allows).
     void shot();
     void shot2();
     // Refills the first kind of gun; the others cannot be reloaded.
@@ -102,6 +114,12 @@ private:
     void _updateReload();
     void _updateFade();
     void _updateCursor();
+    // The crosshair moved by the held arrows (or W A S D) and the right
+    // stick over the frame; a first key after the mouse only shows it.
+    void _updateCrosshair();
+    // The keys of the frame: fire (Space, Enter, a held one for the
+    // automatics), reload (R, the pad's X), the menu (Escape, P, Pause).
+    void _reactKeys();
     void _drawBack();
     void _drawBottles();
     void _drawAmmo();
@@ -109,6 +127,7 @@ private:
     void _drawReload();
     void _drawFade();
     void _drawResults();
+    void _drawCrosshair();
     // Moves a shot's landing point up to 10 x the gun's spread off the sight.
     void _spread(int& px, int& py) const;
     // Every bottle not yet hit is tested at the point; true when a balloon was hit.

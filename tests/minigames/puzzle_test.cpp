@@ -8,6 +8,7 @@
 
 #include "app/game_objects.h"
 #include "datafiles/strings.h"
+#include "gui/keyboard_focus.h"
 #include "menus/in_game_menu.h"
 #include "minigames/puzzle_game.h"
 #include "shell/delta_time.h"
@@ -66,6 +67,32 @@ protected:
         clickAt(piece.x, piece.y);
         ASSERT_EQ(p.picked, &piece);
         clickAt(cellX(piece.id), cellY(piece.id));
+    }
+
+    // A key pressed and let go, and the frame that answers it.
+    void key(int code) {
+        press(code);
+        frames(1);
+    }
+    // The pieces in the order of their cells, loose in two rows of six
+    // across the screen (x 70 to 720 by 130, y 150 and 400), the cursor
+    // not yet on one.
+    void laidOut() {
+        std::sort(p.listaPuzzli.begin(), p.listaPuzzli.end(),
+                  [](const auto& a, const auto& b) { return a->id < b->id; });
+        for (size_t i = 0; i < p.listaPuzzli.size(); ++i) {
+            p.listaPuzzli[i]->x = float(70 + 130 * (i % 6));
+            p.listaPuzzli[i]->y = float(150 + 250 * (i / 6));
+        }
+        p.cursorPiece = nullptr;
+        p.cursorX = 400;
+        p.cursorY = 300;
+    }
+    // The piece of cell `id` (placed pieces move to the front of the list).
+    TPuzel* piece(int id) {
+        for (const auto& q : p.listaPuzzli)
+            if (q->id == id) return q.get();
+        return nullptr;
     }
 
     testing_support::InContentDir here;
@@ -239,6 +266,103 @@ TEST_F(Puzzle, ASolvedPuzzleStaysSolvedAndIsPaidOnce) {
     // Leaving for the main menu after solving keeps it solved.
     p.afterMenu(TInGameMenu::MAIN_MENU);
     EXPECT_EQ(p.wynik, 1);
+}
+
+TEST_F(Puzzle, TheKeysCursorGoesFromPieceToPieceAndWithOneInHandFromEmptyCellToEmptyCell) {
+    start(3, 4);
+    laidOut();
+    // The first key only shows the cursor, on the piece nearest the middle;
+    // then the nearest that way, its own row or column first.
+    key(KEY_RIGHT);
+    EXPECT_EQ(p.cursorPiece, piece(9));
+    key(KEY_RIGHT);
+    key(KEY_W);
+    key(KEY_LEFT);
+    key(KEY_A);
+    EXPECT_EQ(p.cursorPiece, piece(2));
+    // Tab and the shoulder buttons go round in reading order.
+    key(KEY_TAB);
+    EXPECT_EQ(p.cursorPiece, piece(3));
+    for (int i = 0; i < 4; ++i) key(KEY_PAGEUP);
+    EXPECT_EQ(p.cursorPiece, piece(11));
+    for (int i = 0; i < 3; ++i) key(KEY_PAGEDOWN);
+    // Taken up over the board, it is on the empty cell it lay over and
+    // goes with the cursor; put down on another's cell, it lies loose there.
+    TPuzel& two = *piece(2);
+    key(KEY_ENTER);
+    EXPECT_EQ(p.picked, &two);
+    EXPECT_EQ(p.cursorCell, 1);
+    key(KEY_DOWN);
+    frames(1);
+    EXPECT_EQ(two.x, cellX(5));
+    key(KEY_SPACE);
+    EXPECT_EQ(p.picked, nullptr);
+    EXPECT_EQ(two.done, 0);
+    EXPECT_EQ(p.cursorPiece, &two);
+    // Escape puts a piece in hand back where it was taken up.
+    key(KEY_ENTER);
+    key(KEY_RIGHT);
+    key(KEY_ESCAPE);
+    EXPECT_EQ(p.picked, nullptr);
+    EXPECT_EQ(two.x, cellX(5));
+    // On its own cell it snaps in, and the cursor goes to the nearest loose piece.
+    key(KEY_ENTER);
+    key(KEY_UP);
+    key(KEY_D);
+    key(KEY_ENTER);
+    EXPECT_EQ(two.done, 1);
+    EXPECT_EQ(p.cursorPiece, piece(3));
+    EXPECT_EQ(p.klikniecia, 5) << "a click for every take and put";
+    // Taken up off the board, it waits there until an arrow takes it to a
+    // cell; filled cells are passed by.
+    key(KEY_PAGEUP);
+    key(KEY_PAGEUP);
+    key(KEY_ENTER);
+    ASSERT_EQ(p.picked, piece(0));
+    EXPECT_EQ(p.cursorCell, -1);
+    key(KEY_RIGHT);
+    key(KEY_RIGHT);
+    key(KEY_RIGHT);
+    EXPECT_EQ(p.cursorCell, 3);
+}
+
+TEST_F(Puzzle, TakingUpAndTryingTheNextCellInTurnSolvesAnyPuzzleByKeys) {
+    for (const int seed : {11, 12, 13}) {
+        SeedRnd(seed);
+        start(3, 4);
+        key(KEY_TAB);
+        // Enter and Tab in turn: taken up, to the next empty cell, put
+        // down, to the next piece; a piece left loose goes on to the next
+        // cell when it comes round again.
+        int presses = 0;
+        while (p.state == TPuzzleGame::State::Go && presses < 2 * 12 * 13) key(presses++ % 2 ? KEY_TAB : KEY_ENTER);
+        frames(1);
+        ASSERT_EQ(p.state, TPuzzleGame::State::Results) << "seed " << seed;
+        EXPECT_EQ(p.klikniecia, (presses + 1) / 2);
+    }
+    // Enter goes on from the results, as a click does.
+    key(KEY_ENTER);
+    frames(1);
+    EXPECT_TRUE(p.react());
+}
+
+TEST_F(Puzzle, APieceTheMouseCarriesIsTheKeysOnceAKeyShowsTheCursor) {
+    start(3, 4);
+    laidOut();
+    clickAt(piece(11)->x, piece(11)->y);
+    media::inputMouseMove(600, 200);
+    frames(1);
+    // It stays where the mouse left it, then goes with the cursor; Escape
+    // takes it back to where the mouse took it up.
+    key(KEY_LEFT);
+    frames(1);
+    EXPECT_EQ(piece(11)->x, 600);
+    key(KEY_LEFT);
+    frames(1);
+    EXPECT_EQ(piece(11)->x, cellX(3));
+    key(KEY_ESCAPE);
+    EXPECT_EQ(p.picked, nullptr);
+    EXPECT_EQ(piece(11)->x, 720);
 }
 
 }  // namespace

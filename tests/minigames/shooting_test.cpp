@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "app/game_objects.h"
+#include "gui/keyboard_focus.h"
 #include "gui/particle.h"
 #include "minigames/shooting.h"
 #include "shell/assets.h"
@@ -122,11 +123,16 @@ TEST_F(Shooting, TheSlingshotFiresOncePerClickExactlyAtTheSightAndIsReloadedByHa
     EXPECT_EQ(s.gun, &s.guns[0]) << "the slingshot stays in hand when empty";
     clickAt(100, 100, 2);  // the right button
     EXPECT_EQ(s.ammo, magazine);
+    // R reloads at any time; Space fires, and reloads only an empty slingshot.
     s.ammo = 2;
-    media::inputKeyDown(KEY_SPACE);
-    media::inputKeyUp(KEY_SPACE);
+    press(KEY_R);
     s.react();
     EXPECT_EQ(s.ammo, magazine);
+    s.ammo = 0;
+    press(KEY_SPACE);
+    s.react();
+    EXPECT_EQ(s.ammo, magazine);
+    EXPECT_EQ(s.wystrzelone, magazine) << "the reloading press fired nothing";
 }
 
 TEST_F(Shooting, AutomaticsFireAtTheirIntervalWhileHeldAndHandBackTheFirstGunWhenDry) {
@@ -334,6 +340,62 @@ TEST_F(Shooting, AGalleryRunsFromTheCountdownToItsResultsAndEndsOnAClick) {
     clickAt(400, 300);
     play(16);
     EXPECT_TRUE(s.react()) << "a click closes the gate and ends the gallery";
+}
+
+TEST_F(Shooting, TheKeysAimACrosshairFireAndReloadUntilTheMouseMovesAgain) {
+    playing();
+    balloonAt(700, 5000);  // far below, keeping the gallery open
+    // The first arrow only shows the crosshair, in the middle; held, D and
+    // the up arrow take it up and right.
+    press(KEY_RIGHT);
+    play(16);
+    EXPECT_TRUE(keyboardFocusShown());
+    EXPECT_EQ(s.crossX, 400);
+    media::inputKeyDown(KEY_D);
+    media::inputKeyDown(KEY_UP);
+    play(300);
+    media::inputKeyUp(KEY_D);
+    media::inputKeyUp(KEY_UP);
+    const float x = s.crossX, y = s.crossY;
+    EXPECT_GT(x, 420);
+    EXPECT_NEAR(300 - y, x - 400, 0.01f);
+    // Enter fires there, not at the resting pointer in the corner.
+    balloonAt(int(x), int(y));
+    press(KEY_ENTER);
+    react(16);
+    EXPECT_EQ(s.trafienia, 1);
+    // The right stick moves it in proportion to its push (0.3 once the dead zone is off).
+    media::inputPadRightStick(-0.44f, 0);
+    play(1000);
+    media::inputPadRightStick(0, 0);
+    EXPECT_NEAR(s.crossX, x - 0.3f * TCrosshairMotion::kTopSpeed * 1000, 25);
+    // A held fire key fires an automatic at its interval; the pad's X reloads the slingshot.
+    s.setGun(1);
+    const int fired = s.wystrzelone;
+    media::inputKeyDown(KEY_SPACE);
+    react(1000);
+    media::inputKeyUp(KEY_SPACE);
+    EXPECT_NEAR(s.wystrzelone - fired, 10, 1);
+    s.setGun(0);
+    s.ammo = 1;
+    media::inputPadButton(PadButton::X, true);
+    media::inputPadButton(PadButton::X, false);
+    react(16);
+    EXPECT_EQ(s.ammo, s.gun->magazynek);
+    // The mouse moving takes over, and the crosshair follows it.
+    media::inputMouseMove(250, 350);
+    play(16);
+    EXPECT_FALSE(keyboardFocusShown());
+    EXPECT_EQ(s.crossX, 250);
+    EXPECT_EQ(s.sightY(), 350);
+    // The results go on with the pad's A (Enter), as with a click.
+    s.butelki.clear();
+    play(1000);
+    ASSERT_EQ(s.state, TShooting::State::Results);
+    media::inputPadButton(PadButton::A, true);
+    media::inputPadButton(PadButton::A, false);
+    play(32);
+    EXPECT_TRUE(s.react());
 }
 
 }  // namespace
