@@ -1,20 +1,18 @@
 // The quest's screens by keyboard, on their real layouts and pictures: one
 // focus over the things each screen draws itself and its buttons, in which
-// Tab reaches every item and active button once, in the screen's order, and
-// the arrows reach them all; Enter acts as the click, and each screen's own
-// keys (the map's Enter, free play's Page Up and Page Down).
+// Tab reaches every item and active button once, in the screen's order;
+// Enter acts as the click, and each screen's own keys work.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <deque>
-#include <set>
+#include <functional>
 #include <vector>
 
 #include "app/game_objects.h"
+#include "datafiles/strings.h"
 #include "quest/free_play.h"
 #include "quest/map.h"
 #include "quest/profile_manager.h"
-#include "quest/screen_focus.h"
 #include "quest/shop.h"
 #include "shell/media/media.h"
 #include "shell/save_folder.h"
@@ -22,428 +20,218 @@
 
 namespace {
 
-// The code of the button `name` of container `container` of `gui`.
-int button(const TGui& gui, const char* name, int container = 0) {
-    const TGuiObject* widget = gui.getItem(name);
-    for (size_t i = 0; widget && i < gui._listaObiektow.size(); ++i)
-        if (gui._listaObiektow[i].get() == widget) return TScreenFocus::buttonCode(container, int(i));
-    ADD_FAILURE() << "no button " << name;
-    return TScreenFocus::kNowhere;
-}
-
 class QuestKeys : public testing_support::ScreenTest {
 protected:
     void TearDown() override {
         objects().levelManager.levels.clear();
         ScreenTest::TearDown();
     }
-
-    // Presses `key` and runs a frame of the screen.
-    template <class Frame>
-    void key(int key, Frame frame) {
-        press(key);
+    // One frame of the screen under test; one after a key.
+    void step() {
+        Delay(16);
+        mouse().update();
         frame();
     }
-    // Where Tab takes the focus, from where it is, until it comes back there.
-    template <class Frame>
-    std::vector<int> tabRound(const TScreenFocus& focus, Frame frame) {
-        const int start = focus.place();
-        std::vector<int> round = {start};
-        for (int n = 0; n < 200; ++n) {
-            key(KEY_TAB, frame);
-            if (focus.place() == start) return round;
+    void key(int k) {
+        press(k);
+        step();
+    }
+    // Where Tab takes the focus, from where it is round to there.
+    std::vector<int> tabRound(const TScreenFocus& focus) {
+        std::vector<int> round = {focus.place()};
+        for (key(KEY_TAB); focus.place() != round.front() && round.size() < 100; key(KEY_TAB))
             round.push_back(focus.place());
-        }
-        ADD_FAILURE() << "Tab never came back to where it started";
         return round;
     }
-    // Every place the arrows reach from where the focus is, each arrow tried
-    // from each place reached (Tab, at most `round` times, goes back there).
-    template <class Frame>
-    std::set<int> arrowsReach(const TScreenFocus& focus, Frame frame, size_t round) {
-        std::set<int> reached = {focus.place()};
-        std::deque<int> todo = {focus.place()};
-        while (!todo.empty()) {
-            const int from = todo.front();
-            todo.pop_front();
-            for (const int arrow : {KEY_LEFT, KEY_RIGHT, KEY_UP, KEY_DOWN}) {
-                // Tab round to `from`, then the arrow.
-                for (size_t n = 0; n < round && focus.place() != from; ++n) key(KEY_TAB, frame);
-                key(arrow, frame);
-                if (reached.insert(focus.place()).second) todo.push_back(focus.place());
-            }
-        }
-        return reached;
+    void tabTo(const TScreenFocus& focus, int place) {
+        for (int n = 0; n < 100 && focus.place() != place; ++n) key(KEY_TAB);
+        ASSERT_EQ(focus.place(), place);
     }
-    // Tab until the focus is on `place` (at most a round).
-    template <class Frame>
-    void tabTo(const TScreenFocus& focus, int place, Frame frame) {
-        for (int n = 0; n < 200 && focus.place() != place; ++n) key(KEY_TAB, frame);
-        ASSERT_EQ(focus.place(), place) << "Tab never reached it";
+    static int button(const TGui& gui, const char* name, int container = 0) {
+        for (size_t i = 0; i < gui._listaObiektow.size(); ++i)
+            if (gui._listaObiektow[i].get() == gui.getItem(name)) return TScreenFocus::buttonCode(container, int(i));
+        ADD_FAILURE() << "no button " << name;
+        return 0;
     }
-    static void expectEachOnce(const std::vector<int>& round, const std::vector<int>& expected) {
-        EXPECT_EQ(round, expected);
-        EXPECT_EQ(std::set<int>(round.begin(), round.end()).size(), round.size()) << "a place reached twice";
-    }
+
+    std::function<void()> frame;
+    TProfile player;
 };
 
-// ------------------------------------------------------------------ the map
-
-class MapKeys : public QuestKeys {
-protected:
-    void SetUp() override {
-        ASSERT_NO_FATAL_FAILURE(QuestKeys::SetUp());
-        ASSERT_EQ(objects().levelManager.setup(), 0);
-        player.hint.fill(1);
-        objects().profileManager.profile = &player;
-        map.setup();
-    }
-    void open(int level) {
+TEST_F(QuestKeys, TheMapGoesFromTheLevelThroughItsButtonsAndTheReachedMarkersAndEnterPlays) {
+    ASSERT_EQ(objects().levelManager.setup(), 0);
+    player.hint.fill(1);
+    objects().profileManager.profile = &player;
+    TMap map;
+    map.setup();
+    frame = [&map] {
+        map.update();
+        map.react();
+    };
+    const auto open = [&](int level) {
         player.currentLevel = level;
         map.prepare();
         frame();
-    }
-    void frame() {
-        Delay(16);
-        mouse().update();
-        map.update();
-        map.react();
-    }
-    auto frames() {
-        return [this] { frame(); };
-    }
-
-    TProfile player;
-    TMap map;
-};
-
-TEST_F(MapKeys, TabGoesFromTheLevelToPlayThroughTheButtonsAndEveryReachedMarker) {
+    };
     open(12);
-    EXPECT_EQ(map.focusedLevel(), 0) << "shown before a key";
-    key(KEY_DOWN, frames());
+    key(KEY_DOWN);
     EXPECT_EQ(map.focusedLevel(), 12) << "the first key shows it on the level to play";
-    std::vector<int> expected = {12, button(*map.gui, "sklep"), button(*map.gui, "play")};
-    for (int k = 1; k <= 11; ++k) expected.push_back(k);
-    expectEachOnce(tabRound(map.focus, frames()), expected);
-    const std::set<int> all(expected.begin(), expected.end());
-    EXPECT_EQ(arrowsReach(map.focus, frames(), expected.size()), all);
-
-    // Before level 14 the shop is shut: its button is passed by.
-    open(14);
-    key(KEY_TAB, frames());
-    ASSERT_EQ(map.focusedLevel(), 14);
-    key(KEY_TAB, frames());
-    EXPECT_EQ(map.focus.place(), button(*map.gui, "play"));
-}
-
-TEST_F(MapKeys, EnterPlaysWhereverTheFocusIsAndAPopUpHidesTheMarkersFocus) {
-    const auto playing = [] { return objects().gate.state == TGate::State::Close; };
-    // Without the focus shown.
-    open(3);
-    ASSERT_TRUE(objects().gate.opened());
-    key(KEY_ENTER, frames());
-    EXPECT_TRUE(playing());
-    // On an earlier level's marker, Enter (or Space) plays the level the
-    // map is at.
-    for (const int k : {KEY_ENTER, KEY_SPACE}) {
-        open(3);
-        key(KEY_DOWN, frames());
-        key(KEY_DOWN, frames());
-        ASSERT_EQ(map.focusedLevel(), 2);
-        EXPECT_FALSE(playing());
-        key(k, frames());
-        EXPECT_TRUE(playing()) << k;
-    }
-    // On "play", the button takes it.
-    open(3);
-    key(KEY_TAB, frames());
-    key(KEY_TAB, frames());
-    ASSERT_EQ(map.focus.place(), button(*map.gui, "play"));
-    key(KEY_ENTER, frames());
-    EXPECT_TRUE(playing());
+    std::vector<int> order = {12, button(*map.gui, "sklep"), button(*map.gui, "play")};
+    for (int k = 1; k <= 11; ++k) order.push_back(k);
+    EXPECT_EQ(tabRound(map.focus), order);
 
     // A pop-up's buttons over the map take the keys: the marker's glow goes
-    // while it is up and comes back after.
-    open(3);
-    key(KEY_DOWN, frames());
-    ASSERT_EQ(map.focusedLevel(), 3);
-    const auto popUp = createGui(TSklep::kLayout);
-    popUp->update();
+    // while it is up, and the mouse hides it, keeping its place.
+    createGui(TSklep::kLayout)->update();
     EXPECT_EQ(map.focusedLevel(), 0);
     frame();
-    EXPECT_EQ(map.focusedLevel(), 3);
-    // Moving the mouse hides it, keeping its place for the next key.
+    EXPECT_EQ(map.focusedLevel(), 12);
     media::inputMouseMove(500, 300);
-    frame();
+    step();
     EXPECT_EQ(map.focusedLevel(), 0);
-    key(KEY_RIGHT, frames());
-    EXPECT_EQ(map.focusedLevel(), 3);
+    key(KEY_RIGHT);
+    EXPECT_EQ(map.focusedLevel(), 12);
+
+    // Enter or Space plays the level the map is at from any marker, Enter
+    // with the focus hidden too.
+    const auto plays = [&](std::vector<int> keys) {
+        open(3);
+        for (const int k : keys) key(k);
+        return objects().gate.state == TGate::State::Close;
+    };
+    EXPECT_FALSE(plays({KEY_DOWN, KEY_DOWN}));
+    EXPECT_TRUE(plays({KEY_DOWN, KEY_DOWN, KEY_ENTER}));
+    EXPECT_TRUE(plays({KEY_DOWN, KEY_DOWN, KEY_SPACE}));
+    EXPECT_TRUE(plays({KEY_ENTER}));
 }
 
-// ------------------------------------------------------- the players' list
-
-class ListKeys : public QuestKeys {
-protected:
-    void SetUp() override {
-        ASSERT_NO_FATAL_FAILURE(QuestKeys::SetUp());
-        saveFolder = dir.path();
-        manager().loadProfiles();
-        manager().setup();
-        for (const char* name : {"Ada", "Bob", "Cid"}) manager().addProfile(name);
-        // The list is one of the game's long-lived screens.
-        manager().focus.forget();
-    }
-    static TProfileManager& manager() { return objects().profileManager; }
-    // Opens the list as its loop does.
-    void open(TProfile* current) {
-        manager().profile = current;
-        manager().clicked = current;
-        manager().focus.setContainers(manager().gui.get());
-        manager().focus.open();
-        for (size_t r = 0; r < manager().profilesList.size(); ++r)
-            if (manager().profilesList[r].get() == current) manager().focus.placeOnItem(int(r));
-        frame();
-    }
-    bool frame() {
-        Delay(16);
-        mouse().update();
-        manager().update();
-        return manager().react();
-    }
-    auto frames() {
-        return [this] { frame(); };
-    }
-    TProfile* row(int r) { return manager().profilesList[size_t(r)].get(); }
-
+TEST_F(QuestKeys, TheListsRowsComeBeforeItsButtonsAndEnterPicksARowThenSelectsIt) {
+    TProfileManager& list = objects().profileManager;
     testing_support::TempDir dir;
-};
-
-TEST_F(ListKeys, TheRowsThenTheButtonsAndEnterPicksARowThenSelectsIt) {
-    open(row(1));
-    key(KEY_UP, frames());
-    EXPECT_EQ(manager().focusedRow(), 1) << "the first key shows it on the current player";
-    const TGui& gui = *manager().gui;
-    const std::vector<int> expected = {1,
-                                       2,
-                                       button(gui, "select"),
-                                       button(gui, "rename"),
-                                       button(gui, "delete"),
-                                       button(gui, "new"),
-                                       button(gui, "cancel"),
-                                       0};
-    expectEachOnce(tabRound(manager().focus, frames()), expected);
-    const std::set<int> all(expected.begin(), expected.end());
-    EXPECT_EQ(arrowsReach(manager().focus, frames(), expected.size()), all);
-
-    // Down to the last row; Enter picks it as a click does and the focus
-    // goes on to "select"; Enter there selects the player and leaves.
-    tabTo(manager().focus, 2, frames());
-    press(KEY_ENTER);
-    EXPECT_FALSE(frame());
-    EXPECT_EQ(manager().clicked, row(2));
-    EXPECT_EQ(manager().profile, row(1)) << "a picked row is not yet selected";
-    frame();
-    EXPECT_EQ(manager().focus.place(), button(gui, "select"));
-    press(KEY_ENTER);
-    EXPECT_TRUE(frame());
-    EXPECT_EQ(manager().profile, row(2));
+    saveFolder = dir.path();
+    list.loadProfiles();
+    list.setup();
+    for (const char* name : {"Ada", "Bob", "Cid"}) list.addProfile(name);
+    list.profile = list.clicked = list.profilesList[1].get();
+    list.focus.setContainers(list.gui.get());
+    list.focus.open();
+    list.focus.placeOnItem(1);
+    bool left = false;
+    frame = [&] {
+        list.update();
+        left = list.react();
+    };
+    key(KEY_UP);
+    const TGui& gui = *list.gui;
+    EXPECT_EQ(tabRound(list.focus), (std::vector<int>{1, 2, button(gui, "select"), button(gui, "rename"),
+                                                      button(gui, "delete"), button(gui, "new"),
+                                                      button(gui, "cancel"), 0}));
+    tabTo(list.focus, 2);
+    key(KEY_ENTER);
+    EXPECT_FALSE(left);
+    EXPECT_EQ(list.clicked, list.profilesList[2].get()) << "picked as a click picks";
+    key(KEY_ENTER);
+    EXPECT_TRUE(left) << "the second Enter is select's";
+    EXPECT_EQ(list.profile, list.profilesList[2].get());
 }
 
-TEST_F(ListKeys, WithNobodyCurrentTheFirstRowComesFirstAndEscapeDoesNotLeave) {
-    open(nullptr);
-    key(KEY_DOWN, frames());
-    EXPECT_EQ(manager().focusedRow(), 0);
-    EXPECT_EQ(manager().gui->getItem("select")->_a, 0) << "nothing picked yet";
-    press(KEY_ESCAPE);
-    EXPECT_FALSE(frame());
-    press(KEY_SPACE);
-    EXPECT_FALSE(frame());
-    EXPECT_EQ(manager().clicked, row(0)) << "Space picks as Enter does";
-}
-
-// ----------------------------------------------------------------- free play
-
-class FreePlayKeys : public QuestKeys {
-protected:
-    void SetUp() override {
-        ASSERT_NO_FATAL_FAILURE(QuestKeys::SetUp());
-        loadTileKindsFrom("data/tiles1.dat");
-        fp.setup();
-        fp.prepare();
-        frame();
-    }
-    void frame() {
-        Delay(16);
-        mouse().update();
+TEST_F(QuestKeys, FreePlaysFocusGoesOverBothContainersAndTheMarblesAndPageDownStepsTheTabs) {
+    loadTileKindsFrom("data/tiles1.dat");
+    TFreePlay fp;
+    fp.setup();
+    fp.prepare();
+    frame = [&fp] {
         fp.update();
         fp.react();
-    }
-    auto frames() {
-        return [this] { frame(); };
-    }
-    int tabButton(const char* name) { return button(*fp.current().gui, name, 1); }
-    int panelButton(const char* name) { return button(*fp.gui, name, 0); }
+    };
+    const auto panel = [&fp](const char* name) { return button(*fp.gui, name, 0); };
+    const auto tab = [&fp](const char* name) { return button(*fp.current().gui, name, 1); };
+    key(KEY_DOWN);
+    std::vector<int> order = {panel("match3"), panel("strzelanie"), panel("puzzle")};
+    for (int i = 1; i <= TZakladka::kColours; ++i) order.push_back(i);
+    for (int p = TZakladka::kFirstBonus; p <= int(tileKinds.size()); ++p) order.push_back(TZakladka::kBonusItems + p);
+    // The modes' radio buttons two by two (the chosen one lit), the knob in
+    // the second row.
+    order.insert(order.end(), {tab("normalny_on"), tab("zmienny_off"), TZakladka::kKnobItem, tab("podwojny_off"),
+                               tab("strategia_off"), panel("anuluj"), panel("graj")});
+    EXPECT_EQ(tabRound(fp.focus), order);
 
-    TFreePlay fp;
-};
-
-TEST_F(FreePlayKeys, OneFocusGoesOverTheCaptionsTheMarblesTheKnobAndBothContainersButtons) {
-    key(KEY_DOWN, frames());
-    ASSERT_EQ(fp.focus.place(), panelButton("match3")) << "the first key shows it on the first caption";
-    std::vector<int> expected = {panelButton("match3"), panelButton("strzelanie"), panelButton("puzzle")};
-    const int kinds = int(tileKinds.size());
-    for (int i = 1; i <= std::min(TZakladka::kColours, kinds); ++i) expected.push_back(i);
-    for (int p = TZakladka::kFirstBonus; p <= kinds; ++p) expected.push_back(TZakladka::kBonusItems + p);
-    // The speed row: the knob, then the radio buttons of the modes as they
-    // stand two by two (the chosen one shows its lit button).
-    expected.insert(expected.end(), {tabButton("normalny_on"), tabButton("zmienny_off"), TZakladka::kKnobItem,
-                                     tabButton("podwojny_off"), tabButton("strategia_off"), panelButton("anuluj"),
-                                     panelButton("graj")});
-    expectEachOnce(tabRound(fp.focus, frames()), expected);
-    const std::set<int> all(expected.begin(), expected.end());
-    EXPECT_EQ(arrowsReach(fp.focus, frames(), expected.size()), all);
-}
-
-TEST_F(FreePlayKeys, EnterPressesTheFocusedButtonOfEitherContainerAndPicksAMarble) {
+    // The container holding the focus draws it: updated last.
     TZakladka& marbles = fp.current();
-    // A radio button of the tab's container.
-    key(KEY_DOWN, frames());
-    tabTo(fp.focus, tabButton("strategia_off"), frames());
+    tabTo(fp.focus, tab("strategia_off"));
     EXPECT_EQ(marbles.gui->focused(), marbles.gui->getItem("strategia_off"));
-    key(KEY_ENTER, frames());
+    key(KEY_ENTER);
     EXPECT_EQ(marbles.tryb, "STRATEGY");
-    // The lit twin takes the place of the pressed radio button: the next
-    // key shows the focus there.
-    key(KEY_TAB, frames());
-    EXPECT_EQ(fp.focus.place(), tabButton("strategia_on"));
-    // A marble: the first colour goes, and comes back.
-    tabTo(fp.focus, 1, frames());
-    const TTileDataPtr first = tileKinds[0];
-    ASSERT_NE(std::find(marbles.tiles.begin(), marbles.tiles.end(), first), marbles.tiles.end());
-    key(KEY_ENTER, frames());
-    EXPECT_EQ(std::find(marbles.tiles.begin(), marbles.tiles.end(), first), marbles.tiles.end());
-    key(KEY_SPACE, frames());
-    EXPECT_NE(std::find(marbles.tiles.begin(), marbles.tiles.end(), first), marbles.tiles.end());
-    // The knob takes Left and Right, to its ends; Up leaves it.
-    tabTo(fp.focus, TZakladka::kKnobItem, frames());
-    marbles.sliderX = 0;
-    key(KEY_RIGHT, frames());
-    EXPECT_EQ(marbles.sliderX, TZakladka::kKnobStep);
-    for (int i = 0; i < 10; ++i) key(KEY_RIGHT, frames());
+    key(KEY_TAB);
+    EXPECT_EQ(fp.focus.place(), tab("strategia_on")) << "the lit twin, where the pressed one was";
+    // Enter takes a colour out, Space puts it back.
+    tabTo(fp.focus, 1);
+    const auto holdsFirst = [&] { return std::count(marbles.tiles.begin(), marbles.tiles.end(), tileKinds[0]); };
+    key(KEY_ENTER);
+    EXPECT_EQ(holdsFirst(), 0);
+    key(KEY_SPACE);
+    EXPECT_EQ(holdsFirst(), 1);
+    // The knob takes Left and Right to its ends; Up leaves it.
+    tabTo(fp.focus, TZakladka::kKnobItem);
+    for (int i = 0; i < 10; ++i) key(KEY_RIGHT);
     EXPECT_EQ(marbles.sliderX, TZakladka::kSliderTravel);
-    key(KEY_LEFT, frames());
+    key(KEY_LEFT);
     EXPECT_EQ(marbles.sliderX, TZakladka::kSliderTravel - TZakladka::kKnobStep);
-    EXPECT_EQ(fp.focus.place(), TZakladka::kKnobItem);
-    key(KEY_UP, frames());
+    key(KEY_UP);
     EXPECT_NE(fp.focus.place(), TZakladka::kKnobItem);
-    // A caption of the panel's container: its tab comes to the front. The
-    // container with the focus is updated last, so that it is the one that
-    // draws its focused button.
-    tabTo(fp.focus, panelButton("puzzle"), frames());
-    EXPECT_EQ(fp.gui->focused(), fp.gui->getItem("puzzle"));
-    EXPECT_EQ(fp.current().gui->focused(), nullptr);
-    key(KEY_ENTER, frames());
+
+    // Page Down and Page Up go round the tabs; the focus inside a tab goes
+    // to the new one's caption, on "play" it stays.
+    for (const char* next : {"strzelanie", "puzzle", "match3"}) {
+        key(KEY_PAGEDOWN);
+        step();
+        EXPECT_TRUE(sameIgnoringCase(fp.current().id, next));
+        EXPECT_EQ(fp.focus.place(), panel(next));
+    }
+    tabTo(fp.focus, panel("graj"));
+    key(KEY_PAGEUP);
     EXPECT_TRUE(fp.current().isPuzzle());
+    EXPECT_EQ(fp.focus.place(), panel("graj"));
+    tabTo(fp.focus, panel("match3"));
+    EXPECT_EQ(fp.gui->focused(), fp.gui->getItem("match3"));
+    key(KEY_ENTER);
+    EXPECT_TRUE(fp.current().isMatch3()) << "a caption pressed from the keyboard";
 }
 
-TEST_F(FreePlayKeys, PageDownAndPageUpStepTheTabsRoundTakingTheFocusToTheCaption) {
-    key(KEY_PAGEDOWN, frames());
-    EXPECT_TRUE(fp.current().isShooting());
-    key(KEY_PAGEDOWN, frames());
-    EXPECT_TRUE(fp.current().isPuzzle());
-    key(KEY_PAGEDOWN, frames());
-    EXPECT_TRUE(fp.current().isMatch3()) << "round from the last tab to the first";
-    key(KEY_PAGEUP, frames());
-    EXPECT_TRUE(fp.current().isPuzzle());
-    EXPECT_EQ(fp.focus.place(), TScreenFocus::kNowhere) << "the tabs step without showing the focus";
-
-    // Shown inside the tab, the focus goes to the new tab's caption...
-    key(KEY_PAGEDOWN, frames());
-    key(KEY_DOWN, frames());
-    tabTo(fp.focus, 3, frames());
-    key(KEY_PAGEDOWN, frames());
-    frame();  // the frame after the key draws the new tab
-    EXPECT_TRUE(fp.current().isShooting());
-    EXPECT_EQ(fp.focus.place(), panelButton("strzelanie"));
-    // ...and from there into the new tab's buttons; on "play" it stays.
-    key(KEY_DOWN, frames());
-    EXPECT_EQ(fp.focus.place(), tabButton("minus"));
-    tabTo(fp.focus, panelButton("graj"), frames());
-    key(KEY_PAGEUP, frames());
-    frame();
-    EXPECT_TRUE(fp.current().isMatch3());
-    EXPECT_EQ(fp.focus.place(), panelButton("graj"));
-}
-
-// ------------------------------------------------------------------ the shop
-
-class ShopKeys : public QuestKeys {
-protected:
-    void SetUp() override {
-        ASSERT_NO_FATAL_FAILURE(QuestKeys::SetUp());
-        loadTileKindsFrom("data/tiles1.dat");
-        objects().profileManager.profile = &player;
-        shop.setup();
-        objects().map.setup();
-    }
-    void open(int diamonds, std::initializer_list<int> kinds) {
-        player.kapsle = diamonds;
-        std::vector<TTileDataPtr> list;
-        for (const int id : kinds) list.push_back(tileKindById(id));
-        shop.giveBonusList(list);
-        shop.prepare();
-        frame();
-    }
-    void frame() {
-        Delay(16);
-        mouse().update();
-        shop.update();
-    }
-    auto frames() {
-        return [this] { frame(); };
-    }
-    int kindOf() const {
-        const TTileDataPtr kind = shop.focusedItem();
-        return kind ? kind->id : 0;
-    }
-
-    TProfile player;
+TEST_F(QuestKeys, TheShopsItemsToBuyInTheirRowsThenExitWhichEnterPresses) {
+    loadTileKindsFrom("data/tiles1.dat");
+    objects().profileManager.profile = &player;
+    objects().map.setup();
     TSklep shop;
-};
-
-TEST_F(ShopKeys, TheItemsThePlayerCanBuyInTheirRowsThenExit) {
+    shop.setup();
+    frame = [&shop] { shop.update(); };
     // 800 diamonds buy a colour blast (760) or the shuffle (600), not the
     // bomb (900) nor the line eraser (1000).
-    open(800, {101, 102, KIND_SHUFFLE, KIND_BOMB, KIND_LINE_ERASER});
-    key(KEY_RIGHT, frames());
-    EXPECT_EQ(kindOf(), 101) << "the first key shows it on the first item to buy";
-    // The kinds Tab visits (0 for "exit").
+    player.kapsle = 800;
+    std::vector<TTileDataPtr> kinds;
+    for (const int id : {101, 102, int(KIND_SHUFFLE), int(KIND_BOMB), int(KIND_LINE_ERASER)}) kinds.push_back(tileKindById(id));
+    shop.giveBonusList(kinds);
+    shop.prepare();
+    key(KEY_RIGHT);
     const int exit = button(*shop.gui, "exit");
-    std::vector<int> round;
-    const int start = shop.focus.place();
-    do {
-        round.push_back(shop.focus.place() == exit ? 0 : kindOf());
-        key(KEY_TAB, frames());
-    } while (shop.focus.place() != start && round.size() < 10);
-    expectEachOnce(round, {101, 102, KIND_SHUFFLE, 0});
-    EXPECT_EQ(arrowsReach(shop.focus, frames(), round.size()).size(), 4u);
-
-    // The shuffle bought leaves 200 diamonds, too few for anything: the
-    // focus on the item no longer for sale shows nowhere until a key puts
-    // it on what is left.
-    tabTo(shop.focus, exit, frames());
-    key(KEY_TAB, frames());
-    ASSERT_EQ(kindOf(), 101);
-    key(KEY_DOWN, frames());
-    ASSERT_EQ(kindOf(), KIND_SHUFFLE);
+    std::vector<int> bought;
+    for (const int place : tabRound(shop.focus)) {
+        tabTo(shop.focus, place);
+        bought.push_back(place == exit ? 0 : shop.focusedItem()->id);
+    }
+    EXPECT_EQ(bought, (std::vector<int>{101, 102, KIND_SHUFFLE, 0}));
+    // The shuffle bought leaves too little for anything: the focus goes to
+    // "exit" with the next key, and Enter there closes the panel.
+    tabTo(shop.focus, exit);
+    key(KEY_TAB);
+    key(KEY_DOWN);
+    ASSERT_EQ(shop.focusedItem()->id, KIND_SHUFFLE);
     ASSERT_TRUE(shop.purchase(KIND_SHUFFLE));
-    frame();
-    EXPECT_EQ(shop.focusedItem(), nullptr);
-    key(KEY_DOWN, frames());
+    key(KEY_DOWN);
     EXPECT_EQ(shop.focus.place(), exit);
-    key(KEY_ENTER, frames());
+    key(KEY_ENTER);
     shop.react();
-    EXPECT_EQ(shop.dPer, 0) << "Enter on exit closes the panel";
+    EXPECT_EQ(shop.dPer, 0);
 }
 
 }  // namespace
