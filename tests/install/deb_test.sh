@@ -39,7 +39,7 @@ done
 for size in 16 32 48 64 128 256; do
   [ -f "$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" ] || fail "the package has no ${size}px icon"
 done
-for path in usr/bin usr/lib/debug usr/share/vornell/.generated; do
+for path in usr/bin usr/lib/debug usr/share/vornell/.generated usr/share/doc/vornell/LGPL-2 usr/share/doc/vornell/LGPL-2.gz; do
   [ ! -e "$root/$path" ] || fail "the package holds /$path"
 done
 # The licence notices are the repository's own, copied at build time.
