@@ -13,8 +13,9 @@ run: build
 
 # The whole-game runs (label e2e) run once, in the sanitizer build; the whole
 # quest (label quest) is too long for it and runs in the normal build.
-test: layers build asan fuzz-build
-	cd $(BUILD) && ctest --output-on-failure -j$(JOBS) -LE e2e
+# The Debian package is built first: its test (label deb) installs it.
+test: layers build asan fuzz-build deb
+	cd $(BUILD) && VORNELL_DEB_DIR=$(abspath $(DEB_BUILD)) ctest --output-on-failure -j$(JOBS) -LE e2e
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS) -L 'unit|e2e'
 	cd $(FUZZ_BUILD) && ctest --output-on-failure -j$(JOBS) -L fuzz-smoke
 
@@ -27,6 +28,13 @@ check: build
 PREFIX ?= /usr/local
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package, built from clean with dpkg-buildpackage and debhelper
+# (debian/): vornell_*.deb, its -dbgsym package, .buildinfo and .changes land
+# in DEB_BUILD. Install it with `sudo apt install ./build-deb/vornell_*.deb`.
+DEB_BUILD ?= build-deb
+deb: deps
+	scripts/build-deb $(DEB_BUILD) $(JOBS)
 
 deps:
 	@scripts/install-deps
@@ -94,4 +102,4 @@ simulate: build
 	  --report $(CURDIR)/tools/simplayer/report.md --plot $(CURDIR)/tools/simplayer/winrate.png
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(DEB_BUILD)

@@ -5,8 +5,9 @@
 #include <optional>
 
 // The folder holding data/: the working folder itself when it does; else,
-// beside the program, the installed share/vornell (program in <prefix>/bin)
-// or the build tree's game/ (program in the build folder).
+// beside the program, the installed share/vornell (program in <prefix>/bin,
+// or <prefix>/games as Debian installs games) or the build tree's game/
+// (program in the build folder).
 std::optional<std::filesystem::path> findContentFolder(const std::filesystem::path& workingFolder,
                                                        const std::filesystem::path& programFolder);
 

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # `cmake --install` into a fresh prefix: the program, its content, the
 # launcher, the AppStream description, the icons and the licence notices land
-# where a desktop looks for them, the files validate, and the installed game
+# where a desktop looks for them, the files validate, the program is stripped
+# with its debug information beside it by build id, and the installed game
 # starts from a folder of its own, reaches the main menu and quits cleanly.
 set -u
 build="$1"
+. "$(dirname "$0")/split_debug.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 prefix="$work/prefix"
@@ -16,6 +18,21 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || { cat "
 [ -x "$prefix/bin/vornell" ] || fail "no bin/vornell"
 [ -f "$prefix/share/vornell/data/teksty.txt" ] || fail "no content in share/vornell"
 [ ! -e "$prefix/share/vornell/.generated" ] || fail "the build's stamp was installed"
+
+# Stripped, the debug information where debuggers look for it by build id;
+# the build tree keeps its own.
+check_stripped "$prefix/bin/vornell" || fail "the installed program keeps its debug information"
+check_debug_file "$prefix/bin/vornell" "$prefix/lib/debug" || fail "no matching debug file"
+has_section "$build/vornell" .debug_info || fail "installing stripped the build tree's program"
+# The manifest names every file installed (it is how they are removed again).
+find "$prefix" -type f | sort >"$work/found"
+sort -u "$build/install_manifest.txt" >"$work/manifest"
+unlisted=$(comm -23 "$work/found" "$work/manifest")
+[ -z "$unlisted" ] || fail "installed but not in install_manifest.txt: $unlisted"
+
+[ -f "$prefix/share/man/man6/vornell.6" ] || fail "no manual page in share/man/man6"
+man_warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$prefix/share/man/man6/vornell.6" 2>&1 >/dev/null)
+[ -z "$man_warnings" ] || fail "the manual page has faults: $man_warnings"
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "the .desktop file does not validate"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >"$work/as.log" 2>&1 ||
   { cat "$work/as.log"; fail "the metainfo does not validate"; }

@@ -31,6 +31,17 @@ TEST(ContentFolder, HereFirstThenInstalledThenTheBuildTree) {
     EXPECT_EQ(findContentFolder(here, bin), here);
 }
 
+TEST(ContentFolder, AProgramInGamesFindsTheSharedContentToo) {
+    // Debian's layout: /usr/games/vornell beside /usr/share/vornell.
+    TempDir dir;
+    const fs::path root = dir.path();
+    const fs::path usr = root / "usr", elsewhere = root / "elsewhere";
+    fs::create_directories(usr / "games");
+    fs::create_directories(usr / "share" / "vornell" / "data");
+    fs::create_directories(elsewhere);
+    EXPECT_EQ(findContentFolder(elsewhere, usr / "games"), usr / "share" / "vornell");
+}
+
 TEST(ContentFolder, AFileNamedDataIsNotContent) {
     TempDir dir;
     testing_support::writeFile(dir.file("data"), "not a folder");
