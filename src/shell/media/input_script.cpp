@@ -39,6 +39,28 @@ std::string trim(const std::string& s) {
     return s.substr(a, b - a + 1);
 }
 
+// The text a line waits for and its time limit in ms (`limit` keeps its
+// default without one). The text runs to the end of the line, or to a last
+// word that is a number: the limit. Quotes keep a text that ends in a number.
+bool parseAwaited(const std::string& rest, std::string& text, int& limit) {
+    std::string limitWord;
+    text = rest;
+    const size_t lastSpace = rest.find_last_of(" \t");
+    int number;
+    if (!rest.empty() && rest.front() == '"') {
+        const size_t close = rest.find('"', 1);
+        if (close == std::string::npos) return false;
+        text = rest.substr(1, close - 1);
+        limitWord = trim(rest.substr(close + 1));
+    } else if (parseInt(rest.substr(lastSpace == std::string::npos ? 0 : lastSpace + 1), number)) {
+        // A lone number is a limit without its text.
+        if (lastSpace == std::string::npos) return false;
+        limitWord = rest.substr(lastSpace + 1);
+        text = trim(rest.substr(0, lastSpace));
+    }
+    return !text.empty() && (limitWord.empty() || (parseInt(limitWord, limit) && limit > 0));
+}
+
 }  // namespace
 
 const std::vector<std::string>& InputScript::padButtonNames() {
@@ -128,50 +150,21 @@ bool InputScript::parse(const std::string& source, std::string& error) {
             if (rest.empty()) return bad("expected: waitfile PATH");
             event(ScriptEvent::WaitFile, t)->text = rest;
         } else if (cmd == "waitfor") {
-            // The text runs to the end of the line, or to a last word that is
-            // a number: the time limit. Quotes keep a text that ends in a number.
-            const std::string usage = "expected: waitfor TEXT [MS] (or waitfor \"TEXT\" [MS])";
-            std::string text = rest, limitWord;
-            int number;
-            if (!rest.empty() && rest.front() == '"') {
-                const size_t close = rest.find('"', 1);
-                if (close == std::string::npos) return bad(usage);
-                text = rest.substr(1, close - 1);
-                limitWord = trim(rest.substr(close + 1));
-            } else if (!args.empty() && parseInt(args.back(), number)) {
-                // A lone number is a limit without its text.
-                if (args.size() == 1) return bad(usage);
-                limitWord = args.back();
-                text = trim(rest.substr(0, rest.find_last_of(" \t")));
-            }
+            std::string text;
             int limit = kDefaultWaitForMs;
-            if (text.empty() || (!limitWord.empty() && (!parseInt(limitWord, limit) || limit <= 0)))
-                return bad(usage);
+            if (!parseAwaited(rest, text, limit))
+                return bad("expected: waitfor TEXT [MS] (or waitfor \"TEXT\" [MS])");
             if (limit > kMaxScriptMs) return bad("the wait would run longer than a day");
             ScriptEvent* e = event(ScriptEvent::WaitText, t);
             e->text = text;
             e->limit = limit;
         } else if (cmd == "repeat") {
             // repeat until TEXT [MS]: the same text and limit rules as waitfor.
-            const std::string usage = "expected: repeat until TEXT [MS] (or repeat until \"TEXT\" [MS])";
-            if (args.empty() || args[0] != "until") return bad(usage);
-            if (openRepeat >= 0) return bad("a repeat block cannot hold another");
-            std::string body = trim(rest.substr(5)), text = body, limitWord;
-            std::vector<std::string> bodyWords(args.begin() + 1, args.end());
-            int number;
-            if (!body.empty() && body.front() == '"') {
-                const size_t close = body.find('"', 1);
-                if (close == std::string::npos) return bad(usage);
-                text = body.substr(1, close - 1);
-                limitWord = trim(body.substr(close + 1));
-            } else if (!bodyWords.empty() && parseInt(bodyWords.back(), number)) {
-                if (bodyWords.size() == 1) return bad(usage);
-                limitWord = bodyWords.back();
-                text = trim(body.substr(0, body.find_last_of(" \t")));
-            }
+            std::string text;
             int limit = kDefaultWaitForMs * 30;
-            if (text.empty() || (!limitWord.empty() && (!parseInt(limitWord, limit) || limit <= 0)))
-                return bad(usage);
+            if (args.empty() || args[0] != "until" || !parseAwaited(trim(rest.substr(5)), text, limit))
+                return bad("expected: repeat until TEXT [MS] (or repeat until \"TEXT\" [MS])");
+            if (openRepeat >= 0) return bad("a repeat block cannot hold another");
             if (limit > kMaxScriptMs) return bad("the block would run longer than a day");
             ScriptEvent* e = event(ScriptEvent::RepeatStart, t);
             e->text = text;
