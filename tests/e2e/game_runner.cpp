@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -234,7 +235,13 @@ std::string Hands::letGo(const std::string& key) const {
 std::string Hands::plugIn() const { return pad ? "padplug\nwait 100\n" : ""; }
 
 std::string Hands::typeName(const std::string& capitals) const {
-    if (!pad) return "type " + capitals + "\n" + tap("Return");
+    if (!pad) {
+        // As a player types a name: a capital, then small letters. The entry
+        // takes a letter a frame, so Enter waits for them.
+        std::string name = capitals;
+        for (size_t i = 1; i < name.size(); ++i) name[i] = char(std::tolower(static_cast<unsigned char>(name[i])));
+        return "type " + name + "\nwait 400\n" + tap("Return");
+    }
     // The letters' grid: ten to a row from A, the cursor starting on A.
     std::string lines;
     int row = 0, column = 0;

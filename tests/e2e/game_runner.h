@@ -84,8 +84,9 @@ struct Hands {
     std::string letGo(const std::string& key) const;
     // The pad in before the game starts listening; nothing for the keyboard.
     std::string plugIn() const;
-    // A new player's name typed: on the keyboard as text, on a pad letter by
-    // letter on the entry's letters (capital A to Z only, then Start).
+    // A new player's name, given in capitals A to Z, typed as a player would
+    // (a capital, then small letters): on the keyboard as text, on a pad
+    // letter by letter on the entry's letters, then Start.
     std::string typeName(const std::string& capitals) const;
     // The first level's board swept blind, the group under the cursor taken
     // on every cell, until the game prints that `level` is won.
