@@ -10,12 +10,28 @@
 #include "shell/assets.h"
 #include "shell/delta_time.h"
 #include "shell/frame_tick.h"
+#include "shell/language.h"
 #include "shell/media/media.h"
 #include "shell/save_folder.h"
+
+void switchLanguage(const std::string& code) {
+    GameObjects& o = objects();
+    language::use(code);
+    o.teksty.setup();
+    o.story.readStories();
+    readBonusTips(o.game.bonusButtons, TGame::kBonusFile);
+    o.shooting.readGunNames();
+    o.credits.setup();
+    o.freePlay.gui->reload();
+}
 
 void initGame() {
     GameObjects& o = objects();
     prepareSaveFolder();
+    // The language first: every text and picture below is read in it.
+    language::use(TSettings::startingLanguage());
+    o.settings.useLanguage = switchLanguage;
+    Print("LANGUAGE : " + language::current());
     // Alt+F4 and the window's close button end the game from any screen;
     // the players' progress goes with them into the save files. (Before
     // the profiles were read there is nothing to save.)
@@ -24,6 +40,7 @@ void initGame() {
     });
     const char* seed = std::getenv("VORNELL_SEED");
     SeedRnd(seed && *seed ? std::atoi(seed) : MilliSecs());
+    o.teksty.setup();
     o.settings.loadSettings();
     // The display always opens at 60 Hz; the stored rate is for switching later.
     setGraphicsMode(o.settings.fullScreen, 60);
@@ -34,7 +51,6 @@ void initGame() {
     registerGameCursors(o.mouse);
     imgMousePoint = LoadImage("gfx/gui/mousePoint.png");
     fonts.load();
-    o.teksty.setup();
     o.snd.loadingStep = [&o](const std::string& name) { o.loadingScreen.addField(name); };
     o.snd.setup();
     // Every screen's set-up, in the game's order; those whose set-up is the

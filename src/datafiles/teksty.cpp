@@ -66,4 +66,33 @@ void TTeksty::fill(const TTxtFile& file) {
     }
     txtReloadKeys = line(93);
     txtReloadPad = line(94);
+    txtHello = line(72);
+    txtSettings = line(95);
+    txtFullscreen = line(96);
+    txtSettingsNotSaved = line(97);
+    txtProfileNotSaved = line(98);
+    txtMapTitle = line(99);
+    txtYouAreHere = line(100);
+    txtMapLevel = line(101);
+    txtBestScore = line(102);
+    txtFastestWin = line(103);
+    txtTries = line(104);
+    txtNewBest = line(105);
+    txtHudLevel = line(106);
+    txtLinesLeft = line(107);
+    txtSteps = line(108);
+    txtContinueKeys = line(109);
+    txtContinuePad = line(110);
+    txtContinueClick = line(111);
+    txtPuzzleTitle = line(112);
+    txtNameTaken = line(113);
+    txtFreePlayTitle = line(114);
+    txtPadSpace = line(115);
+    txtPadErase = line(116);
+    txtDefaultPlayer = line(117);
+    txtLanguageName = line(kLanguageNameLine);
+}
+
+std::string TTeksty::languageNameIn(const std::string& path) {
+    return getTxtLine(loadTxtFile(path), kLanguageNameLine);
 }

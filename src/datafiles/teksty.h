@@ -9,9 +9,8 @@
 class TTeksty {
 public:
     static constexpr const char* kPath = "data/teksty.txt";
-    // The main menu's greeting ("Hello, " before the player's name); the main
-    // menu reads it itself.
-    static constexpr int kGreetingLine = 72;
+    // The line naming the table's language in itself ("Deutsch").
+    static constexpr int kLanguageNameLine = 118;
 
     std::string txtAreYouSure;                // 1: deleting a profile
     std::array<std::string, 12> txtPomoc;     // 2-11: help pages 0 to 9 (10, 11 stay empty)
@@ -71,9 +70,36 @@ public:
     std::array<std::string, 10> txtPomocPad;
     std::string txtReloadKeys;                // 93-94: the reload hint's second line
     std::string txtReloadPad;
+    std::string txtHello;                     // 72: before the player's name in the main menu
+    std::string txtSettings;                  // 95-96: the settings pop-up
+    std::string txtFullscreen;
+    std::string txtSettingsNotSaved;          // 97-98: saves that could not be written
+    std::string txtProfileNotSaved;
+    std::string txtMapTitle;                  // 99-104: the quest map and its bests card
+    std::string txtYouAreHere;
+    std::string txtMapLevel;
+    std::string txtBestScore;
+    std::string txtFastestWin;
+    std::string txtTries;
+    std::string txtNewBest;                   // 105: the results
+    std::string txtHudLevel;                  // 106-108: the board's HUD
+    std::string txtLinesLeft;
+    std::string txtSteps;
+    std::string txtContinueKeys;              // 109-111: under the results
+    std::string txtContinuePad;
+    std::string txtContinueClick;
+    std::string txtPuzzleTitle;               // 112: the picture puzzle
+    std::string txtNameTaken;                 // 113: the name entry
+    std::string txtFreePlayTitle;             // 114
+    std::string txtPadSpace;                  // 115-116: the letter pad's keys
+    std::string txtPadErase;
+    std::string txtDefaultPlayer;             // 117: a player who typed no name, before a number
+    std::string txtLanguageName;              // 118: the table's language, in itself
 
-    // Fills the table from kPath.
+    // Fills the table from kPath (the language in use's, when it has one).
     void setup();
+    // The language name line of the table at that path.
+    static std::string languageNameIn(const std::string& path);
     // Fills the table from lines already read.
     void fill(const TTxtFile& file);
 };

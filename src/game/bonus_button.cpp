@@ -113,3 +113,8 @@ std::vector<std::unique_ptr<TBonusButton>> loadBonusButtons(const std::string& p
     }
     return buttons;
 }
+
+void readBonusTips(const std::vector<std::unique_ptr<TBonusButton>>& buttons, const std::string& path) {
+    const TRCMFile file = loadRCMFile(path);
+    for (const auto& b : buttons) b->txt = file.getString("bonusy::txt" + std::to_string(b->nr + 1));
+}

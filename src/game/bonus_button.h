@@ -60,3 +60,5 @@ int profileBonusCount(int nr);
 // Every button of the file in file order; entries the file lacks are left
 // out, and so are numbers beyond the profile's 17 entries.
 std::vector<std::unique_ptr<TBonusButton>> loadBonusButtons(const std::string& path);
+// Reads the buttons' tips again (the language changed), leaving the rest.
+void readBonusTips(const std::vector<std::unique_ptr<TBonusButton>>& buttons, const std::string& path);

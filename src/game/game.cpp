@@ -86,7 +86,7 @@ int TGame::setup() {
     barImg = LoadImage("gfx/gui/game/timebar.png");
     rgb = {createRGB(255, 255, 255), createRGB(255, 255, 255)};
     outline = {createRGB(200, 0, 200), createRGB(200, 0, 200)};
-    bonusButtons = loadBonusButtons("data/bonusy_tiles.dat");
+    bonusButtons = loadBonusButtons(kBonusFile);
     slotImg = LoadImage("gfx/gui/game/slot.png");
     MidHandleImage(slotImg);
     glowImg = LoadImage("gfx/tiles/bonus/back.png");

@@ -85,7 +85,6 @@ public:
     int steps = 0;            // group clicks
     int _adX = 0;
     int _adY = 0;
-    std::string txtLevel = "LEVEL", txtLinie = "Lines left:", txtRuchy = "Steps:", txtPunkty = "Points:";
     std::array<TRGB, 2> rgb{};
     std::array<TRGB, 2> outline{};
     TBonusButton* clickedBonus = nullptr;  // clicked this frame
@@ -96,13 +95,12 @@ public:
     // what it does, and A (Enter) uses it. Kept while the keyboard's
     // cursor is hidden.
     TBonusButton* chosenBonus = nullptr;
-    // The results' prompt while the keyboard or a pad is in use (the mouse
-    // reads the gallery's "click" prompt).
-    std::string txtContinueKey = "Press Enter or Space to continue", txtContinuePad = "Press A to continue";
     // The profile's bonus items when the level was set (quest), given back
     // on a restart.
     std::array<int, TProfile::kBonusKinds> bonusy{};
     TMyMusic* myMusic = nullptr;
+
+    static constexpr const char* kBonusFile = "data/bonusy_tiles.dat";
 
     TGame() { _myName = "Game"; }
 

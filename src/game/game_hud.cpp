@@ -149,15 +149,16 @@ int TGame::_drawLevelAndLines() {
     SetScale(1, 1);
     SetImageFont(fonts.font_blueHigh22);
     // A free-play board has no number in the quest.
-    const std::string caption = level->nr >= 0 ? txtLevel + " " + std::to_string(level->nr) : txtLevel;
+    const TTeksty& t = objects().teksty;
+    const std::string caption = level->nr >= 0 ? t.txtHudLevel + " " + std::to_string(level->nr) : t.txtHudLevel;
     drawSpecText(caption, 125, levelAdy + 100, rgb[0], outline[0], 0, 1);
     SetImageFont(fonts.font_FONT20);
-    drawSpecText(txtPunkty, 125, levelAdy + 160, kWhite, kMagenta, 0, 1);
+    drawSpecText(t.txtPunkty, 125, levelAdy + 160, kWhite, kMagenta, 0, 1);
     drawSpecText(std::to_string(punkty), 125, levelAdy + 185, kYellow, kBlack, 0, 1);
     const bool puzzle = levelMode == "PUZZLE";
     const std::string value = puzzle ? std::to_string(steps) : level->lines < 0 ? "NN" : std::to_string(level->lines);
     drawSpecText(value, 195, levelAdy + 240, kYellow, kBlack, 0, 1);
-    drawSpecText(puzzle ? txtRuchy : txtLinie, 165, levelAdy + 240, kWhite, kMagenta, 2, 1);
+    drawSpecText(puzzle ? t.txtSteps : t.txtLinesLeft, 165, levelAdy + 240, kWhite, kMagenta, 2, 1);
     SetColor(255, 255, 255);
     return 0;
 }
@@ -169,9 +170,10 @@ int TGame::_drawResults() {
     const int promptY = levelMode == "PUZZLE" ? 440 : levelMode == "TWO" ? 495 : 470;
     // The prompt names the key or the pad's button while they are in use,
     // in the mini-games' words.
-    const std::string& prompt = !keyboardFocusShown() ? objects().shooting.txtClick
-                                : GamepadUsedLast()   ? txtContinuePad
-                                                      : txtContinueKey;
+    const TTeksty& t = objects().teksty;
+    const std::string& prompt = !keyboardFocusShown() ? t.txtContinueClick
+                                : GamepadUsedLast()   ? t.txtContinuePad
+                                                      : t.txtContinueKeys;
     drawSpecText(prompt, 470, promptY, kWhite, createRGB(200, 200, 0), 0, results.a[0]);
     SetAlpha(1);
     SetColor(255, 255, 255);

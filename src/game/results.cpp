@@ -95,7 +95,7 @@ void TWyniki::draw() const {
 
 void drawNewBestTag(int x, int y, float alpha) {
     SetImageFont(fonts.font_FONT20);
-    drawSpecText("New best!", x, y, createRGB(255, 210, 60), createRGB(200, 0, 200), 1, alpha);
+    drawSpecText(objects().teksty.txtNewBest, x, y, createRGB(255, 210, 60), createRGB(200, 0, 200), 1, alpha);
     SetColor(255, 255, 255);
     SetAlpha(1);
 }

@@ -14,17 +14,6 @@ namespace {
 // Each row: its letters, then its wide keys.
 constexpr const char* kLetterRows[3] = {"ABCDEFGHIJ", "KLMNOPQRST", "UVWXYZ"};
 
-const char* label(TLetterPad::Key key) {
-    switch (key) {
-        case TLetterPad::Key::Space: return "Space";
-        case TLetterPad::Key::Capitals: return "Aa";
-        case TLetterPad::Key::Erase: return "Del";
-        case TLetterPad::Key::Accept: return "OK";
-        case TLetterPad::Key::Letter: break;
-    }
-    return "";
-}
-
 }  // namespace
 
 TLetterPad::Cell TLetterPad::cellAt(int row, int column) {
@@ -107,6 +96,17 @@ TLetterPad::Result TLetterPad::update(std::string& name, int maxChars, int now) 
     return result;
 }
 
+std::string TLetterPad::keyLabel(Key key) const {
+    switch (key) {
+        case Key::Space: return spaceLabel;
+        case Key::Capitals: return "Aa";
+        case Key::Erase: return eraseLabel;
+        case Key::Accept: return "OK";
+        case Key::Letter: break;
+    }
+    return "";
+}
+
 void TLetterPad::draw(const TImageFontPtr& font, int x, int y, const std::string& name) const {
     SetImageFont(font);
     SetRotation(0);
@@ -127,7 +127,7 @@ void TLetterPad::draw(const TImageFontPtr& font, int x, int y, const std::string
             else SetColor(30, 10, 60);
             SetAlpha(here ? 0.85f : 0.62f);
             DrawRect(float(left), float(top), float(w), float(h));
-            std::string text = cell.key != Key::Letter ? label(cell.key)
+            std::string text = cell.key != Key::Letter ? keyLabel(cell.key)
                                : upper               ? std::string(1, cell.letter)
                                                      : std::string(1, char(std::tolower(static_cast<unsigned char>(cell.letter))));
             const int tx = left + w / 2, ty = top + h / 2 - TextHeight("A") / 2;

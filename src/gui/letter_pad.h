@@ -45,6 +45,11 @@ public:
     // The grid with its top-left corner at (x, y), the cursor's key glowing,
     // the letters in the case the next one of `name` takes.
     void draw(const TImageFontPtr& font, int x, int y, const std::string& name) const;
+    // The word on a key that is not a letter.
+    std::string keyLabel(Key key) const;
+
+    // The wide keys' words, in the game's language.
+    std::string spaceLabel = "Space", eraseLabel = "Del";
 
     int row = 0, column = 0;
     // Y (or the capitals key) turns the next letter's case the other way.

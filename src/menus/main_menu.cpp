@@ -5,10 +5,10 @@
 #include "gui/caption.h"
 #include "shell/assets.h"
 #include "shell/delta_time.h"
+#include "shell/language.h"
 #include "shell/media/media.h"
 
 int TMainMenu::setupObject() {
-    txtHello = getTxtLine(loadTxtFile(TTeksty::kPath), TTeksty::kGreetingLine);
     tlo = LoadImage("gfx/gui/mainmenu/tlo.jpg");
     panel = LoadImage("gfx/gui/mainmenu/menu.png");
     change = LoadImage("gfx/gui/mainmenu/changeprofile.png");
@@ -148,10 +148,11 @@ void TMainMenu::_drawPanels() {
 void TMainMenu::_drawGreeting() {
     const TProfile* p = objects().profileManager.profile;
     if (!p) return;
-    // Made again only when the name changes, not every frame.
-    if (greetedName != p->name || greeting.empty()) {
+    // Made again only when the name or the language changes, not every frame.
+    if (greetedName != p->name || greetedLanguage != language::changes() || greeting.empty()) {
         greetedName = p->name;
-        greeting = txtHello + p->name + "!";
+        greetedLanguage = language::changes();
+        greeting = objects().teksty.txtHello + p->name + "!";
     }
     const std::string& s = greeting;
     SetImageFont(fonts.font_blueHigh22);

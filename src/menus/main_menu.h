@@ -34,7 +34,6 @@ public:
     TParticleList _logoParticles;  // the logo's sparkles
     int what = -1;
     int goExit = 0;
-    std::string txtHello;  // the greeting, before the player's name
 
     TMainMenu() { _myName = "Main Menu"; }
 
@@ -62,7 +61,8 @@ public:
     void _updatePer();
 
 private:
-    std::string greeting, greetedName;  // txtHello + the name + "!", and that name
+    std::string greeting, greetedName;  // the greeting + the name + "!", and that name
+    int greetedLanguage = -1;           // language::changes() when it was made
 
     void _drawPanels();
     void _drawGreeting();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "app/game_objects.h"
 #include "datafiles/data_file_writer.h"
@@ -9,6 +10,7 @@
 #include "gui/caption.h"
 #include "shell/assets.h"
 #include "shell/frame_tick.h"
+#include "shell/language.h"
 #include "shell/media/media.h"
 #include "shell/save_folder.h"
 
@@ -18,6 +20,25 @@ float clampVolume(float v) { return std::isfinite(v) ? std::clamp(v, 0.0f, 1.0f)
 }  // namespace
 
 std::string TSettings::path() { return saveFolder + "/settings.dat"; }
+std::string TSettings::languagePath() { return saveFolder + "/" + language::kChoiceFile; }
+
+std::string TSettings::startingLanguage() {
+    const std::vector<std::string> languages = language::available();
+    const std::string kept = canSave() ? language::readChoice(languagePath(), languages) : "";
+    return kept.empty() ? language::fromEnvironment(languages, [](const char* name) { return std::getenv(name); })
+                        : kept;
+}
+
+void TSettings::stepLanguage(int step) {
+    if (languages.empty()) return;
+    const auto here = std::find(languages.begin(), languages.end(), language::current());
+    const int count = int(languages.size());
+    const int at = here == languages.end() ? 0 : int(here - languages.begin());
+    const std::string& code = languages[size_t(((at + step) % count + count) % count)];
+    if (useLanguage) useLanguage(code);
+    Print("LANGUAGE : " + code);
+    if (canSave() && !language::saveChoice(languagePath(), code)) noteUnsaved(objects().teksty.txtSettingsNotSaved);
+}
 
 int TSettings::setup() {
     gui = createGui(kLayout);
@@ -60,7 +81,7 @@ int TSettings::saveSettings() {
     if (!canSave()) return 0;
     if (FileType(saveFolder) != 2) CreateDir(saveFolder, 1);
     if (SaveText(getSettingsString(), path())) return 1;
-    noteUnsaved("Settings not saved!");
+    noteUnsaved(objects().teksty.txtSettingsNotSaved);
     return 0;
 }
 
@@ -123,12 +144,19 @@ int TSettings::draw() {
     SetColor(255, 255, 255);
     const TRGB white = createRGB(255, 255, 255), black = createRGB(0, 0, 0);
     SetImageFont(fonts.font_blueHigh26);
-    drawSpecText("Settings", 400, 120, createRGB(255, 0, 255), createRGB(255, 255, 0), 0, 1);
-    drawSpecText("Fullscreen", 445, 335, white, black, 0, 1);
+    const TTeksty& t = objects().teksty;
+    drawSpecText(t.txtSettings, 400, 120, createRGB(255, 0, 255), createRGB(255, 255, 0), 0, 1);
+    drawSpecText(t.txtFullscreen, 445, 348, white, black, 0, 1);
     // Each bar's caption above it.
     SetImageFont(fonts.font_font16);
-    drawSpecText(objects().teksty.txtMusicVolume, 400, 155, white, black, 0, 1);
-    drawSpecText(objects().teksty.txtSoundVolume, 400, 235, white, black, 0, 1);
+    drawSpecText(t.txtMusicVolume, 400, 155, white, black, 0, 1);
+    drawSpecText(t.txtSoundVolume, 400, 235, white, black, 0, 1);
+    // The language between its arrows, named in itself.
+    SetImageFont(fonts.font_blueHigh22);
+    const auto shown = std::find(languages.begin(), languages.end(), language::current());
+    const std::string& name =
+        shown == languages.end() ? t.txtLanguageName : languageNames[size_t(shown - languages.begin())];
+    drawSpecText(name, 400, 303, createRGB(255, 255, 120), createRGB(60, 20, 90), 0, 1);
     SetScale(1, 1);
     return 0;
 }
@@ -143,11 +171,17 @@ bool TSettings::react() {
     if (gui->clickedItem("minus2")) soundVol -= kStep;
     for (const char* b : {"plus1", "plus2", "minus1", "minus2"})
         if (gui->clickedItem(b)) checkSoundStuff();
+    if (gui->clickedItem("language_prev")) stepLanguage(-1);
+    if (gui->clickedItem("language_next")) stepLanguage(1);
     return false;
 }
 
 int TSettings::mainLoop(TEkran* behind) {
     ekran = behind;
+    languages = language::offered();
+    languageNames.clear();
+    for (const std::string& code : languages)
+        languageNames.push_back(TTeksty::languageNameIn(language::fileOf(code, TTeksty::kPath)));
     const Shown shown(*this);
     do {
         runFrame();

@@ -3,6 +3,8 @@
 // a window, the refresh rate used when switching, and the cursor flag. The
 // pop-up changes the volumes with buttons or by dragging along the two
 // bars, switches the display at once, and saves the file when it closes.
+// It also chooses the game's language, which takes effect at once and is
+// kept in a file of its own (language.dat), so this file stays as it was.
 //
 //   settings {
 //   	 sound = 0.500000000
@@ -11,8 +13,10 @@
 //   	 hz = 100
 //   	 mouseDraw = 1
 //   	 }
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "gui/gui.h"
 #include "shell/ekran.h"
@@ -34,6 +38,12 @@ public:
     int fullScreen = 1;
     int mouseIsShowed = 1;
     int hz = 100;
+    // The languages offered, English first, each with its name in itself;
+    // read when the pop-up opens.
+    std::vector<std::string> languages, languageNames;
+    // Puts a language to use everywhere at once (the game's screens read
+    // their texts again); set by the game at start.
+    std::function<void(const std::string&)> useLanguage;
 
     TSettings() { _myName = "Settings"; }
 
@@ -42,6 +52,13 @@ public:
     int draw() override;
 
     static std::string path();
+    static std::string languagePath();
+    // The language kept in language.dat, else the desktop's (first start, or
+    // a damaged file); put to use before anything shows a text.
+    static std::string startingLanguage();
+    // The next (step 1) or previous (step -1) offered language: put to use
+    // and kept.
+    void stepLanguage(int step);
     // Reads the file (writing the defaults first when there is none) and
     // hands the volumes to the sound manager.
     int loadSettings();

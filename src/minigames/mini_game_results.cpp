@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "app/game_objects.h"
 #include "game/results.h"
 #include "gui/keyboard_focus.h"
 #include "shell/assets.h"
@@ -30,7 +31,7 @@ void tagNewBest(const TResultText& value) {
 void countUp(TResultText& line, int amount) { line.txt = std::to_string(countedValue(line) + amount); }
 
 const std::string& continuePrompt(const std::string& mouseWords) {
-    static const std::string keys = "Press Enter or Space to continue", pad = "Press A to continue";
+    const TTeksty& t = objects().teksty;
     if (!keyboardFocusShown()) return mouseWords;
-    return GamepadUsedLast() ? pad : keys;
+    return GamepadUsedLast() ? t.txtContinuePad : t.txtContinueKeys;
 }

@@ -18,7 +18,6 @@
 namespace {
 
 // The title over the puzzle.
-const char* const kTitle = "Discover new episode land";
 
 // A place of the cursor as a target of the arrows: half a piece wide and
 // high around its middle, so that pieces lying a little apart are not taken
@@ -662,10 +661,10 @@ void TPuzzleGame::_drawGui() {
     gui->draw();
     SetScale(1, 1);
     SetImageFont(fonts.font_blueHigh36);
-    drawSpecText(kTitle, 400, 30, white, createRGB(200, 0, 200), 0, 1);
+    drawSpecText(objects().teksty.txtPuzzleTitle, 400, 30, white, createRGB(200, 0, 200), 0, 1);
     SetImageFont(fonts.font_blueHigh22);
-    drawSpecText("Time: " + obliczCzas(), 100, 550, white, createRGB(0, 0, 0), 1, 1);
-    drawSpecText("Clicks: " + std::to_string(klikniecia), 600, 550, white, createRGB(0, 0, 0), 1, 1);
+    drawSpecText(objects().teksty.txtCzas + " " + obliczCzas(), 100, 550, white, createRGB(0, 0, 0), 1, 1);
+    drawSpecText(objects().teksty.txtKlikniecia + " " + std::to_string(klikniecia), 600, 550, white, createRGB(0, 0, 0), 1, 1);
 }
 
 void TPuzzleGame::_drawFade() {
@@ -678,7 +677,7 @@ void TPuzzleGame::_drawResults() {
     if (newBest.time && listaWynikow.size() > size_t(kTimeLine)) tagNewBest(listaWynikow[kTimeLine]);
     const float a = listaWynikow.empty() ? 0 : listaWynikow.back().a;
     SetImageFont(fonts.font_blueHigh26);
-    drawSpecText(continuePrompt(objects().shooting.txtClick), 400, 450, createRGB(255, 255, 255),
+    drawSpecText(continuePrompt(objects().teksty.txtContinueClick), 400, 450, createRGB(255, 255, 255),
                                 createRGB(200, 200, 0), 0, a);
     SetAlpha(1);
 }

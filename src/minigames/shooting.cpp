@@ -58,6 +58,11 @@ int TShooting::setup() {
     return 0;
 }
 
+void TShooting::readGunNames() {
+    const std::vector<TGun> read = loadGuns(kGunsFile);
+    for (size_t i = 0; i < std::min(read.size(), guns.size()); ++i) guns[i].name = read[i].name;
+}
+
 // ---------------------------------------------------------------- a game
 
 int TShooting::mainLoop(const TLevelPtr& playLevel) {
@@ -561,6 +566,6 @@ void TShooting::_drawResults() {
     for (const TResultText& line : listaWynikow) line.draw();
     if (newBest.score && listaWynikow.size() > size_t(kPointsLine)) tagNewBest(listaWynikow[kPointsLine]);
     SetImageFont(fonts.font_blueHigh26);
-    drawSpecText(continuePrompt(txtClick), 400, 450, kWhite, createRGB(200, 200, 0), 0, cAlpha);
+    drawSpecText(continuePrompt(objects().teksty.txtContinueClick), 400, 450, kWhite, createRGB(200, 200, 0), 0, cAlpha);
     SetAlpha(1);
 }

@@ -51,7 +51,6 @@ public:
     int pudla = 0;        // shots that missed
     int wystrzelone = 0;  // shots fired
     int butelek = 0;      // balloons at the start
-    std::string txtClick = "Click any mouse button to continue";
     // The keys' crosshair, where the shots go while the keyboard is in use;
     // it follows the mouse when the mouse moves.
     float crossX = 400, crossY = 300;
@@ -64,6 +63,8 @@ public:
 
     // Pictures, guns, crate bonuses. Once at start-up.
     int setup() override;
+    // Reads the guns' names again (the language changed), leaving the rest.
+    void readGunNames();
     int update() override;
     int draw() override;
     void holdTimers(int ms) override;

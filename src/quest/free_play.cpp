@@ -174,7 +174,7 @@ void TFreePlay::_drawGui() {
     gui->draw();
     SetScale(1, 1);
     SetImageFont(fonts.font_blueHigh36);
-    drawSpecText(txtTitle, 400, 60, createRGB(255, 255, 255), createRGB(200, 0, 200), 0, 1);
+    drawSpecText(objects().teksty.txtFreePlayTitle, 400, 60, createRGB(255, 255, 255), createRGB(200, 0, 200), 0, 1);
     SetColor(255, 255, 255);
     SetAlpha(1);
 }

@@ -39,7 +39,6 @@ public:
     // A second copy of the last free marble board, from which the game
     // screen restarts that board.
     TLevelPtr levelCopy;
-    std::string txtTitle = "FreePlay";
     // The keyboard focus: the panel's buttons (container 0), the tab's
     // (container 1) and the tab's own things.
     TScreenFocus focus;

@@ -10,6 +10,7 @@
 #include "shell/assets.h"
 #include "shell/delta_time.h"
 #include "shell/frame_tick.h"
+#include "shell/language.h"
 #include "shell/media/media.h"
 
 namespace {
@@ -253,14 +254,14 @@ void TMap::_drawActLevel(int kind, float x, float y) {
 
 void TMap::_drawHere(int hereX, int hereY) {
     SetImageFont(fonts.font_FONT20);
-    const float x = float(hereX - TextWidth(txtHere) / 2), y = float(hereY + 10);
+    const float x = float(hereX - TextWidth(objects().teksty.txtYouAreHere) / 2), y = float(hereY + 10);
     SetAlpha(0.7f);
     SetColor(0, 0, 0);
-    DrawText(txtHere, x + 3, y + 3);
+    DrawText(objects().teksty.txtYouAreHere, x + 3, y + 3);
     SetColor(200, 0, 200);
-    drawOutline(txtHere, x, y);
+    drawOutline(objects().teksty.txtYouAreHere, x, y);
     SetColor(255, 255, 255);
-    DrawText(txtHere, x, y);
+    DrawText(objects().teksty.txtYouAreHere, x, y);
     SetAlpha(1);
 }
 
@@ -298,23 +299,24 @@ void TMap::_drawGui() {
     if (const TProfile* p = objects().profileManager.profile) drawNumber(p->kapsle, 95, 551, 6);
     SetImageFont(fonts.font_FONT20);
     // Made again only when the number changes, not every frame.
-    if (levelCaptionFor != levelNumber() || levelCaption.empty()) {
+    if (levelCaptionFor != levelNumber() || levelCaptionLanguage != language::changes() || levelCaption.empty()) {
         levelCaptionFor = levelNumber();
-        levelCaption = txtLevel + ": " + std::to_string(levelCaptionFor);
+        levelCaptionLanguage = language::changes();
+        levelCaption = objects().teksty.txtMapLevel + ": " + std::to_string(levelCaptionFor);
     }
     drawSpecText(levelCaption, 400, 45, createRGB(200, 200, 0), createRGB(200, 0, 200), 0, 1);
     gui->draw();
     SetScale(1, 1);
     SetAlpha(1);
     SetImageFont(fonts.font_blueHigh22);
-    const float x = float(400 - TextWidth(txtTytul) / 2), y = 10;
+    const float x = float(400 - TextWidth(objects().teksty.txtMapTitle) / 2), y = 10;
     SetAlpha(0.7f);
     SetColor(0, 0, 0);
-    DrawText(txtTytul, x + 5, y + 5);
+    DrawText(objects().teksty.txtMapTitle, x + 5, y + 5);
     SetColor(200, 0, 200);
-    drawOutline(txtTytul, x, y);
+    drawOutline(objects().teksty.txtMapTitle, x, y);
     SetColor(255, 255, 255);
-    DrawText(txtTytul, x, y);
+    DrawText(objects().teksty.txtMapTitle, x, y);
     SetAlpha(1);
 }
 
@@ -356,12 +358,13 @@ void TMap::_drawBests() {
     SetScale(1, 1);
     DrawImage(bestsCard, float(x), float(y));
     SetImageFont(fonts.font_FONT20);
-    drawSpecText(txtLevel + " " + std::to_string(pointedLevel), x + 116, y + 12, createRGB(255, 220, 90),
+    drawSpecText(objects().teksty.txtMapLevel + " " + std::to_string(pointedLevel), x + 116, y + 12, createRGB(255, 220, 90),
                   createRGB(120, 30, 120), 0, 1);
+    const TTeksty& t = objects().teksty;
     const std::string lines[3][2] = {
-        {"Best score", best->wins > 0 ? std::to_string(best->score) : "-"},
-        {"Fastest win", best->fastestMs > 0 ? minutesAndSeconds(best->fastestMs) : "-"},
-        {"Tries", std::to_string(best->tries)},
+        {t.txtBestScore, best->wins > 0 ? std::to_string(best->score) : "-"},
+        {t.txtFastestWin, best->fastestMs > 0 ? minutesAndSeconds(best->fastestMs) : "-"},
+        {t.txtTries, std::to_string(best->tries)},
     };
     SetImageFont(fonts.font_font16);
     for (int i = 0; i < 3; ++i) {

@@ -43,9 +43,6 @@ public:
     TScreenFocus focus{TScreenFocus::Order::ItemsFirst};
     TFocusGlow glow;
     TChmury chmury;
-    std::string txtTytul = "Map of your journey";
-    std::string txtHere = "You are here";
-    std::string txtLevel = "Level";
 
     TMap() { _myName = "Quest Map Object"; }
 
@@ -81,6 +78,7 @@ public:
 private:
     std::string levelCaption;  // txtLevel + ": " + the number, for levelCaptionFor
     int levelCaptionFor = 0;
+    int levelCaptionLanguage = -1;  // language::changes() when it was made
     int pointedLevel = 0;  // the level whose marker is under the pointer, or 0
 
     void prepareDelta();

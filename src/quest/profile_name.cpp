@@ -69,7 +69,7 @@ int TProfileName::draw() {
                                    entry->getTxt());
     if (taken()) {
         SetImageFont(fonts.font_font14);
-        drawSpecText(kTakenText, 400, 322, createRGB(255, 200, 190), createRGB(120, 10, 40), 0, 1);
+        drawSpecText(objects().teksty.txtNameTaken, 400, 322, createRGB(255, 200, 190), createRGB(120, 10, 40), 0, 1);
     }
     SetColor(255, 255, 255);
     return 0;
@@ -90,6 +90,8 @@ void TProfileName::open(TEkran* behind, const std::string& text, const TProfile*
     dropTyping();
     entry->setTxt(text);
     letters = TLetterPad{};
+    letters.spaceLabel = objects().teksty.txtPadSpace;
+    letters.eraseLabel = objects().teksty.txtPadErase;
     lettersShown = GamepadUsedLast();
     lettersAccept = false;
 }

@@ -19,7 +19,6 @@ class TTextEntry;
 class TProfileName : public TEkran {
 public:
     static constexpr const char* kLayout = "data/gui_entry.gui";
-    static constexpr const char* kTakenText = "Another player already has this name.";
 
     std::unique_ptr<TGui> gui;
     TImagePtr panel;

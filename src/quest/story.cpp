@@ -53,11 +53,15 @@ int TStory::setup() {
     panel2 = LoadImage("gfx/gui/story/panel_small.png");
     gui = createGui(kLayout);
     gui2 = createGui(kMapLayout);
+    readStories();
+    return 0;
+}
+
+void TStory::readStories() {
     storys.clear();
     for (const char* name : kFiles) storys.push_back(readStory(std::string(kFolder) + name, name));
     storyLine = nullptr;
     newStory = oldStory = nullptr;
-    return 0;
 }
 
 void TStory::getStoryByUrl(const std::string& file) {

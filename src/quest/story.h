@@ -74,6 +74,9 @@ public:
 
     // Loads the frame and the layouts, then reads every story file.
     int setup() override;
+    // Reads every story file (again, after the language changed). Only
+    // while no story is shown.
+    void readStories();
     int update() override;
     int draw() override;
 

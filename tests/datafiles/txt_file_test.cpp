@@ -84,8 +84,8 @@ std::string shippedFile(const std::string& name) {
 
 TEST(ShippedTexts, EveryLineTheScreensUseIsThere) {
     TTxtFile file = loadTxtFile(shippedFile("teksty.txt"));
-    ASSERT_GE(file.lines(), TTeksty::kGreetingLine);
-    for (int n = 1; n <= TTeksty::kGreetingLine; ++n) {
+    ASSERT_GE(file.lines(), TTeksty::kLanguageNameLine);
+    for (int n = 1; n <= TTeksty::kLanguageNameLine; ++n) {
         const std::string line = getTxtLine(file, n);
         EXPECT_FALSE(trimBlank(line).empty()) << "line " << n;
         EXPECT_EQ(line.find('\r'), std::string::npos) << "line " << n;
@@ -95,7 +95,7 @@ TEST(ShippedTexts, EveryLineTheScreensUseIsThere) {
     t.fill(file);
     for (int page = 0; page < 10; ++page) EXPECT_GT(t.txtPomoc[size_t(page)].size(), 80u) << "help page " << page;
     // Pieces that are glued to a name or a number keep their spaces.
-    EXPECT_EQ(getTxtLine(file, TTeksty::kGreetingLine).back(), ' ');
+    EXPECT_EQ(t.txtHello.back(), ' ');
     EXPECT_EQ(t.txtKupno1.back(), ' ');
     EXPECT_EQ(t.txtKupno2.front(), ' ');
 

@@ -12,6 +12,7 @@
 #include "quest/profile_manager.h"
 #include "shell/assets.h"
 #include "shell/delta_time.h"
+#include "shell/language.h"
 #include "shell/media/clock.h"
 #include "shell/media/input.h"
 #include "shell/save_folder.h"
@@ -80,6 +81,7 @@ void resetGlobalState() {
     delta = 1.0f;
     TMySound::volume = 1.0f;
     TMyMusic::volume = 1.0f;
+    language::use(language::kEnglish);
 }
 
 void FreshInput::SetUp() {

@@ -52,7 +52,7 @@ private:
 // profiles unread; no save folder; nothing pressed, held or typed, with the
 // pointer and the game's mouse at the corner and the pointer shown; the real
 // clock; frame factor 1; full volume for effects and music; the keyboard
-// focus hidden. A fixture calls
+// focus hidden; English. A fixture calls
 // it before a test, so nothing is inherited, and after it, so a player or a
 // save folder that lived in the test is not left behind.
 void resetGlobalState();

@@ -38,6 +38,8 @@ bool prepareTexture(TImage& image);
 // The image's pixels changed (a growing glyph atlas): upload them again.
 void textureChanged(TImage& image);
 void releaseTexture(TImage& image);
+// The image is placed anew, from its file, the next time it is drawn.
+void forgetTexture(TImage& image);
 // Texture coordinates per pixel of a texture (pages grow, so this is asked
 // at every draw rather than kept).
 void textureScale(int texture, float& invWidth, float& invHeight);

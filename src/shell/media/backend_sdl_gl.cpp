@@ -828,6 +828,18 @@ void textureChanged(TImage& image) {
     }
 }
 
+void forgetTexture(TImage& image) {
+    if (!backendAlive || image.slot.texture < 0) return;
+    if (image.slot.ownTexture) {
+        releaseTexture(image);
+        return;
+    }
+    // Its place on a shared page is left unused: pages do not give places back.
+    Backend& b = theBackend();
+    if (b.open) b.batch.flush();
+    image.slot.texture = -1;
+}
+
 void releaseTexture(TImage& image) {
     if (!backendAlive || image.slot.texture < 0 || !image.slot.ownTexture) return;
     Backend& b = theBackend();

@@ -75,7 +75,27 @@ void appendUtf8(std::string& out, char32_t c) {
 
 }  // namespace
 
+namespace {
+std::string overlay;
+}  // namespace
+
+void setContentOverlay(const std::string& folder) { overlay = folder; }
+const std::string& contentOverlay() { return overlay; }
+
+std::string overlaidPath(const std::string& folder, const std::string& path) {
+    if (folder.empty() || path.empty() || path[0] == '/') return "";
+    if (const std::string over = folder + "/" + path; exists(over)) return over;
+    // The overlay spells its names as the content does: a path written in
+    // another letter case is looked for under the content's spelling.
+    if (exists(path)) return "";
+    const std::string spelt = resolveFrom(path, 0, "");
+    if (spelt.empty()) return "";
+    const std::string over = folder + "/" + spelt;
+    return exists(over) ? over : "";
+}
+
 std::string resolvePath(const std::string& path) {
+    if (const std::string over = overlaidPath(overlay, path); !over.empty()) return over;
     if (path.empty() || exists(path)) return path;
     const bool absolute = path[0] == '/';
     const std::string resolved = resolveFrom(path, absolute ? 1 : 0, absolute ? "/" : "");

@@ -24,9 +24,17 @@ bool CreateDir(const std::string& path, int recurse = 0);
 namespace media {
 
 // The path as it exists on disk, matching each name without regard to letter
-// case ("fonts/FONT.ttf" finds "fonts/font.ttf"). The path itself when nothing
-// matches.
+// case ("fonts/FONT.ttf" finds "fonts/font.ttf"). A relative path is looked
+// for in the content overlay first. The path itself when nothing matches.
 std::string resolvePath(const std::string& path);
+
+// A folder whose files stand in for the content's own: a relative path found
+// under it is read from there ("lang/de" holds a language's texts and
+// pictures). "" for none, as at start.
+void setContentOverlay(const std::string& folder);
+const std::string& contentOverlay();
+// Where a relative path lies under that folder, or "" when it is not there.
+std::string overlaidPath(const std::string& folder, const std::string& path);
 
 // A file larger than this is read as missing: no file the game reads comes
 // near it, and a hostile one cannot take the machine's memory.

@@ -1,5 +1,7 @@
 #include "shell/media/image.h"
 
+#include <algorithm>
+
 #include "shell/media/backend.h"
 #include "shell/media/files.h"
 
@@ -41,7 +43,56 @@ bool readPictureSize(const std::string& path, int& w, int& h) {
     return bytes && media::pictureSize(*bytes, w, h);
 }
 
+// Every picture loaded from a file and still alive, for reloading those a
+// change of the content overlay replaces.
+std::vector<std::weak_ptr<TImage>>& filedImages() {
+    static std::vector<std::weak_ptr<TImage>> images;
+    return images;
+}
+
+void rememberFiled(const TImagePtr& image) {
+    auto& images = filedImages();
+    if (images.size() == images.capacity()) {
+        std::erase_if(images, [](const std::weak_ptr<TImage>& w) { return w.expired(); });
+    }
+    images.push_back(image);
+}
+
+// Reads the picture's file again: its size (cells keep their grid), and its
+// pixels and texture the next time it is drawn.
+void reloadFromFile(TImage& image) {
+    int w = 0, h = 0;
+    if (!readPictureSize(image.path, w, h)) return;
+    const int columns = std::max(1, image.source.width / std::max(1, image.width));
+    const int rows = std::max(1, image.source.height / std::max(1, image.height));
+    const bool midHandle = image.handle_x == float(image.width) * 0.5f && image.handle_y == float(image.height) * 0.5f;
+    media::backend::forgetTexture(image);
+    std::vector<uint32_t>().swap(image.source.pixels);
+    const int cellW = w / columns, cellH = h / rows;
+    for (TImage::Frame& f : image.frames) {
+        f = {(f.x / std::max(1, image.width)) * cellW, (f.y / std::max(1, image.height)) * cellH};
+    }
+    image.source.width = w;
+    image.source.height = h;
+    image.width = cellW;
+    image.height = cellH;
+    if (midHandle) {
+        image.handle_x = float(cellW) * 0.5f;
+        image.handle_y = float(cellH) * 0.5f;
+    }
+}
+
 }  // namespace
+
+void media::reloadOverlaidImages(const std::string& previousOverlay) {
+    for (const std::weak_ptr<TImage>& w : filedImages()) {
+        const TImagePtr image = w.lock();
+        if (!image) continue;
+        if (!overlaidPath(previousOverlay, image->path).empty() ||
+            !overlaidPath(contentOverlay(), image->path).empty())
+            reloadFromFile(*image);
+    }
+}
 
 TPixmapPtr LoadPixmap(const std::string& path) {
     auto bytes = media::readFileBytes(path);
@@ -54,6 +105,7 @@ TImagePtr LoadImage(const std::string& path, int flags) {
     if (!readPictureSize(path, w, h)) return nullptr;
     TImagePtr image = makeImage(w, h, flags, w, h, 0, 1);
     image->path = path;
+    rememberFiled(image);
     return image;
 }
 
@@ -97,6 +149,7 @@ TImagePtr LoadAnimImage(const std::string& path, int cellWidth, int cellHeight, 
     if (columns == 0 || rows == 0 || firstCell + cellCount > columns * rows) return nullptr;
     TImagePtr image = makeImage(w, h, flags, cellWidth, cellHeight, firstCell, cellCount);
     image->path = path;
+    rememberFiled(image);
     return image;
 }
 

@@ -89,6 +89,10 @@ uint32_t ReadPixel(const TPixmapPtr& pixmap, int x, int y);
 bool SavePixmapPNG(const TPixmap& pixmap, const std::string& path);
 
 namespace media {
+// After the content overlay changed (setContentOverlay): every picture still
+// in use whose file the old or the new overlay holds is read again from the
+// file it now resolves to, with that file's size.
+void reloadOverlaidImages(const std::string& previousOverlay);
 // The size a PNG, JPEG or BMP picture declares in its header, read without
 // decoding it; false when the header is broken or the picture larger than
 // the game decodes (4096 pixels a side).
