@@ -2,6 +2,9 @@
 # Content pipeline checks, one mode per test:
 #   deterministic CONTENTGEN          two runs give the same bytes
 #   sizes GAME_DIR                    pictures whose size the game relies on
+#   catalogue TRANSLATIONS SOURCE_DIR the catalogue check names entries left
+#                                     out, fuzzy or not keeping their source's
+#                                     numbers and spaces, and fails
 #   faults CHECK_CONTENT GAME_DIR     the check names missing, broken and
 #                                     wrongly sized files and faulty tables,
 #                                     and fails
@@ -19,6 +22,24 @@ png_size() {
 }
 
 case $mode in
+catalogue)
+  # A catalogue with an entry left out, one fuzzy, a number changed and a
+  # space lost: each is named and the check fails.
+  translations=$1 source=$2
+  sed -e 's/^msgstr "Hallo, "$/msgstr "Hallo,"/' \
+      -e '0,/5 Murmeln sind 25 Punkte wert/s//5 Murmeln sind 20 Punkte wert/' \
+      -e 's/^msgstr "Bombe"$/msgstr ""/' \
+      -e 's/^msgid "Shuffle"$/#, fuzzy\nmsgid "Shuffle"/' "$source/po/de.po" > "$work/de.po"
+  out=$("$translations" check "$work/de.po" 2>&1)
+  rc=$?
+  echo "$out"
+  [ $rc -eq 1 ] || fail "the check exited with $rc on a faulty catalogue"
+  for expect in 'trailing space differs: "Hello, "' 'numbers differ: "Click a group' 'untranslated: "Bomb"' \
+                'fuzzy: "Shuffle"'; do
+    echo "$out" | grep -q -F "$expect" || fail "not reported: $expect"
+  done
+  [ "$(echo "$out" | wc -l)" -eq 4 ] || fail "reports other than the four faults"
+  ;;
 deterministic)
   gen=$1
   "$gen" "$work/a/game" >/dev/null || fail "first run failed"
@@ -68,16 +89,20 @@ faults)
   head -c $((size / 2)) "$game/gfx/gui/map/mapa.jpg" > "$g/gfx/gui/map/mapa.jpg"
   cp "$game/gfx/splash/loadscreen.png" "$g/gfx/tiles/bonus/button_red.png"   # oversized button
   cp "$game/gfx/gui/mainMenu/logo.png" "$g/gfx/splash/loadscreen.png"        # wrong splash size
+  # A language with a letter no font draws, and one whose text table is short.
+  printf '\344\270\255\n' >> "$g/lang/de/data/teksty.txt"
+  head -n 10 "$game/lang/fr/data/teksty.txt" > "$g/lang/fr/data/teksty.txt"
   out=$("$check" "$g")
   rc=$?
   echo "$out"
   [ $rc -eq 1 ] || fail "check-content exited with $rc on faulty content"
   for expect in "missing: gfx/tiles/marbles/blue_30.png" "missing: gfx/gui/cyfry/7.png" \
                 "does not decode: gfx/particles/star.png" "does not decode: gfx/gui/map/mapa.jpg" \
-                "wrong size: gfx/tiles/bonus/button_red.png" "wrong size: gfx/splash/loadscreen.png"; do
+                "wrong size: gfx/tiles/bonus/button_red.png" "wrong size: gfx/splash/loadscreen.png" \
+                "de: no font draws U+4E2D" "fr: data/teksty.txt has 10 lines"; do
     echo "$out" | grep -q -F "$expect" || fail "not reported: $expect"
   done
-  [ "$(echo "$out" | grep -c -v '^content check')" -eq 6 ] || fail "reports other than the six faults"
+  [ "$(echo "$out" | grep -c -v '^content check')" -eq 8 ] || fail "reports other than the eight faults"
   # Faults inside the tables: a kind lost from the tile table, a repeated
   # id, a short button table.
   cp -r "$game" "$work/tables"

@@ -15,6 +15,11 @@
 #include "content_list.h"
 #include "datafiles/rcm_file.h"
 #include "datafiles/strings.h"
+#include "datafiles/teksty.h"
+#include "datafiles/txt_file.h"
+#include "game/game.h"
+#include "minigames/shooting.h"
+#include "shell/language.h"
 #include "gui/gui.h"
 #include "gui/gui_file.h"
 #include "gui/mouse.h"
@@ -198,7 +203,7 @@ public:
     // Every .gui layout in data/: the pictures its widgets name must load,
     // and the widgets must build (a mistake in a layout stops the check
     // with the game's own message).
-    void guiLayouts() {
+    static std::vector<std::string> layoutFiles() {
         namespace fs = std::filesystem;
         std::error_code ec;
         std::vector<std::string> layouts;
@@ -206,7 +211,11 @@ public:
             if (entry.path().extension() == ".gui") layouts.push_back("data/" + entry.path().filename().string());
         }
         std::sort(layouts.begin(), layouts.end());
-        for (const std::string& layout : layouts) {
+        return layouts;
+    }
+
+    void guiLayouts() {
+        for (const std::string& layout : layoutFiles()) {
             ++checked_;
             for (const GuiDeclaration& d : loadGuiFile(layout)) {
                 if (const std::string* gfx = d.find("GFX")) picture(*gfx, layout);
@@ -316,6 +325,60 @@ public:
         }
     }
 
+    // Every text a player reads in the language in use, from the files the
+    // screens read them from.
+    std::vector<std::string> texts() {
+        std::vector<std::string> found;
+        for (const char* path : {TTeksty::kPath, "data/credits.txt"}) {
+            const TTxtFile file = loadTxtFile(path);
+            for (int n = 1; n <= file.lines(); ++n) found.push_back(getTxtLine(file, n));
+        }
+        for (const char* name : TStory::kFiles) {
+            const std::string path = std::string(TStory::kFolder) + name;
+            for (const TStoryPart& page : readStory(path, name).storyLine) found.push_back(page.tekst);
+        }
+        const TRCMFile tips = loadRCMFile(TGame::kBonusFile);
+        for (int i = 1; i <= tips.getInt("bonusy::i"); ++i) found.push_back(tips.getString("bonusy::txt" + std::to_string(i)));
+        const TRCMFile guns = loadRCMFile(TShooting::kGunsFile);
+        for (int i = 1; i <= guns.getInt("guns::i"); ++i) found.push_back(guns.getString("guns::gun" + std::to_string(i) + "::name"));
+        for (const std::string& layout : layoutFiles()) {
+            for (const GuiDeclaration& d : loadGuiFile(layout))
+                if (!d.value("TXT").empty()) found.push_back(d.value("TXT"));
+        }
+        return found;
+    }
+
+    // Every letter of every text shows in each of the game's fonts (a
+    // letter a face lacks comes from the fallback face).
+    void letters(const std::string& language) {
+        std::vector<TImageFontPtr> faces;
+        for (const content::Font& f : content::fonts())
+            if (TImageFontPtr font = LoadImageFont(f.path, f.size, SMOOTHFONT)) faces.push_back(font);
+        for (const std::string& text : texts()) {
+            for (char32_t c : media::fromUtf8(text)) {
+                for (const TImageFontPtr& face : faces) {
+                    if (c < 32 || face->hasLetter(c)) continue;
+                    char code[16];
+                    std::snprintf(code, sizeof code, "U+%04X", unsigned(c));
+                    problem(language + ": no font draws " + code + " of \"" + text + "\"");
+                    break;
+                }
+            }
+        }
+    }
+
+    // A language's folder: its texts parse and every letter shows.
+    void language(const std::string& code) {
+        language::use(code);
+        TTxtFile table = loadTxtFile(TTeksty::kPath);
+        if (table.lines() < TTeksty::kLanguageNameLine)
+            problem(code + ": " + TTeksty::kPath + " has " + std::to_string(table.lines()) + " lines, the game reads " +
+                    std::to_string(TTeksty::kLanguageNameLine));
+        stories();
+        letters(code);
+        language::use(language::kEnglish);
+    }
+
     int problems() const { return problems_; }
     int checked() const { return checked_; }
 
@@ -361,6 +424,9 @@ int main(int argc, char** argv) {
     check.pictureSets();
     check.levels();
     check.stories();
+    check.letters(language::kEnglish);
+    for (const std::string& code : language::available())
+        if (code != language::kEnglish) check.language(code);
     std::printf("content check: %d files, %d problem%s\n", check.checked(), check.problems(),
                 check.problems() == 1 ? "" : "s");
     return check.problems() == 0 ? 0 : 1;
