@@ -1,5 +1,7 @@
 #include "quest/story.h"
 
+#include <algorithm>
+
 #include "app/game_objects.h"
 #include "datafiles/rcm_file.h"
 #include "datafiles/strings.h"
@@ -14,6 +16,25 @@ TImageFontPtr pageFont(int code) {
     if (code == 0) return fonts.font_font14;
     if (code == 1) return fonts.font_font16;
     return fonts.font_font18;
+}
+
+// Places the page's text on the frame. A longer text (a translation)
+// starts higher, so it still ends above the buttons; one that does not fit
+// even so takes the small page font.
+void layOut(TStoryPart& page) {
+    for (const TImageFontPtr& font : {page.font, pageFont(0)}) {
+        if (!font) continue;
+        page.font = font;
+        SetImageFont(font);
+        int lines = 0;
+        page.lines = layoutTextBlock(page.tekst, TStory::kTextX, TStory::kTextY, TStory::kTextWidth, "LEFT", 1, &lines);
+        page.textHeight = (TextHeight("A") + 1) * lines;
+        if (TStory::kTextY + page.textHeight <= TStory::kTextBottom) return;
+        const int top = TStory::kTextBottom - page.textHeight;
+        page.lines = layoutTextBlock(page.tekst, TStory::kTextX, std::max(TStory::kTextTop, top), TStory::kTextWidth,
+                                     "LEFT", 1, &lines);
+        if (top >= TStory::kTextTop) return;
+    }
 }
 
 bool isClosingStory(const std::string& file) { return upperCase(file) == upperCase(TStory::kClosingStory); }
@@ -37,11 +58,7 @@ TMyStory readStory(const std::string& path, const std::string& url) {
         page.name = file.getString(group + "name");
         page.startY = file.getInt(group + "startY");
         page.font = pageFont(file.getInt(group + "font"));
-        if (page.font) SetImageFont(page.font);
-        int lines = 0;
-        page.lines =
-            layoutTextBlock(page.tekst, TStory::kTextX, TStory::kTextY, TStory::kTextWidth, "LEFT", 1, &lines);
-        page.textHeight = (TextHeight("A") + 1) * lines;
+        layOut(page);
         story.storyLine.push_back(std::move(page));
     }
     return story;

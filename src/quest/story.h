@@ -52,8 +52,10 @@ public:
     static constexpr const char* kClosingStory = "koniec.dat";
     static constexpr const char* kLayout = "data/gui_story.gui";
     static constexpr const char* kMapLayout = "data/gui_story2.gui";
-    // Where a page's text goes on the page frame.
-    static constexpr int kTextX = 30, kTextY = 475;
+    // Where a page's text goes on the page frame: from kTextY down, ending
+    // above the buttons (kTextBottom); a text too long for that starts
+    // higher, at most up to the frame's top edge (kTextTop).
+    static constexpr int kTextX = 30, kTextY = 475, kTextTop = 462, kTextBottom = 552;
     static constexpr float kTextWidth = 730;
 
     TImagePtr img;     // the page frame, over every picture

@@ -8,6 +8,7 @@
 #include "gui/gui_object.h"
 #include "gui/text.h"
 #include "quest/story.h"
+#include "shell/language.h"
 #include "shell/media/media.h"
 #include "test_support.h"
 
@@ -62,7 +63,7 @@ protected:
     TStory story;
 };
 
-TEST_F(Story, EveryStoryIsThereWithItsPicturesAndItsTextFitsThePage) {
+TEST_F(Story, EveryStoryIsThereWithItsPicturesAndItsTextFitsThePageInEveryLanguage) {
     // The buttons sit in the panel's lower right corner; text must end above them.
     int buttonsTop = 600;
     for (const char* name : {"skip", "next", "ok"}) {
@@ -71,24 +72,32 @@ TEST_F(Story, EveryStoryIsThereWithItsPicturesAndItsTextFitsThePage) {
         b->countDims();
         buttonsTop = std::min(buttonsTop, b->dim.y1);
     }
-    ASSERT_EQ(story.storys.size(), TStory::kFiles.size());
-    for (const TMyStory& s : story.storys) {
+    const std::vector<std::string> languages = language::available();
+    EXPECT_GE(languages.size(), 9u) << "English, the seven translations and the pseudo-language";
+    for (const std::string& code : languages) {
+      language::use(code);
+      story.readStories();
+      ASSERT_EQ(story.storys.size(), TStory::kFiles.size());
+      for (const TMyStory& s : story.storys) {
         ASSERT_FALSE(s.storyLine.empty()) << s.url;
         for (size_t j = 0; j < s.storyLine.size(); ++j) {
             const TStoryPart& p = s.storyLine[j];
-            const std::string where = s.url + " page " + std::to_string(j + 1);
+            const std::string where = code + ": " + s.url + " page " + std::to_string(j + 1);
             TPixmapPtr picture = LoadPixmap(p.imgUrl);
             ASSERT_TRUE(picture) << where << ": " << p.imgUrl;
             EXPECT_EQ(picture->width, 800) << where;
             EXPECT_EQ(picture->height, 600) << where;
             ASSERT_TRUE(p.font) << where;
             EXPECT_FALSE(p.lines.empty()) << where;
-            EXPECT_LE(TStory::kTextY + p.textHeight, buttonsTop) << where << ": the text runs into the buttons";
+            EXPECT_EQ(TStory::kTextBottom, buttonsTop);
+            EXPECT_GE(p.lines.front().y, TStory::kTextTop) << where << ": the text starts above the page frame";
+            EXPECT_LE(int(p.lines.front().y) + p.textHeight, buttonsTop) << where << ": the text runs into the buttons";
             SetImageFont(p.font);
             for (const PlacedText& line : p.lines)
                 EXPECT_LE(line.x + float(TextWidth(line.text)), TStory::kTextX + TStory::kTextWidth)
                     << where << ": \"" << line.text << "\" is wider than the page";
         }
+      }
     }
 }
 

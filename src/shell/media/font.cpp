@@ -31,11 +31,43 @@ struct TImageFont::Impl {
     // FreeType reads the face from memory; every size of one file shares it.
     std::shared_ptr<const std::vector<uint8_t>> fileBytes;
     FT_Face face = nullptr;
+    // The letters the face lacks come from the fallback face, at the same size.
+    std::shared_ptr<const std::vector<uint8_t>> fallbackBytes;
+    FT_Face fallback = nullptr;
     bool smooth = true;
     ~Impl() {
         if (face) FT_Done_Face(face);
+        if (fallback) FT_Done_Face(fallback);
     }
 };
+
+namespace {
+
+// The file's bytes, read once for all its sizes and fonts; none when unreadable.
+std::shared_ptr<const std::vector<uint8_t>> fontFileBytes(const std::string& path) {
+    static std::map<std::string, std::weak_ptr<const std::vector<uint8_t>>> files;
+    const std::string file = media::resolvePath(path);
+    std::shared_ptr<const std::vector<uint8_t>> bytes = files[file].lock();
+    if (!bytes) {
+        auto read = media::readFileBytes(path);
+        if (!read || read->empty()) return nullptr;
+        bytes = std::make_shared<const std::vector<uint8_t>>(std::move(*read));
+        files[file] = bytes;
+    }
+    return bytes;
+}
+
+FT_Face openFace(const std::shared_ptr<const std::vector<uint8_t>>& bytes, int size) {
+    FT_Face face = nullptr;
+    if (FT_New_Memory_Face(freetype(), bytes->data(), FT_Long(bytes->size()), 0, &face) != 0) return nullptr;
+    if (FT_Set_Pixel_Sizes(face, 0, FT_UInt(size)) != 0) {
+        FT_Done_Face(face);
+        return nullptr;
+    }
+    return face;
+}
+
+}  // namespace
 
 struct TImageFont::Extra {
     std::unordered_map<char32_t, Glyph> glyphs;
@@ -56,27 +88,18 @@ TImageFontPtr LoadImageFont(const std::string& path, int size, int style) {
 
 TImageFontPtr TImageFont::load(const std::string& path, int size, int style) {
     if (size <= 0 || size > 512 || !freetype()) return nullptr;
-    // The file's bytes, read once for all its sizes.
-    static std::map<std::string, std::weak_ptr<const std::vector<uint8_t>>> files;
-    const std::string file = media::resolvePath(path);
-    std::shared_ptr<const std::vector<uint8_t>> bytes = files[file].lock();
-    if (!bytes) {
-        auto read = media::readFileBytes(path);
-        if (!read || read->empty()) return nullptr;
-        bytes = std::make_shared<const std::vector<uint8_t>>(std::move(*read));
-        files[file] = bytes;
-    }
+    std::shared_ptr<const std::vector<uint8_t>> bytes = fontFileBytes(path);
+    if (!bytes) return nullptr;
     TImageFontPtr font(new TImageFont());
     font->impl_ = std::make_unique<Impl>();
     font->extra_ = std::make_unique<Extra>();
     Impl& impl = *font->impl_;
     impl.fileBytes = bytes;
     impl.smooth = (style & SMOOTHFONT) != 0;
-    if (FT_New_Memory_Face(freetype(), impl.fileBytes->data(), FT_Long(impl.fileBytes->size()), 0, &impl.face) != 0) {
-        impl.face = nullptr;
-        return nullptr;
-    }
-    if (FT_Set_Pixel_Sizes(impl.face, 0, FT_UInt(size)) != 0) return nullptr;
+    impl.face = openFace(bytes, size);
+    if (!impl.face) return nullptr;
+    impl.fallbackBytes = fontFileBytes(kFallbackFont);
+    if (impl.fallbackBytes && impl.fallbackBytes != bytes) impl.fallback = openFace(impl.fallbackBytes, size);
     font->size_ = size;
     const FT_Size_Metrics& m = impl.face->size->metrics;
     font->ascent_ = int((m.ascender + 63) >> 6);
@@ -124,8 +147,17 @@ int TImageFont::textWidth(const std::string& utf8) {
     return width;
 }
 
+bool TImageFont::hasLetter(char32_t c) const {
+    if (!impl_) return false;
+    return FT_Get_Char_Index(impl_->face, FT_ULong(c)) != 0 ||
+           (impl_->fallback && FT_Get_Char_Index(impl_->fallback, FT_ULong(c)) != 0);
+}
+
 bool TImageFont::renderGlyph(char32_t c, Glyph& g) {
     FT_Face face = impl_->face;
+    if (impl_->fallback && FT_Get_Char_Index(face, FT_ULong(c)) == 0 &&
+        FT_Get_Char_Index(impl_->fallback, FT_ULong(c)) != 0)
+        face = impl_->fallback;
     FT_Int32 loadFlags = FT_LOAD_RENDER | (impl_->smooth ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO);
     if (FT_Load_Char(face, FT_ULong(c), loadFlags) != 0) return false;
     FT_GlyphSlot slot = face->glyph;

@@ -1,6 +1,8 @@
 #pragma once
 // Image fonts: glyphs rendered from a TrueType file at a pixel size by
-// FreeType, packed into a glyph atlas on demand.
+// FreeType, packed into a glyph atlas on demand. A letter the file lacks is
+// drawn from the game's fallback face (fonts/font.ttf, which covers every
+// script the game is translated into).
 #include <memory>
 #include <string>
 
@@ -27,6 +29,10 @@ public:
     int height() const { return height_; }
     int size() const { return size_; }
     int textWidth(const std::string& utf8);
+    // Whether the font draws that letter: its own face has it, or the
+    // fallback face does, which draws the letters a face lacks.
+    bool hasLetter(char32_t c) const;
+    static constexpr const char* kFallbackFont = "fonts/font.ttf";
     const Glyph& glyph(char32_t c);
     // The atlas picture; grows as glyphs are added.
     const TImagePtr& atlas() const { return atlas_; }
