@@ -253,9 +253,9 @@ struct LoadedFace {
 FT_Library g_ft = nullptr;
 LoadedFace g_faces[2];
 
-cairo_font_face_t* faceFor(Face face) {
+LoadedFace& loaded(Face face) {
     LoadedFace& f = g_faces[face == Face::Sans ? 0 : 1];
-    if (f.cairo) return f.cairo;
+    if (f.cairo) return f;
     if (!g_ft && FT_Init_FreeType(&g_ft) != 0) {
         std::fprintf(stderr, "contentgen: FreeType did not start\n");
         std::exit(1);
@@ -267,12 +267,47 @@ cairo_font_face_t* faceFor(Face face) {
         std::exit(1);
     }
     f.cairo = cairo_ft_font_face_create_for_ft_face(f.ft, 0);
-    return f.cairo;
+    return f;
+}
+
+// The next character of UTF-8 `text` from `at`, which moves past it; false
+// at the end or on a broken sequence.
+bool nextCharacter(const std::string& text, size_t& at, char32_t& c) {
+    if (at >= text.size()) return false;
+    const unsigned char lead = (unsigned char)text[at];
+    const int more = lead < 0x80 ? 0 : (lead >> 5) == 6 ? 1 : (lead >> 4) == 14 ? 2 : (lead >> 3) == 30 ? 3 : -1;
+    if (more < 0 || at + size_t(more) >= text.size()) return false;
+    c = more == 0 ? lead : more == 1 ? lead & 0x1f : more == 2 ? lead & 0x0f : lead & 0x07;
+    for (int i = 1; i <= more; ++i) {
+        const unsigned char next = (unsigned char)text[at + i];
+        if ((next >> 6) != 2) return false;
+        c = (c << 6) | (next & 0x3f);
+    }
+    at += size_t(more) + 1;
+    return true;
 }
 }  // namespace
 
+bool faceHasCharacters(Face face, const std::string& text, std::string* missing) {
+    FT_Face ft = loaded(face).ft;
+    size_t at = 0;
+    while (at < text.size()) {
+        const size_t start = at;
+        char32_t c = 0;
+        if (!nextCharacter(text, at, c)) {
+            if (missing) *missing = "a broken UTF-8 sequence";
+            return false;
+        }
+        if (FT_Get_Char_Index(ft, FT_ULong(c)) == 0) {
+            if (missing) *missing = text.substr(start, at - start);
+            return false;
+        }
+    }
+    return true;
+}
+
 void setFace(cairo_t* cr, Face face, double size) {
-    cairo_set_font_face(cr, faceFor(face));
+    cairo_set_font_face(cr, loaded(face).cairo);
     cairo_set_font_size(cr, size);
     cairo_font_options_t* o = cairo_font_options_create();
     cairo_font_options_set_hint_style(o, CAIRO_HINT_STYLE_NONE);

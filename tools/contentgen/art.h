@@ -98,6 +98,9 @@ void setFace(cairo_t* cr, Face face, double size);
 // 2 right of x; y is the baseline.
 void textPath(cairo_t* cr, const std::string& text, double x, double y, int align = 1);
 double textWidth(cairo_t* cr, const std::string& text);
+// Whether the face has a glyph for every character of the UTF-8 `text`; when
+// not, `missing` (if given) receives the first character it lacks.
+bool faceHasCharacters(Face face, const std::string& text, std::string* missing = nullptr);
 void releaseFonts();
 
 // Paths in absolute coordinates.

@@ -9,12 +9,14 @@
 #include <cmath>
 
 #include "art.h"
+#include "catalogue.h"
 #include "ui_kit.h"
 
 namespace game_pictures {
 
 using namespace art;
 using namespace ui_kit;
+using catalogue::tr;
 
 namespace {
 
@@ -176,13 +178,17 @@ void drawLostPopUp() {
 }  // namespace
 
 void generate() {
-    drawDark();
-    drawStrip();
-    drawSlot();
-    drawTimeBar();
-    drawSidePanels();
-    drawLostPopUp();
-    writePillButton("gfx/gui/game/menu-button.png", 170, 52, {rgb255(40, 120, 235), "Menu", {}});
+    // A language run draws only the pictures with words.
+    if (!catalogue::languageRun()) {
+        drawDark();
+        drawStrip();
+        drawSlot();
+        drawTimeBar();
+        drawSidePanels();
+        drawLostPopUp();
+    }
+    // Translators: button under the side panel of the board (opens the pause menu), about 140 px at 19 px.
+    writePillButton("gfx/gui/game/menu-button.png", 170, 52, {rgb255(40, 120, 235), tr("Menu"), {}});
 }
 
 }  // namespace game_pictures

@@ -8,6 +8,8 @@
 #include <string>
 
 #include "art.h"
+#include "catalogue.h"
+#include "labels.h"
 #include "marbles.h"
 
 namespace gui_pictures {
@@ -184,10 +186,15 @@ void drawSplash(Canvas& c) {
     std::sort(heap.begin(), heap.end(), [](const Heap& a, const Heap& b) { return a.y < b.y; });
     for (const Heap& h : heap) marbles::drawColour(cr, h.x, h.y, h.r, h.colour);
 
-    // Title.
+    // Title; the game's name stays as it is in every language. The words
+    // under it and over the tray have 600 pixels: a longer text is set
+    // smaller, then on two lines.
     drawTitle(cr, W, H, W / 2.0, 290, 170);
-    setFace(cr, Face::Rounded, 26);
-    textPath(cr, "a marble adventure", W / 2.0, 345, 1);
+    // Translators: the words under the game's name on the loading screen,
+    // about 600 px at 26 px (lower case in English).
+    const std::string subtitle = catalogue::tr("a marble adventure");
+    const labels::Label under = labels::fit(subtitle, {Face::Rounded, 26, 600, 5, 26}, "gfx/splash/loadscreen.png");
+    labels::addPath(cr, under, W / 2.0, 345, 1);
     setColour(cr, kInk, 0.9);
     cairo_set_line_width(cr, 5);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
@@ -211,9 +218,11 @@ void drawSplash(Canvas& c) {
     setColour(cr, {1, 1, 1}, 0.55);
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
-    setFace(cr, Face::Rounded, 15);
+    // Translators: over the row of progress dots on the loading screen, about 600 px at 15 px.
+    const std::string loading = catalogue::tr("Loading");
+    const labels::Label label = labels::fit(loading, {Face::Rounded, 15, 600, 0, 15}, "gfx/splash/loadscreen.png");
     setColour(cr, {1, 1, 1}, 0.9);
-    textPath(cr, "Loading", W / 2.0, ty - 8, 1);
+    labels::addPath(cr, label, W / 2.0, ty - 8 - (label.lines.size() - 1) * label.lineStep(), 1);
     cairo_fill(cr);
 }
 
@@ -463,6 +472,8 @@ void generate() {
         drawSplash(c);
         writePicture(c, "gfx/splash/loadscreen.png");
     }
+    // A language run draws only the pictures with words: the splash.
+    if (catalogue::languageRun()) return;
     for (int lit = 0; lit < 2; ++lit) {
         Canvas c(27, 27);
         drawDot(c, lit == 1);

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "art.h"
+#include "catalogue.h"
 #include "marbles.h"
 #include "ui_kit.h"
 
@@ -15,6 +16,7 @@ namespace menu_pictures {
 
 using namespace art;
 using namespace ui_kit;
+using catalogue::tr;
 
 namespace {
 
@@ -61,7 +63,8 @@ void drawEntryPanel() {
     const double left = 170, top = 160;
     Canvas c(460, 280);
     drawPanel(c, 180 - left, 184 - top, 440, 246, 26);
-    drawTitleRibbon(c, 400 - left, 188 - top, 210, "Your name");
+    // Translators: title ribbon of the name entry, about 170 px at 24 px; the ribbon widens to 420 px.
+    drawTitleRibbon(c, 400 - left, 188 - top, 210, tr("Your name"), 420);
     drawWell(c, 290 - left, 268 - top, 270, 44, 12);
     emblem(c.cr(), 234 - left, 288 - top, 24, kPink, personIcon);
     writePicture(c, "gfx/gui/mainmenu/enter.png");
@@ -75,7 +78,8 @@ void drawProfilePanel() {
     const double left = 160, top = 50;
     Canvas c(480, 520);
     drawPanel(c, 170 - left, 74 - top, 460, 486, 28);
-    drawTitleRibbon(c, 400 - left, 78 - top, 200, "Players");
+    // Translators: title ribbon of the list of players, about 160 px at 24 px; the ribbon widens to 440 px.
+    drawTitleRibbon(c, 400 - left, 78 - top, 200, tr("Players"), 440);
     drawWell(c, 205 - left, 122 - top, 390, 314, 14);
     writePicture(c, "gfx/gui/profile/panel.png");
 }
@@ -87,39 +91,67 @@ void drawPlayPanel() {
     const double left = 220, top = 130;
     Canvas c(360, 340);
     drawPanel(c, 230 - left, 154 - top, 340, 306, 26);
-    drawTitleRibbon(c, 400 - left, 158 - top, 160, "Play");
+    // Translators: title ribbon of the choice between resuming and a new
+    // journey, about 120 px at 24 px; the ribbon widens to 320 px.
+    drawTitleRibbon(c, 400 - left, 158 - top, 160, tr("Play"), 320);
     writePicture(c, "gfx/gui/mainmenu/panel.png");
 }
 
 }  // namespace
 
 void generate() {
-    drawMenuPanel();
-    drawChangePlate();
+    // A language run draws only the pictures with words.
+    if (!catalogue::languageRun()) {
+        drawMenuPanel();
+        drawChangePlate();
+    }
     drawEntryPanel();
     drawProfilePanel();
     drawPlayPanel();
 
     // The main menu.
     const int menuW = 230, menuH = 58;
-    writePillButton("gfx/gui/buttons/play.png", menuW, menuH, {kGreen, "Play", arrowIcon});
-    writePillButton("gfx/gui/buttons/freeplay.png", menuW, menuH, {kBlue, "Free play", {}});
-    writePillButton("gfx/gui/buttons/credits.png", menuW, menuH, {kPurple, "Credits", starIcon});
-    writePillButton("gfx/gui/buttons/quit.png", menuW, menuH, {kRed, "Quit", powerIcon});
-    writePillButton("gfx/gui/buttons/change.png", 170, 48, {kOrange, "Change player", {}});
+    // Translators: main menu button (the journey), about 165 px at 23 px beside an arrow.
+    writePillButton("gfx/gui/buttons/play.png", menuW, menuH, {kGreen, tr("Play"), arrowIcon});
+    // Translators: main menu button (free play: any board, the shooting
+    // gallery, the picture puzzle), about 200 px at 23 px.
+    writePillButton("gfx/gui/buttons/freeplay.png", menuW, menuH, {kBlue, tr("Free play"), {}});
+    // Translators: main menu button, about 165 px at 23 px beside a star.
+    writePillButton("gfx/gui/buttons/credits.png", menuW, menuH, {kPurple, tr("Credits"), starIcon});
+    // Translators: main menu button (leave the game), about 165 px at 23 px beside the power sign.
+    writePillButton("gfx/gui/buttons/quit.png", menuW, menuH, {kRed, tr("Quit"), powerIcon});
+    // The player's plate stands at the screen's right edge: the button may
+    // widen to 190 px, then its words shrink.
+    // Translators: main menu button on the player's plate, about 140 px at 17 px, at most about 160 px.
+    writePillButton("gfx/gui/buttons/change.png", 170, 48, {kOrange, tr("Change player"), {}}, 190);
     // The play-mode choice ("resume" is the in-game menu's).
-    writePillButton("gfx/gui/buttons/newquest.png", menuW, menuH, {kOrange, "New journey", {}});
-    writePillButton("gfx/gui/buttons/back.png", menuW, menuH, {kPurple, "Back", {}});
-    // The name entry and the players' list.
+    // Translators: button of the play choice (start the journey from its beginning), about 200 px at 23 px.
+    writePillButton("gfx/gui/buttons/newquest.png", menuW, menuH, {kOrange, tr("New journey"), {}});
+    // Translators: button of the play choice (back to the main menu), about 200 px at 23 px.
+    writePillButton("gfx/gui/buttons/back.png", menuW, menuH, {kPurple, tr("Back"), {}});
+    // The name entry and the players' list: buttons side by side, 140 to
+    // 150 px apart.
     const int pillW = 140, pillH = 56;
-    writePillButton("gfx/gui/buttons/cancel.png", pillW, pillH, {kRed, "Cancel", crossIcon});
-    writePillButton("gfx/gui/buttons/select.png", pillW, pillH, {kGreen, "Select", tickIcon});
-    writePillButton("gfx/gui/buttons/rename.png", pillW, pillH, {kBlue, "Rename", {}});
-    writePillButton("gfx/gui/buttons/delete.png", pillW, pillH, {kRed, "Delete", crossIcon});
-    writePillButton("gfx/gui/buttons/new.png", pillW, pillH, {kOrange, "New", plusIcon});
-    // The quest map's bottom panel.
-    writePillButton("gfx/gui/map/play.png", 180, 58, {kGreen, "Play", arrowIcon});
-    writePillButton("gfx/gui/map/sklep.png", 180, 58, {kOrange, "Shop", diamondIcon});
+    // Translators: button of the name entry and the list of players, beside
+    // others; about 80 px at 22 px beside a cross. Keep it short.
+    writePillButton("gfx/gui/buttons/cancel.png", pillW, pillH, {kRed, tr("Cancel"), crossIcon});
+    // Translators: button of the list of players (play as this player),
+    // beside others; about 80 px at 22 px beside a tick. Keep it short.
+    writePillButton("gfx/gui/buttons/select.png", pillW, pillH, {kGreen, tr("Select"), tickIcon});
+    // Translators: button of the list of players, beside others; about 110 px at 22 px. Keep it short.
+    writePillButton("gfx/gui/buttons/rename.png", pillW, pillH, {kBlue, tr("Rename"), {}});
+    // Translators: button of the list of players, beside others; about 80 px at 22 px beside a cross. Keep it short.
+    writePillButton("gfx/gui/buttons/delete.png", pillW, pillH, {kRed, tr("Delete"), crossIcon});
+    // Translators: button of the list of players (a new player), beside
+    // others; about 80 px at 22 px beside a plus. Keep it short.
+    writePillButton("gfx/gui/buttons/new.png", pillW, pillH, {kOrange, tr("New"), plusIcon});
+    // The quest map's bottom panel; its play button stands 100 px from the
+    // screen's right edge.
+    // Translators: quest map button (play the chosen level), about 115 px
+    // at 23 px beside an arrow, at most about 135 px.
+    writePillButton("gfx/gui/map/play.png", 180, 58, {kGreen, tr("Play"), arrowIcon}, 200);
+    // Translators: quest map button (the bonus shop), about 115 px at 23 px beside a diamond.
+    writePillButton("gfx/gui/map/sklep.png", 180, 58, {kOrange, tr("Shop"), diamondIcon});
 }
 
 }  // namespace menu_pictures

@@ -3,12 +3,15 @@
 // they are white or nearly white, bright in the middle and soft at the edge.
 #include "particles.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "art.h"
+#include "catalogue.h"
 #include "gems.h"
+#include "labels.h"
 
 namespace particles {
 
@@ -194,20 +197,24 @@ void bulletHole(const std::string& path) {
 
 void boardCleared(const std::string& path) {
     // Shown with light blending over the board: only light counts, so the
-    // lettering is a warm glow with a bright face and no dark outline.
-    const int w = 360, h = 96;
+    // lettering is a warm glow with a bright face and no dark outline. The
+    // letters keep 4 pixels from the picture's sides; longer words widen it.
+    // Translators: big glowing words over the board when every marble is
+    // gone, about 350 px at 46 px; the picture widens for longer words.
+    const std::string text = catalogue::tr("Board cleared!");
+    const labels::Place place{Face::Rounded, 46, 360 - 2 * 4.0};
+    const int w = std::max(360, int(std::ceil(labels::widthNeeded(text, place) + 2 * 4.0))), h = 96;
+    if (w != 360) labels::noteWider(text, path, 360, w);
+    const labels::Label label = labels::fit(text, {place.face, place.size, w - 2 * 4.0}, path);
     Canvas c(w, h);
     cairo_t* cr = c.cr();
-    const std::string text = "Board cleared!";
-    setFace(cr, Face::Rounded, 46);
     softSilhouette(cr, w, h, 0, 0, 7, rgb255(255, 150, 30), 0.9, [&](cairo_t* m) {
-        setFace(m, Face::Rounded, 46);
-        textPath(m, text, w / 2.0, 64, 1);
+        labels::addPath(m, label, w / 2.0, 64, 1);
         cairo_set_line_width(m, 6);
         cairo_stroke_preserve(m);
         cairo_fill(m);
     });
-    textPath(cr, text, w / 2.0, 64, 1);
+    labels::addPath(cr, label, w / 2.0, 64, 1);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, 28, 0, 66);
     addStop(g, 0.0, rgb255(255, 255, 250));
     addStop(g, 0.55, rgb255(255, 240, 150));
@@ -218,19 +225,20 @@ void boardCleared(const std::string& path) {
     setColour(cr, rgb255(255, 255, 255), 0.9);
     cairo_set_line_width(cr, 1.2);
     cairo_stroke(cr);
-    // A few glints on the letters.
-    glint(cr, 72, 30, 14, 2.2, 0, 1.0);
-    glint(cr, 72, 30, 10, 2.0, 90, 1.0);
-    glint(cr, 292, 58, 12, 2.0, 0, 0.9);
-    glint(cr, 292, 58, 9, 1.8, 90, 0.9);
+    // A few glints on the letters, near their ends.
+    const double reach = labels::inkWidth(text, label.face, label.size) / 2 - 20;
+    const double first = w / 2.0 - std::min(108.0, reach), last = w / 2.0 + std::min(112.0, reach);
+    glint(cr, first, 30, 14, 2.2, 0, 1.0);
+    glint(cr, first, 30, 10, 2.0, 90, 1.0);
+    glint(cr, last, 58, 12, 2.0, 0, 0.9);
+    glint(cr, last, 58, 9, 1.8, 90, 0.9);
     writePicture(c, path);
 }
 
-}  // namespace
-
-void generate() {
-    // Board sparkles: 0 the coloured twinkle of a highlighted group, 1 the
-    // plain soft spark of rings, marks and snow, 2 a broad glow.
+// Board sparkles: 0 the coloured twinkle of a highlighted group, 1 the plain
+// soft spark of rings, marks and snow, 2 a broad glow; the shot's mark, the
+// win twinkle and the removal burst, and the clouds.
+void sparklesAndClouds() {
     sparkle("gfx/particles/particle0.png", 16, 0.75, 0.95, 0.0);
     sparkle("gfx/particles/particle1.png", 16, 0.9, 0.0, 0.0);
     sparkle("gfx/particles/particle2.png", 32, 0.95, 0.0, 0.0);
@@ -238,7 +246,6 @@ void generate() {
     ring("gfx/particles/pusty2.png", 40, 2.2);
     ring("gfx/particles/pusty3.png", 64, 3.0);
     bulletHole("gfx/gui/shooting/shot.png");
-    // The win twinkle and the removal burst.
     sparkle("gfx/particles/star.png", 24, 0.55, 0.98, 0.55);
     sparkle("gfx/particles/3.png", 28, 0.5, 0.98, 0.7);
     cloud("gfx/particles/smallCloud.png", 64, 40, 11, 4);
@@ -247,9 +254,10 @@ void generate() {
     cloud("gfx/gui/map/chmury/chmura3.png", 220, 110, 53, 7);
     cloud("gfx/gui/map/chmury/chmura4.png", 120, 70, 71, 4);
     cloud("gfx/gui/map/chmury/chmura5.png", 200, 96, 89, 6);
-    boardCleared("gfx/particles/cleanup.png");
+}
 
-    // Flying diamonds and the counter's big diamond.
+// Flying diamonds and the counter's big diamond.
+void diamonds() {
     const gems::Gem kinds[4] = {gems::Gem::Blue, gems::Gem::Green, gems::Gem::Red, gems::Gem::Gold};
     for (int i = 0; i < 4; ++i) {
         Canvas c(22, 22);
@@ -259,6 +267,16 @@ void generate() {
     Canvas big(48, 48);
     gems::drawGem(big.cr(), 24, 24, 21, gems::Gem::Cyan);
     writePicture(big, "gfx/gui/map/diamond.png");
+}
+
+}  // namespace
+
+void generate() {
+    // A language run draws only the pictures with words.
+    const bool everyPicture = !catalogue::languageRun();
+    if (everyPicture) sparklesAndClouds();
+    boardCleared("gfx/particles/cleanup.png");
+    if (everyPicture) diamonds();
 }
 
 }  // namespace particles

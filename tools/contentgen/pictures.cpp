@@ -1,4 +1,5 @@
-// Every picture of the game, then a contact sheet of them all for review.
+// Every picture of the game, then a contact sheet of them all for review;
+// in a language run, only the pictures that carry words.
 #include "pictures.h"
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include "app_icon.h"
 #include "art.h"
 #include "button_pictures.h"
+#include "catalogue.h"
 #include "freeplay_pictures.h"
 #include "game_pictures.h"
 #include "gui_pictures.h"
@@ -94,23 +96,27 @@ bool generatePictures(const std::string& out) {
     while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
     setOutputFolder(folder);
 
+    // The modules whose pictures carry words draw only those in a language
+    // run; the others have none. (The widget gallery's buttons are labelled,
+    // but only the game's developers see them.)
+    const bool everyPicture = !catalogue::languageRun();
     gui_pictures::generate();
-    marbles::generate();
+    if (everyPicture) marbles::generate();
     particles::generate();
-    button_pictures::generate();
+    if (everyPicture) button_pictures::generate();
     popup_pictures::generate();
     game_pictures::generate();
     story_frame::generate();
-    scenes::generate();
+    if (everyPicture) scenes::generate();
     shooting_pictures::generate();
     puzzle_pictures::generate();
     menu_pictures::generate();
-    app_icon::generate();
-    freeplay_pictures::generate();
+    if (everyPicture) app_icon::generate();
+    if (everyPicture) freeplay_pictures::generate();
     shop_pictures::generate();
 
     bool ok = !anyWriteFailed();
-    ok = writeContactSheet(fs::absolute(folder).lexically_normal().string()) && ok;
+    if (everyPicture) ok = writeContactSheet(fs::absolute(folder).lexically_normal().string()) && ok;
     releaseFonts();
     return ok;
 }

@@ -16,6 +16,7 @@
 #include <tuple>
 
 #include "art.h"
+#include "catalogue.h"
 #include "freeplay_scenes.h"
 #include "scene_kit.h"
 #include "ui_kit.h"
@@ -653,9 +654,16 @@ struct PictureSet {
 }  // namespace
 
 void generate() {
-    drawPanel();
-    drawBack();
-    ui_kit::writePillButton("gfx/gui/puzzle/menu.png", 150, 54, {rgb255(160, 70, 200), "Menu", {}});
+    using catalogue::tr;
+    // A language run draws only the pictures with words.
+    const bool everyPicture = !catalogue::languageRun();
+    if (everyPicture) {
+        drawPanel();
+        drawBack();
+    }
+    // Translators: button under the picture puzzle (opens the pause menu), about 120 px at 20 px.
+    ui_kit::writePillButton("gfx/gui/puzzle/menu.png", 150, 54, {rgb255(160, 70, 200), tr("Menu"), {}});
+    if (!everyPicture) return;
     // The quest's puzzle levels 19, 39, 59 and 79 in that order.
     writeScene(woodland, "gfx/puzzles/puzzle1.jpg");
     writeScene(desert, "gfx/puzzles/puzzle2.jpg");

@@ -7,11 +7,14 @@
 // (676, 548) at 70 % with its name under it, so the panel's wells hold them.
 #include "shooting_pictures.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <string>
 
 #include "art.h"
+#include "catalogue.h"
+#include "labels.h"
 #include "ui_kit.h"
 
 namespace shooting_pictures {
@@ -372,11 +375,29 @@ struct Gun {
 
 // In the order of data/guns.dat.
 const Gun kGuns[4] = {
-    {"fuckyou", "slingshot", "Slingshot", slingshot},
-    {"smg", "smg", "Dart Blaster!", blaster},
-    {"shotgun", "shotgun", "Scatter Popper!", popper},
-    {"rifle", "rifle", "Long Shot!", longShot},
+    // Translators: banner of the shooting gallery's crate that gives back the
+    // slingshot, about 230 px at 25 px; the banner widens for longer words.
+    {"fuckyou", "slingshot", N_("Slingshot"), slingshot},
+    // Translators: banner of the shooting gallery's crate that gives the dart
+    // gun, about 230 px at 25 px; the banner widens for longer words.
+    {"smg", "smg", N_("Dart Blaster!"), blaster},
+    // Translators: banner of the shooting gallery's crate that gives the
+    // scatter gun, about 230 px at 25 px; the banner widens for longer words.
+    {"shotgun", "shotgun", N_("Scatter Popper!"), popper},
+    // Translators: banner of the shooting gallery's crate that gives the long
+    // gun, about 230 px at 25 px; the banner widens for longer words.
+    {"rifle", "rifle", N_("Long Shot!"), longShot},
 };
+
+// The banner's name keeps 24 pixels from the ribbon's notched ends, and the
+// ribbon 10 from the picture's sides.
+constexpr double kBannerInset = 24 + 10;
+const labels::Place kBannerName{labels::Face::Rounded, 25, 300 - 2 * kBannerInset, 4.5};
+
+// A banner is 300 pixels wide, or wider for a longer name.
+int bannerWidth(const std::string& title) {
+    return std::max(300, int(std::ceil(labels::widthNeeded(title, kBannerName) + 2 * kBannerInset)));
+}
 
 void drawGun(Canvas& c, GunShape shape) {
     softSilhouette(c.cr(), c.width(), c.height(), 2, 3, 2.5, {0.05, 0, 0.12}, 0.45, [&](cairo_t* k) {
@@ -388,7 +409,7 @@ void drawGun(Canvas& c, GunShape shape) {
 
 // What a crate shows when it is hit. The game draws it without blending
 // (hard edges), so everything is opaque and outlined, with no soft shadow.
-void drawBanner(Canvas& c, const Gun& gun) {
+void drawBanner(Canvas& c, const Gun& gun, const std::string& title) {
     cairo_t* cr = c.cr();
     const double cx = c.width() / 2.0, cy = 62;
     starPath(cr, cx, cy, 16, 62, 44, -90);
@@ -426,8 +447,9 @@ void drawBanner(Canvas& c, const Gun& gun) {
     setColour(cr, kInk);
     cairo_set_line_width(cr, 3);
     cairo_stroke(cr);
-    setFace(cr, Face::Rounded, 25);
-    textPath(cr, gun.title, cx, ry + rh / 2 + 9, 1);
+    labels::Place place = kBannerName;
+    place.room = c.width() - 2 * kBannerInset;
+    labels::addPath(cr, labels::fit(title, place, std::string("the banner of ") + gun.file), cx, ry + rh / 2 + 9, 1);
     setColour(cr, kInk);
     cairo_set_line_width(cr, 4.5);
     cairo_stroke_preserve(cr);
@@ -466,29 +488,35 @@ void drawPanel() {
 }  // namespace
 
 void generate() {
-    for (const Balloon& b : kBalloons) {
-        Canvas c(60, 104);
-        drawBalloon(c, b);
-        writePicture(c, std::string("gfx/gui/shooting/balony/balon_") + b.name + ".png");
-    }
-    {
+    // A language run draws only the pictures with words: the banners.
+    const bool everyPicture = !catalogue::languageRun();
+    if (everyPicture) {
+        for (const Balloon& b : kBalloons) {
+            Canvas c(60, 104);
+            drawBalloon(c, b);
+            writePicture(c, std::string("gfx/gui/shooting/balony/balon_") + b.name + ".png");
+        }
         Canvas c(92, 92);
         drawParachute(c);
         writePicture(c, "gfx/gui/shooting/parachute.png");
     }
     for (const Gun& gun : kGuns) {
-        Canvas c(170, 80);
-        drawGun(c, gun.shape);
-        writePicture(c, std::string("gfx/gui/shooting/") + gun.file + ".png");
-        Canvas banner(300, 150);
-        drawBanner(banner, gun);
-        writePicture(banner, std::string("gfx/gui/shooting/bonus_") + gun.banner + ".png");
+        if (everyPicture) {
+            Canvas c(170, 80);
+            drawGun(c, gun.shape);
+            writePicture(c, std::string("gfx/gui/shooting/") + gun.file + ".png");
+        }
+        const std::string title = catalogue::tr(gun.title);
+        const std::string path = std::string("gfx/gui/shooting/bonus_") + gun.banner + ".png";
+        Canvas banner(bannerWidth(title), 150);
+        if (banner.width() != 300) labels::noteWider(title, path, 300, banner.width());
+        drawBanner(banner, gun, title);
+        writePicture(banner, path);
     }
-    {
-        Canvas c(12, 40);
-        drawDart(c);
-        writePicture(c, "gfx/gui/shooting/rzutka.png");
-    }
+    if (!everyPicture) return;
+    Canvas c(12, 40);
+    drawDart(c);
+    writePicture(c, "gfx/gui/shooting/rzutka.png");
     drawPanel();
 }
 

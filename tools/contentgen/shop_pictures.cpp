@@ -7,12 +7,14 @@
 #include "shop_pictures.h"
 
 #include "art.h"
+#include "catalogue.h"
 #include "ui_kit.h"
 
 namespace shop_pictures {
 
 using namespace art;
 using namespace ui_kit;
+using catalogue::tr;
 
 namespace {
 
@@ -35,8 +37,10 @@ void drawShopPanel() {
 }  // namespace
 
 void generate() {
-    drawShopPanel();
-    writePillButton("gfx/gui/sklep/exit.png", 124, 48, {rgb255(60, 175, 70), "Done", tickIcon});
+    // A language run draws only the pictures with words.
+    if (!catalogue::languageRun()) drawShopPanel();
+    // Translators: button closing the bonus shop, about 70 px at 17 px beside a tick.
+    writePillButton("gfx/gui/sklep/exit.png", 124, 48, {rgb255(60, 175, 70), tr("Done"), tickIcon});
 }
 
 }  // namespace shop_pictures

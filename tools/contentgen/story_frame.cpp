@@ -1,12 +1,14 @@
 #include "story_frame.h"
 
 #include "art.h"
+#include "catalogue.h"
 #include "ui_kit.h"
 
 namespace story_frame {
 
 using namespace art;
 using namespace ui_kit;
+using catalogue::tr;
 
 namespace {
 
@@ -86,7 +88,8 @@ void drawScreen() {
     setColour(c.cr(), kInk);
     cairo_paint(c.cr());
     drawPanel(c, 6, 6, 788, 588, 26);
-    drawTitleRibbon(c, 400, 14, 260, "Our Journey");
+    // Translators: title ribbon at the top of the story screen, about 220 px at 24 px; the ribbon widens to 760 px.
+    drawTitleRibbon(c, 400, 14, 260, tr("Our Journey"), 760);
     writePicture(c, "gfx/gui/story/ekran.png");
 }
 
@@ -95,22 +98,30 @@ void drawScreen() {
 void drawSmallPanel() {
     Canvas c(340, 230);
     drawPanel(c, 10, 22, 320, 198, 24);
-    drawTitleRibbon(c, 170, 26, 200, "A new land");
+    // Translators: title ribbon of the pop-up on the map that opens a land's
+    // story, about 160 px at 24 px; the ribbon widens to 300 px.
+    drawTitleRibbon(c, 170, 26, 200, tr("A new land"), 300);
     writePicture(c, "gfx/gui/story/panel_small.png");
 }
 
 }  // namespace
 
 void generate() {
-    drawPageFrame();
+    // A language run draws only the pictures with words.
+    if (!catalogue::languageRun()) drawPageFrame();
     drawScreen();
     drawSmallPanel();
-    // Small pills, so the text above them keeps four lines of room.
+    // Small pills, so the text above them keeps four lines of room. Next
+    // and OK stand 100 px from the screen's right edge.
     const int w = 120, h = 44;
-    writePillButton("gfx/gui/story/skip.png", w, h, {kPurple, "Skip", {}});
-    writePillButton("gfx/gui/story/next.png", w, h, {kGreen, "Next", arrowIcon});
-    writePillButton("gfx/gui/story/ok.png", w, h, {kGreen, "OK", tickIcon});
-    writePillButton("gfx/gui/story/go.png", 130, 50, {kBlue, "Go", arrowIcon});
+    // Translators: story page button (skip the story), beside Next; about 95 px at 15 px.
+    writePillButton("gfx/gui/story/skip.png", w, h, {kPurple, tr("Skip"), {}});
+    // Translators: story page button (the next page), about 75 px at 15 px beside an arrow, at most about 150 px.
+    writePillButton("gfx/gui/story/next.png", w, h, {kGreen, tr("Next"), arrowIcon}, 200);
+    // Translators: button closing the story on its last page, about 75 px at 15 px beside a tick, at most about 150 px.
+    writePillButton("gfx/gui/story/ok.png", w, h, {kGreen, tr("OK"), tickIcon}, 200);
+    // Translators: button of the map's pop-up that opens a land's story, about 75 px at 18 px beside an arrow.
+    writePillButton("gfx/gui/story/go.png", 130, 50, {kBlue, tr("Go"), arrowIcon});
 }
 
 }  // namespace story_frame

@@ -1,10 +1,45 @@
 #include "ui_kit.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include "labels.h"
 
 namespace ui_kit {
 
 using namespace art;
+
+namespace {
+
+// A pill's canvas leaves 6 pixels left of it and 7 right for its glow and
+// shadow; the candy face lies 2.2 pixels inside the plum rim.
+constexpr double kPillMargins = 13, kPillRim = 2.2;
+double pillFaceWidth(int cellW) { return cellW - kPillMargins - 2 * kPillRim; }
+double pillFaceHeight(int cellH) { return cellH - kPillMargins - 2 * kPillRim; }
+
+// The label's place on a pill of face height fh: the face's width less the
+// round ends and the icon beside the label.
+double pillIconPart(const PillStyle& style, double fh) { return style.icon ? 2 * fh * 0.3 + fh * 0.18 : 0; }
+labels::Place pillLabelPlace(const PillStyle& style, double fw, double fh) {
+    return {Face::Rounded, fh * 0.56, fw - 2 * 0.15 * fh - pillIconPart(style, fh), 3.0, fh * 0.44};
+}
+
+// The widest advance of the label's lines, as drawn on `cr`.
+double advance(cairo_t* cr, const labels::Label& label) {
+    setFace(cr, label.face, label.size);
+    double widest = 0;
+    for (const std::string& line : label.lines) widest = std::max(widest, textWidth(cr, line));
+    return widest;
+}
+
+// The label's lines in the column from `left`, `width` wide: one line starts
+// at `left`, two are centred in the column.
+void labelPath(cairo_t* cr, const labels::Label& label, double left, double width, double baseline) {
+    if (label.lines.size() == 1) labels::addPath(cr, label, left, baseline, 0);
+    else labels::addPath(cr, label, left + width / 2, baseline, 1);
+}
+
+}  // namespace
 
 void pillPath(cairo_t* cr, double x, double y, double w, double h) { roundedRectPath(cr, x, y, w, h, h / 2); }
 
@@ -17,7 +52,7 @@ void insetShadow(cairo_t* cr, int W, int H, double dy, double alpha, const Shape
     });
 }
 
-void drawPill(Canvas& c, const PillStyle& style, Look look) {
+void drawPill(Canvas& c, const PillStyle& style, Look look, const std::string& where) {
     cairo_t* cr = c.cr();
     const int W = c.width(), H = c.height();
     const bool pressed = look == Look::Pressed, hover = look == Look::Hover;
@@ -91,25 +126,22 @@ void drawPill(Canvas& c, const PillStyle& style, Look look) {
     cairo_restore(cr);
 
     // Icon and label, centred together.
-    const double size = fh * 0.56;
-    setFace(cr, Face::Rounded, size);
-    const double labelW = textWidth(cr, style.label);
+    const labels::Label label = labels::fit(style.label, pillLabelPlace(style, fw, fh), where);
+    const double labelW = advance(cr, label);
     const double iconR = style.icon ? fh * 0.3 : 0;
     const double gap = style.icon ? fh * 0.18 : 0;
     const double total = labelW + (style.icon ? 2 * iconR + gap : 0);
     const double left = fx + (fw - total) / 2;
     const double cy = fy + fh / 2;
-    const double baseline = cy + size * 0.36;
+    const double baseline = labels::centredBaseline(label, cy + label.size * 0.36);
     if (style.icon) style.icon(cr, left + iconR, cy, iconR);
     const double tx = left + (style.icon ? 2 * iconR + gap : 0);
     const Rgb letters = hover ? rgb255(255, 236, 130) : rgb255(255, 255, 255);
     softSilhouette(cr, W, H, 0.8, 1.2, 1.0, {0, 0, 0}, 0.45, [&](cairo_t* m) {
-        setFace(m, Face::Rounded, size);
-        textPath(m, style.label, tx, baseline, 0);
+        labelPath(m, label, tx, labelW, baseline);
         cairo_fill(m);
     });
-    setFace(cr, Face::Rounded, size);
-    textPath(cr, style.label, tx, baseline, 0);
+    labelPath(cr, label, tx, labelW, baseline);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_set_line_width(cr, 3.0);
     setColour(cr, kInk);
@@ -133,8 +165,19 @@ void writeStrip(int cellW, int cellH, int count, const std::function<void(Canvas
 }
 
 
-void writePillButton(const std::string& path, int cellW, int cellH, const PillStyle& style) {
-    writeStrip(cellW, cellH, 4, [&](Canvas& c, int i) { drawPill(c, style, kStepLooks[i]); }, path);
+int pillWidth(const PillStyle& style, int cellW, int cellH, int widestCell) {
+    const double fw = pillFaceWidth(cellW), fh = pillFaceHeight(cellH);
+    const labels::Place place = pillLabelPlace(style, fw, fh);
+    const double spare = place.room - labels::widthNeeded(style.label, place);
+    if (spare >= 0) return cellW;
+    const int width = int(std::ceil(cellW - spare));
+    return widestCell > 0 ? std::min(width, std::max(widestCell, cellW)) : width;
+}
+
+void writePillButton(const std::string& path, int cellW, int cellH, const PillStyle& style, int widestCell) {
+    const int width = pillWidth(style, cellW, cellH, widestCell);
+    if (width != cellW) labels::noteWider(style.label, path, cellW, width);
+    writeStrip(width, cellH, 4, [&](Canvas& c, int i) { drawPill(c, style, kStepLooks[i], path); }, path);
 }
 
 void drawRoundButton(Canvas& c, Rgb base, const Icon& icon, Look look) {
@@ -230,10 +273,25 @@ void drawPanel(Canvas& c, double x, double y, double w, double h, double radius)
     cairo_pattern_destroy(sheen);
 }
 
-void drawTitleRibbon(Canvas& c, double cx, double cy, double width, const std::string& title) {
+void drawTitleRibbon(Canvas& c, double cx, double cy, double width, const std::string& title, double widest) {
     cairo_t* cr = c.cr();
     const int W = c.width(), H = c.height();
-    const double h = 40, x = cx - width / 2, y = cy - h / 2;
+    // The title stands clear of the notched ends; a longer one widens the
+    // ribbon up to `widest`, beyond which it is set smaller or on two lines
+    // (and the ribbon grows downward, over its panel).
+    const double inset = 20;
+    labels::Place place{Face::Rounded, 24, width - 2 * inset, 4, 24};
+    const double needed = labels::widthNeeded(title, place) + 2 * inset;
+    if (needed > width && widest > width) {
+        const double wider = std::ceil(std::min(needed, widest));
+        labels::noteWider(title, "its ribbon", int(width), int(wider));
+        width = wider;
+        place.room = width - 2 * inset;
+    }
+    const labels::Label label = labels::fit(title, place, "a title ribbon");
+    const double taller = (label.lines.size() - 1) * label.lineStep();
+    cy += taller / 2;
+    const double h = 40 + taller, x = cx - width / 2, y = cy - h / 2;
     auto band = [&](cairo_t* m) {
         cairo_move_to(m, x, y);
         cairo_line_to(m, x + width, y);
@@ -263,9 +321,7 @@ void drawTitleRibbon(Canvas& c, double cx, double cy, double width, const std::s
     cairo_rectangle(cr, x + 14, y + 3, width - 28, h * 0.38);
     setColour(cr, {1, 1, 1}, 0.28);
     cairo_fill(cr);
-    const double size = 24;
-    setFace(cr, Face::Rounded, size);
-    textPath(cr, title, cx, cy + size * 0.36, 1);
+    labels::addPath(cr, label, cx, labels::centredBaseline(label, cy + label.size * 0.36), 1);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_set_line_width(cr, 4);
     setColour(cr, kInk);

@@ -32,8 +32,9 @@ void pillPath(cairo_t* cr, double x, double y, double w, double h);
 // The shadow a sunken surface's rim casts onto it, falling `dy` downward:
 // everything outside `outline`, blurred. Painted clipped to the outline.
 void insetShadow(cairo_t* cr, int W, int H, double dy, double alpha, const Shape& outline);
-// A pill button filling canvas c (a margin is left for glow and shadow).
-void drawPill(Canvas& c, const PillStyle& style, Look look);
+// A pill button filling canvas c (a margin is left for glow and shadow);
+// `where` names it when its label has to change to fit.
+void drawPill(Canvas& c, const PillStyle& style, Look look, const std::string& where = "a pill");
 // A round candy button with an icon, filling canvas c.
 void drawRoundButton(Canvas& c, Rgb base, const Icon& icon, Look look);
 
@@ -41,13 +42,20 @@ void drawRoundButton(Canvas& c, Rgb base, const Icon& icon, Look look);
 void writeStrip(int cellW, int cellH, int count, const std::function<void(Canvas&, int)>& drawCell,
                 const std::string& path);
 // A four-step button strip (normal, hovered, pressed, inactive) of pills.
-void writePillButton(const std::string& path, int cellW, int cellH, const PillStyle& style);
+// The cells widen when the label and icon need more room than `cellW`
+// gives, up to `widestCell` (0: no limit) where the button would leave the
+// screen; a label wider still is set smaller or on two lines.
+void writePillButton(const std::string& path, int cellW, int cellH, const PillStyle& style, int widestCell = 0);
+// The width of a pill's cell: `cellW`, or wider for a longer label.
+int pillWidth(const PillStyle& style, int cellW, int cellH, int widestCell = 0);
 
 // A dialog panel: soft shadow, plum rim, violet glass with a sheen along the
 // top, inside the rectangle (x, y, w, h) of the canvas.
 void drawPanel(Canvas& c, double x, double y, double w, double h, double radius = 22);
-// A golden ribbon with a title across the top edge of a panel, centred on cx.
-void drawTitleRibbon(Canvas& c, double cx, double cy, double width, const std::string& title);
+// A golden ribbon with a title across the top edge of a panel, centred on
+// cx, `width` wide, or wider for a longer title up to `widest` (0: the
+// ribbon keeps its width; the game's own titles are written onto it).
+void drawTitleRibbon(Canvas& c, double cx, double cy, double width, const std::string& title, double widest = 0);
 // A sunken well (a slot for a bar or an entry) in the rectangle.
 void drawWell(Canvas& c, double x, double y, double w, double h, double radius);
 
