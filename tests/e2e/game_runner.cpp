@@ -32,7 +32,7 @@ void GameRun::ownWorkingFolder() {
     ownWorkDir = true;
     const fs::path work = workDir.path(), content = testing_support::contentDir();
     std::error_code ec;
-    for (const char* folder : {"gfx", "sfx", "fonts", "data"}) {
+    for (const char* folder : {"gfx", "sfx", "fonts", "data", "lang"}) {
         fs::create_directories(work / folder, ec);
         for (const auto& entry : fs::recursive_directory_iterator(content / folder, ec)) {
             const fs::path mine = work / fs::relative(entry.path(), content);
