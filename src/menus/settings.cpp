@@ -24,9 +24,11 @@ std::string TSettings::languagePath() { return saveFolder + "/" + language::kCho
 
 std::string TSettings::startingLanguage() {
     const std::vector<std::string> languages = language::available();
-    const std::string kept = canSave() ? language::readChoice(languagePath(), languages) : "";
-    return kept.empty() ? language::fromEnvironment(languages, [](const char* name) { return std::getenv(name); })
-                        : kept;
+    if (!canSave() || FileType(languagePath()) == 0)
+        return language::fromEnvironment(languages, [](const char* name) { return std::getenv(name); });
+    // A damaged file speaks English, as the game does when all else fails.
+    const std::string kept = language::readChoice(languagePath(), languages);
+    return kept.empty() ? language::kEnglish : kept;
 }
 
 void TSettings::stepLanguage(int step) {

@@ -53,8 +53,9 @@ public:
 
     static std::string path();
     static std::string languagePath();
-    // The language kept in language.dat, else the desktop's (first start, or
-    // a damaged file); put to use before anything shows a text.
+    // The language kept in language.dat, else the desktop's (first start);
+    // English when the file is damaged. Put to use before anything shows a
+    // text.
     static std::string startingLanguage();
     // The next (step 1) or previous (step -1) offered language: put to use
     // and kept.
