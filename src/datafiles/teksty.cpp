@@ -91,6 +91,11 @@ void TTeksty::fill(const TTxtFile& file) {
     txtPadErase = line(116);
     txtDefaultPlayer = line(117);
     txtLanguageName = line(kLanguageNameLine);
+    txtResultDiamonds = line(119);
+    txtMatches = line(120);
+    txtBiggestMatch = line(121);
+    txtScore = line(122);
+    txtTotalScore = line(123);
 }
 
 std::string TTeksty::languageNameIn(const std::string& path) {

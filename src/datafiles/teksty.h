@@ -11,6 +11,8 @@ public:
     static constexpr const char* kPath = "data/teksty.txt";
     // The line naming the table's language in itself ("Deutsch").
     static constexpr int kLanguageNameLine = 118;
+    // How many lines the table has.
+    static constexpr int kLines = 123;
 
     std::string txtAreYouSure;                // 1: deleting a profile
     std::array<std::string, 12> txtPomoc;     // 2-11: help pages 0 to 9 (10, 11 stay empty)
@@ -95,6 +97,11 @@ public:
     std::string txtPadErase;
     std::string txtDefaultPlayer;             // 117: a player who typed no name, before a number
     std::string txtLanguageName;              // 118: the table's language, in itself
+    std::string txtResultDiamonds;            // 119-123: a board's results (13 and 108 too)
+    std::string txtMatches;
+    std::string txtBiggestMatch;
+    std::string txtScore;
+    std::string txtTotalScore;
 
     // Fills the table from kPath (the language in use's, when it has one).
     void setup();

@@ -20,7 +20,8 @@ void TWyniki::show() {
     }
     if (puzzle_) {
         rows = 3;
-        txt = {"Steps:", "Time:", "Score:", "", "", ""};
+        const TTeksty& t = objects().teksty;
+        txt = {t.txtSteps, t.txtCzas, t.txtScore, "", "", ""};
         points[0] = g.steps;
         points[2] = g.punkty;
         for (int i = 0; i < rows; ++i) {
@@ -32,7 +33,8 @@ void TWyniki::show() {
         return;
     }
     rows = kRows;
-    txt = {"Diamonds :", "Matches:", "The biggest match:", "Time:", "Score:", "Total score:"};
+    const TTeksty& t = objects().teksty;
+    txt = {t.txtResultDiamonds, t.txtMatches, t.txtBiggestMatch, t.txtCzas, t.txtScore, t.txtTotalScore};
     points[0] = g.zebraneKapsle;
     points[1] = g.matches;
     points[2] = g.biggestMatch;

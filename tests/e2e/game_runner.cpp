@@ -26,6 +26,18 @@
 
 TPixmapPtr GameRun::shot(const std::string& name) const { return LoadPixmap(shotsDir.file(name)); }
 
+void GameRun::keepShots(const std::string& name) const {
+    const char* keep = std::getenv("VORNELL_KEEP_SHOTS");
+    if (!keep || !*keep) return;
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path target = fs::path(keep) / name;
+    fs::create_directories(target, ec);
+    for (const auto& entry : fs::directory_iterator(shotsDir.path(), ec))
+        if (entry.path().extension() == ".png")
+            fs::copy_file(entry.path(), target / entry.path().filename(), fs::copy_options::overwrite_existing, ec);
+}
+
 void GameRun::ownWorkingFolder() {
     namespace fs = std::filesystem;
     if (ownWorkDir) return;

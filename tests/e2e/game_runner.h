@@ -36,6 +36,9 @@ struct GameRun {
 
     // A screenshot the script took, or nullptr.
     TPixmapPtr shot(const std::string& name) const;
+    // Copies the run's screenshots into VORNELL_KEEP_SHOTS/name, for looking
+    // at them; nothing when that variable is not set.
+    void keepShots(const std::string& name) const;
     // Writes `name` (relative, e.g. "cheats.txt" or "data/levels.dat") into
     // a working folder of this run's own, made on first use: every generated
     // and data file is linked into it one by one; a written file replaces its

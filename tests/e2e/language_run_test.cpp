@@ -78,6 +78,7 @@ void playIn(const std::string& language) {
     for (const char* shot : {"entry.png", "menu.png", "story.png", "map-help.png", "map.png", "level-help-1.png",
                              "level.png", "results.png"})
         EXPECT_TRUE(first.shot(shot)) << shot;
+    first.keepShots(language + "/first-start");
 
     GameRun later;
     seedPlayer(later, {"Ada", 5, 3000, SeededPlayer::kEveryHint});
@@ -88,6 +89,7 @@ void playIn(const std::string& language) {
     for (const char* shot : {"settings.png", "free-play.png", "free-play-shooting.png", "free-play-puzzle.png",
                              "play-mode.png", "shop.png"})
         EXPECT_TRUE(later.shot(shot)) << shot;
+    later.keepShots(language + "/further-on");
 }
 
 TEST(LanguageRun, PseudoLanguage) { playIn("pseudo"); }
@@ -114,6 +116,7 @@ TEST(LanguageRun, TheSettingsChooseALanguageAtOnceAndItIsKeptOverTheDesktops) {
     EXPECT_EQ(readFile(run.saveDir.file("settings.dat")), settingsBefore) << "the settings' own file stays as it was";
     EXPECT_TRUE(run.shot("settings-de.png"));
     EXPECT_TRUE(run.shot("menu-de.png"));
+    run.keepShots("settings-choice");
 
     // The next start speaks German, whatever the desktop says; a damaged
     // file speaks English, and the players are kept.

@@ -371,9 +371,9 @@ public:
     void language(const std::string& code) {
         language::use(code);
         TTxtFile table = loadTxtFile(TTeksty::kPath);
-        if (table.lines() < TTeksty::kLanguageNameLine)
+        if (table.lines() < TTeksty::kLines)
             problem(code + ": " + TTeksty::kPath + " has " + std::to_string(table.lines()) + " lines, the game reads " +
-                    std::to_string(TTeksty::kLanguageNameLine));
+                    std::to_string(TTeksty::kLines));
         stories();
         letters(code);
         language::use(language::kEnglish);
