@@ -22,7 +22,7 @@ void switchLanguage(const std::string& code) {
     readBonusTips(o.game.bonusButtons, TGame::kBonusFile);
     o.shooting.readGunNames();
     o.credits.setup();
-    o.freePlay.gui->reload();
+    o.freePlay.readLayout();
 }
 
 void initGame() {

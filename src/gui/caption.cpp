@@ -17,6 +17,19 @@ void drawSpecText(const std::string& text, int x, int y, const TRGB& main, const
     DrawText(text, fx, fy);
 }
 
+TImageFontPtr fittingFont(std::initializer_list<const std::string*> texts, std::initializer_list<TImageFontPtr> sizes,
+                          int room) {
+    TImageFontPtr chosen;
+    for (const TImageFontPtr& font : sizes) {
+        if (!font) continue;
+        chosen = font;
+        bool all = true;
+        for (const std::string* text : texts) all = all && font->textWidth(*text) <= room;
+        if (all) break;
+    }
+    return chosen;
+}
+
 void drawOutline(const std::string& text, float x, float y) {
     DrawText(text, x - 1, y - 1);
     DrawText(text, x + 1, y - 1);

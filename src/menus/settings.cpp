@@ -148,7 +148,11 @@ int TSettings::draw() {
     SetImageFont(fonts.font_blueHigh26);
     const TTeksty& t = objects().teksty;
     drawSpecText(t.txtSettings, 400, 120, createRGB(255, 0, 255), createRGB(255, 255, 0), 0, 1);
-    drawSpecText(t.txtFullscreen, 445, 348, white, black, 0, 1);
+    if (TGuiObject* on = gui->getItem("on")) {
+        const int x = fullscreenLabelX(*on);
+        SetImageFont(fittingFont({&t.txtFullscreen}, {fonts.font_blueHigh26, fonts.font_blueHigh22}, kPanelRight - x));
+        drawSpecText(t.txtFullscreen, x, 348, white, black, 1, 1);
+    }
     // Each bar's caption above it.
     SetImageFont(fonts.font_font16);
     drawSpecText(t.txtMusicVolume, 400, 155, white, black, 0, 1);

@@ -29,6 +29,14 @@ public:
     // The two drag areas: the music bar above, the effects bar below.
     static constexpr int kDragX = 285, kDragW = 250, kDragH = 30;
     static constexpr int kMusicDragY = 191, kSoundDragY = 270;
+    // The inside of the panel ends here on the right.
+    static constexpr int kPanelRight = 605;
+    // Where the "Fullscreen" label starts: beside its switch, which is
+    // wider in some languages.
+    static int fullscreenLabelX(TGuiObject& fullscreenSwitch) {
+        fullscreenSwitch.countDims();
+        return fullscreenSwitch.dim.x2 + 12;
+    }
     static constexpr float kStep = 0.05f;
 
     TEkran* ekran = nullptr;  // drawn behind the pop-up

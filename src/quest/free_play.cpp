@@ -4,13 +4,29 @@
 
 #include "app/game_objects.h"
 #include "datafiles/strings.h"
+#include "gui/button.h"
 #include "gui/caption.h"
 #include "gui/particle.h"
 #include "shell/assets.h"
 #include "shell/media/media.h"
 
+void TFreePlay::readLayout() {
+    if (gui) gui->reload();
+    else gui = createGui(kLayout);
+    // A tab's title longer than its tab in some language takes a smaller
+    // size of its face.
+    for (const char* tab : {"match3", "strzelanie", "puzzle"}) {
+        auto* b = dynamic_cast<TButton*>(gui->getItem(tab));
+        if (!b || !b->_font) continue;
+        const std::string file = "fonts/blueHigh.ttf";
+        b->_font = fittingFont({&b->_txt},
+                               {b->_font, LoadImageFont(file, 20), LoadImageFont(file, 18), LoadImageFont(file, 16)},
+                               kTabTitleRoom);
+    }
+}
+
 int TFreePlay::setup() {
-    gui = createGui(kLayout);
+    readLayout();
     img = LoadImage("gfx/gui/freeplay/panel.png");
     border = LoadImage("gfx/gui/freeplay/border.png");
     MidHandleImage(border);

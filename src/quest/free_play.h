@@ -24,6 +24,8 @@
 class TFreePlay : public TEkran {
 public:
     static constexpr const char* kLayout = "data/gui_freeplay.gui";
+    // How wide a tab's title may be, inside its tab.
+    static constexpr int kTabTitleRoom = 136;
     static constexpr const char* kBackdrop = "gfx/backgrounds/free.jpg";
     // The marble board's size: 15 x 15 cells of 30 pixels.
     static constexpr int kBoardCells = 15;
@@ -46,6 +48,8 @@ public:
     TFreePlay() { _myName = "Free Play Module"; }
 
     int setup() override;
+    // The layout, read (again, after the language changed).
+    void readLayout();
     int update() override;
     int draw() override;
 

@@ -9,6 +9,7 @@
 #include "gui/text.h"
 #include "shell/assets.h"
 #include "shell/delta_time.h"
+#include "shell/language.h"
 #include "shell/media/media.h"
 
 namespace {
@@ -162,7 +163,16 @@ void TZakladka::_drawMatch3(int focusedItem, bool keyboard) {
     SetImageFont(fonts.font_blueHigh22);
     caption(t.txtMColors, 400, 195, kWhite, kPlum);
     caption(t.txtMBonus, 400, 295, kWhite, kPlum);
-    SetImageFont(fonts.font_font16);
+    // The modes' names take a smaller size together when one is too long
+    // for its column; chosen again only when the language changes.
+    if (modeFontLanguage != language::changes() || !modeFont) {
+        modeFontLanguage = language::changes();
+        const auto sizes = {fonts.font_font16, fonts.font_font14, fonts.font_font12};
+        const TImageFontPtr left = fittingFont({&t._txtTrybNormal, &t._txtTrybTwo}, sizes, kModeColumnWidth[0]);
+        const TImageFontPtr right = fittingFont({&t._txtTrybChange, &t._txtTrybStrategy}, sizes, kModeColumnWidth[1]);
+        modeFont = left->size() < right->size() ? left : right;
+    }
+    SetImageFont(modeFont);
     caption(t._txtTrybNormal, 435, 413, kWhite, kPlum, 1);
     caption(t._txtTrybTwo, 435, 440, kWhite, kPlum, 1);
     caption(t._txtTrybChange, 560, 413, kWhite, kPlum, 1);

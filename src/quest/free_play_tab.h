@@ -128,7 +128,14 @@ public:
     void setPuzzle(int i);
     void getRandomPuzzle();
 
+    // The room of the game modes' two columns of names (x 435 and 560).
+    static constexpr int kModeColumnWidth[2] = {552 - 435, 652 - 560};
+
 private:
+    // The size the modes' names are drawn in, for language::changes().
+    TImageFontPtr modeFont;
+    int modeFontLanguage = -1;
+
     void _drawMatch3(int focusedItem, bool keyboard);
     void _drawShooting();
     void _drawPuzzle();
