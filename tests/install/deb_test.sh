@@ -32,6 +32,7 @@ dpkg-deb -x "$deb" "$work/root" || fail "dpkg-deb cannot unpack the package"
 root="$work/root"
 id=org.vornell.Vornell
 for path in usr/games/vornell usr/share/vornell/data/teksty.txt usr/share/vornell/fonts/font.ttf \
+            usr/share/vornell/lang/de/data/teksty.txt usr/share/vornell/lang/ru/gfx/gui/buttons/ok.png \
             usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
             usr/share/man/man6/vornell.6.gz usr/share/doc/vornell/copyright usr/share/doc/vornell/changelog.gz; do
   [ -f "$root/$path" ] || fail "the package has no /$path"
@@ -39,7 +40,8 @@ done
 for size in 16 32 48 64 128 256; do
   [ -f "$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" ] || fail "the package has no ${size}px icon"
 done
-for path in usr/bin usr/lib/debug usr/share/vornell/.generated usr/share/doc/vornell/LGPL-2 usr/share/doc/vornell/LGPL-2.gz; do
+for path in usr/bin usr/lib/debug usr/share/vornell/.generated usr/share/vornell/lang/pseudo \
+            usr/share/vornell/lang/de/.built usr/share/doc/vornell/LGPL-2 usr/share/doc/vornell/LGPL-2.gz; do
   [ ! -e "$root/$path" ] || fail "the package holds /$path"
 done
 # The licence notices are the repository's own, copied at build time.

@@ -18,6 +18,12 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || { cat "
 [ -x "$prefix/bin/vornell" ] || fail "no bin/vornell"
 [ -f "$prefix/share/vornell/data/teksty.txt" ] || fail "no content in share/vornell"
 [ ! -e "$prefix/share/vornell/.generated" ] || fail "the build's stamp was installed"
+# The languages, without the tests' pseudo-language or the build's stamps.
+for code in de es fr it pl pt_BR ru; do
+  [ -f "$prefix/share/vornell/lang/$code/data/teksty.txt" ] || fail "no $code in share/vornell/lang"
+  [ ! -e "$prefix/share/vornell/lang/$code/.built" ] || fail "the build's stamp of $code was installed"
+done
+[ ! -e "$prefix/share/vornell/lang/pseudo" ] || fail "the pseudo-language was installed"
 
 # Stripped, the debug information where debuggers look for it by build id;
 # the build tree keeps its own.
