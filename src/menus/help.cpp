@@ -2,12 +2,29 @@
 
 #include "app/game_objects.h"
 #include "gui/text.h"
+#include "shell/assets.h"
 #include "shell/media/media.h"
 
 int THelp::setup() {
     gui = createGui(kLayout);
     text = gui->getItemAs<TText>("tekst");
+    if (text) pageFont = text->_font;
     return 0;
+}
+
+void THelp::showWords(const std::string& words) {
+    if (!text) return;
+    text->_txt = words;
+    // A page too long for the panel in some language takes the smaller
+    // page font, and still ends above the OK.
+    text->_font = pageFont;
+    TGuiObject* ok = gui->getItem("ok");
+    if (!ok || !pageFont) return;
+    ok->countDims();
+    SetImageFont(pageFont);
+    int lines = 0;
+    layoutTextBlock(words, int(text->dim.x), int(text->dim.y), text->dim.w, "LEFT", 0, &lines);
+    if (text->dim.y + float(lines * TextHeight("A")) > float(ok->dim.y1)) text->_font = fonts.font_font14;
 }
 
 const std::string& THelp::getText(int n, InputDevice device) const {
@@ -25,7 +42,7 @@ const std::string& THelp::getText(int n, InputDevice device) const {
 
 void THelp::prepare(int n, TEkran* behind) {
     page = n;
-    if (text) text->_txt = getText(n, LastInputDevice());
+    showWords(getText(n, LastInputDevice()));
     ekran = behind;
     if (TProfile* p = objects().profileManager.profile; p && n >= 0 && n < int(p->hint.size()))
         p->hint[size_t(n)] = 1;
@@ -34,7 +51,7 @@ void THelp::prepare(int n, TEkran* behind) {
 
 int THelp::update() {
     if (text) {
-        if (const std::string& words = getText(page, LastInputDevice()); words != text->_txt) text->_txt = words;
+        if (const std::string& words = getText(page, LastInputDevice()); words != text->_txt) showWords(words);
     }
     gui->update();
     return 0;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "gui/gui.h"
+#include "shell/media/font.h"
 #include "shell/media/input.h"
 #include "shell/ekran.h"
 
@@ -20,6 +21,7 @@ public:
     TEkran* ekran = nullptr;  // drawn behind the page
     TText* text = nullptr;    // the layout's "tekst"
     int page = 0;             // the page shown
+    TImageFontPtr pageFont;   // the layout's font for the page
 
     THelp() { _myName = "Help pop-up."; }
 
@@ -30,6 +32,9 @@ public:
     // Page n for a player of that device, or "" when there is none.
     const std::string& getText(int n, InputDevice device = InputDevice::Mouse) const;
     void prepare(int n, TEkran* behind);
+    // Puts the words on the page, in the page font or, when they would run
+    // into the OK, the smaller one.
+    void showWords(const std::string& words);
     // Shows page n over `ekran` until "ok", Escape, Enter or Space; returns 0.
     int mainLoop(int n, TEkran* ekran);
     // True when the page is dismissed this frame.

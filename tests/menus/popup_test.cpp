@@ -180,4 +180,21 @@ TEST_F(PopUps, AHelpPageNamesWhatThePlayerPlaysWithAndFollowsAChange) {
     }
 }
 
+TEST_F(PopUps, AHelpPageTooLongForThePanelTakesTheSmallerFontAndEndsAboveItsOk) {
+    THelp help;
+    help.setup();
+    const TImageFontPtr pageFont = help.text->_font;
+    help.showWords(objects().teksty.txtPomoc[1]);
+    EXPECT_EQ(help.text->_font, pageFont);
+    std::string longer;
+    for (int i = 0; i < 3; ++i) longer += objects().teksty.txtPomoc[2] + " ";
+    help.showWords(longer);
+    EXPECT_EQ(help.text->_txt, longer);
+    ASSERT_TRUE(help.text->_font);
+    EXPECT_LT(help.text->_font->size(), pageFont->size());
+    // Back to a page that fits: the page font again.
+    help.showWords(objects().teksty.txtPomoc[1]);
+    EXPECT_EQ(help.text->_font, pageFont);
+}
+
 }  // namespace
