@@ -89,13 +89,12 @@ void TTeksty::fill(const TTxtFile& file) {
     txtFreePlayTitle = line(114);
     txtPadSpace = line(115);
     txtPadErase = line(116);
-    txtDefaultPlayer = line(117);
     txtLanguageName = line(kLanguageNameLine);
-    txtResultDiamonds = line(119);
-    txtMatches = line(120);
-    txtBiggestMatch = line(121);
-    txtScore = line(122);
-    txtTotalScore = line(123);
+    txtResultDiamonds = line(118);
+    txtMatches = line(119);
+    txtBiggestMatch = line(120);
+    txtScore = line(121);
+    txtTotalScore = line(122);
 }
 
 std::string TTeksty::languageNameIn(const std::string& path) {

@@ -10,9 +10,9 @@ class TTeksty {
 public:
     static constexpr const char* kPath = "data/teksty.txt";
     // The line naming the table's language in itself ("Deutsch").
-    static constexpr int kLanguageNameLine = 118;
+    static constexpr int kLanguageNameLine = 117;
     // How many lines the table has.
-    static constexpr int kLines = 123;
+    static constexpr int kLines = 122;
 
     std::string txtAreYouSure;                // 1: deleting a profile
     std::array<std::string, 12> txtPomoc;     // 2-11: help pages 0 to 9 (10, 11 stay empty)
@@ -95,9 +95,8 @@ public:
     std::string txtFreePlayTitle;             // 114
     std::string txtPadSpace;                  // 115-116: the letter pad's keys
     std::string txtPadErase;
-    std::string txtDefaultPlayer;             // 117: a player who typed no name, before a number
-    std::string txtLanguageName;              // 118: the table's language, in itself
-    std::string txtResultDiamonds;            // 119-123: a board's results (13 and 108 too)
+    std::string txtLanguageName;              // 117: the table's language, in itself
+    std::string txtResultDiamonds;            // 118-122: a board's results (13 and 108 too)
     std::string txtMatches;
     std::string txtBiggestMatch;
     std::string txtScore;

@@ -95,7 +95,7 @@ std::unique_ptr<TProfile> TProfileManager::_loadProfile(int n, const std::string
     if (FileType(path) == 1) p->readFrom(loadRCMFile(path));
     else Print("Profile file missing: " + path);
     if (p->name.empty()) p->name = savedProfileName(fallbackName);
-    if (p->name.empty()) p->name = objects().teksty.txtDefaultPlayer + " " + std::to_string(n);
+    if (p->name.empty()) p->name = "Player " + std::to_string(n);
     // Missing (saved before bests were kept) or damaged: no bests yet.
     if (FileType(bestsPath(n)) == 1) p->bests.readFrom(loadRCMFile(bestsPath(n)));
     loadQuestLevel(*p);
