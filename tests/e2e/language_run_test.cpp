@@ -92,11 +92,11 @@ void playIn(const std::string& language) {
     later.keepShots(language + "/further-on");
 }
 
-TEST(LanguageRun, PseudoLanguage) { playIn("pseudo"); }
-TEST(LanguageRun, Russian) { playIn("ru"); }
-TEST(LanguageRun, German) { playIn("de"); }
+TEST(GameInLanguages, PseudoLanguage) { playIn("pseudo"); }
+TEST(GameInLanguages, Russian) { playIn("ru"); }
+TEST(GameInLanguages, German) { playIn("de"); }
 
-TEST(LanguageRun, TheSettingsChooseALanguageAtOnceAndItIsKeptOverTheDesktops) {
+TEST(GameInLanguages, TheSettingsChooseALanguageAtOnceAndItIsKeptOverTheDesktops) {
     GameRun run;
     const std::string settingsBefore = "settings {\n\t sound = 0.500000000\n\t music = 0.699999988\n"
                                        "\t fullscreen = 0\n\t hz = 100\n\t mouseDraw = 1\n\t }\n \n";
