@@ -30,10 +30,6 @@ const char* const fewerBalloons = "click 448 241\n";
 const std::string kBackAtTheMenu = "waitfor SCREEN : close freeplaymodule\nwait 1500\n";
 
 std::string click(const std::string& where) { return "click " + where + "\n"; }
-std::string opened(const std::string& screen, int settleMs) {
-    return "waitfor SCREEN : open " + screen + "\nwait " + std::to_string(settleMs) + "\n";
-}
-
 // A player on quest level 1 with points and diamonds, who has seen every
 // help page: the player a lost quest level would hurt most.
 void questPlayer(GameRun& run) { seedPlayer(run, {"Ada", 1, 7, SeededPlayer::kEveryHint, 120}); }

@@ -207,6 +207,10 @@ std::string clickButton(const std::string& layout, const std::string& name) {
     return "";
 }
 
+std::string opened(const std::string& screen, int settleMs) {
+    return "waitfor SCREEN : open " + screen + "\nwait " + std::to_string(settleMs) + "\n";
+}
+
 std::string toTheQuestMap() {
     return std::string(kToTheMainMenu) + clickButton("gui_mainmenu", "play") +
            "waitfor SCREEN : open playmodeselection\nwait 1000\n" + clickButton("gui_play", "resume") +

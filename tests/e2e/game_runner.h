@@ -56,6 +56,9 @@ private:
 inline constexpr const char* kToTheMainMenu =
     "waitfor LOADED\nkey Space\nwaitfor SCREEN : open mainmenu\nwait 1200\n";
 
+// Script lines: until the screen has opened, then `settleMs` for it to settle.
+std::string opened(const std::string& screen, int settleMs = 1000);
+
 // From start-up to the quest map, "resume" chosen in the play-mode choice,
 // once the map's gate has opened.
 std::string toTheQuestMap();

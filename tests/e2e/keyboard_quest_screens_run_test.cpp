@@ -23,10 +23,6 @@ std::string keys(std::initializer_list<const char*> names) {
     for (const char* name : names) lines += std::string("key ") + name + "\nwait 250\n";
     return lines;
 }
-std::string opened(const std::string& screen, int settleMs) {
-    return "waitfor SCREEN : open " + screen + "\nwait " + std::to_string(settleMs) + "\n";
-}
-
 // The warm gold of the focus's glow in a rectangle.
 int goldIn(const TPixmapPtr& shot, int x0, int y0, int x1, int y1) {
     return pixels::count(shot, x0, y0, x1, y1, pixels::gold);

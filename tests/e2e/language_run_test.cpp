@@ -21,10 +21,6 @@ using testing_support::readFile;
 
 bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-std::string opened(const std::string& screen, int settleMs) {
-    return "waitfor SCREEN : open " + screen + "\nwait " + std::to_string(settleMs) + "\n";
-}
-
 // A help page once it is up, shown, read and gone.
 std::string helpRead(const std::string& shot) {
     return opened("helppopup", 1000) + "shot " + shot + "\nkey Return\nwaitfor SCREEN : close helppopup\nwait 500\n";
@@ -47,7 +43,7 @@ std::string firstStart(const std::vector<std::string>& types) {
 // tabs, then the quest's map and its shop.
 std::string furtherOn() {
     return std::string(kToTheMainMenu) + clickButton("gui_mainmenu", "settings") + opened("settings", 800) +
-           "shot settings.png\nkey Escape\nwait 1000\n" + clickButton("gui_mainmenu", "freeplay") +
+           "shot settings.png\nkey Escape\nwaitfor SCREEN : close settings\nwait 1000\n" + clickButton("gui_mainmenu", "freeplay") +
            opened("freeplaymodule", 1500) + "shot free-play.png\n" + clickButton("gui_freeplay", "strzelanie") +
            "wait 800\nshot free-play-shooting.png\n" + clickButton("gui_freeplay", "puzzle") +
            "wait 800\nshot free-play-puzzle.png\nkey Escape\nwaitfor SCREEN : close freeplaymodule\nwait 1500\n" +

@@ -40,10 +40,7 @@ std::string storySkip() { return clickButton("gui_story", "skip"); }
 std::string row(int r) { return "click 400 " + std::to_string(156 + 30 * r + 15) + "\n"; }
 }  // namespace at
 
-// Waits for a screen or pop-up, then lets it fade or its gate open.
-std::string opened(const std::string& screen, int settleMs = 1000) {
-    return "waitfor SCREEN : open " + screen + "\nwait " + std::to_string(settleMs) + "\n";
-}
+// Waits for a screen or pop-up to close, then lets it fade.
 std::string closed(const std::string& screen, int settleMs = 500) {
     return "waitfor SCREEN : close " + screen + "\nwait " + std::to_string(settleMs) + "\n";
 }
